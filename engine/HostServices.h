@@ -1,0 +1,95 @@
+#pragma once
+
+#include "engine/PictureId.h"
+
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace engine {
+
+// The services the logic needs from the host platform. The window implements them with Qt; the
+// tests and the command line use a recording double with scripted answers.
+
+enum class MessageButtons { Ok, OkCancel };
+enum class MessageIcon { None, Critical, Question };
+
+struct MessageStyle {
+  MessageButtons buttons = MessageButtons::Ok;
+  MessageIcon icon = MessageIcon::None;
+
+  // The classic style code: buttons (OK 0, OK and Cancel 1) plus icon (critical 16, question 32).
+  int code() const;
+
+  static MessageStyle CriticalOk() { return {MessageButtons::Ok, MessageIcon::Critical}; }
+  static MessageStyle QuestionOkCancel() {
+    return {MessageButtons::OkCancel, MessageIcon::Question};
+  }
+
+  friend bool operator==(const MessageStyle&, const MessageStyle&) = default;
+};
+
+// Closing an OK/Cancel box by its close box or Escape answers Cancel.
+enum class MessageAnswer { Ok, Cancel };
+
+enum class PageOrientation { Portrait, Landscape };
+enum class PaperSize { A4 };
+enum class ShowCommand { Maximized };
+
+// A printer operation that could not be carried out (no printer, a driver error). The message is
+// shown to the user and may be empty where the reason is unknown.
+class PrinterError : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+// One document on a printer. Positions are in twips (1/1440 inch) from the top-left of the
+// printable area. Every operation may throw PrinterError.
+class Printer {
+public:
+  virtual ~Printer() = default;
+  virtual void SetOrientation(PageOrientation orientation) = 0;
+  virtual void SetPaperSize(PaperSize size) = 0;
+  virtual void SetFontName(const std::string& name) = 0;
+  virtual void SetFontSize(double points) = 0;
+  virtual void SetCurrentX(int twips) = 0;
+  virtual void SetCurrentY(int twips) = 0;
+  // Prints one line at the current position; the first output opens the page.
+  virtual void PrintLine(const std::string& text) = 0;
+  // Draws a picture at its natural size with its top-left corner at the given position.
+  virtual void DrawPicture(PictureId picture, int xTwips, int yTwips) = 0;
+  // Releases the page to the printer.
+  virtual void EndDocument() = 0;
+  // Withdraws a document that cannot be finished; nothing half-printed is left behind.
+  virtual void AbortDocument() = 0;
+};
+
+class HostServices {
+public:
+  virtual ~HostServices() = default;
+
+  // A modal message box; an absent title gives the application's title.
+  virtual MessageAnswer ShowMessage(const std::string& prompt, MessageStyle style,
+                                    const std::optional<std::string>& title) = 0;
+
+  // A modal single-line prompt prefilled with `offered`. The text exactly as confirmed (possibly
+  // empty), or nothing when the user cancelled or closed the prompt.
+  virtual std::optional<std::string> AskText(const std::string& prompt, const std::string& title,
+                                             const std::string& offered) = 0;
+
+  // A document on the default printer, or nothing when the host has no printer.
+  virtual std::unique_ptr<Printer> OpenDefaultPrinter() = 0;
+
+  // A save dialog for a PDF file; the chosen path, or nothing when cancelled.
+  virtual std::optional<std::string> AskPdfFileName(const std::string& suggestedName) = 0;
+
+  // A document written to a PDF file of one A4 page.
+  virtual std::unique_ptr<Printer> OpenPdfFile(const std::string& path) = 0;
+
+  // Hands a document or web address to the shell. Its result is not examined.
+  virtual void OpenWithShell(const std::string& verb, const std::string& target,
+                             ShowCommand showCommand) = 0;
+};
+
+} // namespace engine

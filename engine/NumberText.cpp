@@ -1,0 +1,326 @@
+#include "engine/NumberText.h"
+
+#include "engine/Failure.h"
+
+#include <cerrno>
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace engine {
+
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+int DigitValue(char c, int radix) {
+  int value = -1;
+  if (c >= '0' && c <= '9') {
+    value = c - '0';
+  } else if (c >= 'a' && c <= 'f') {
+    value = c - 'a' + 10;
+  } else if (c >= 'A' && c <= 'F') {
+    value = c - 'A' + 10;
+  }
+  return value < radix ? value : -1;
+}
+
+// Turns an infinity into the largest finite double of its sign and -0 into 0.
+double Tame(double value) {
+  if (std::isinf(value)) {
+    return value > 0 ? DBL_MAX : -DBL_MAX;
+  }
+  return value + 0.0;
+}
+
+double ReadRadixInteger(std::string_view text, std::size_t position, int radix) {
+  double value = 0.0;
+  for (; position < text.size(); ++position) {
+    const char c = text[position];
+    if (IsBlank(c)) {
+      continue;
+    }
+    const int digit = DigitValue(c, radix);
+    if (digit < 0) {
+      break;
+    }
+    value = value * radix + digit;
+  }
+  return Tame(value);
+}
+
+// Parses a clean "[-]digits[.digits][e[-]digits]" with correct rounding.
+double ParseClean(const std::string& clean) {
+  errno = 0;
+  return std::strtod(clean.c_str(), nullptr);
+}
+
+bool StartsWith(std::string_view text, std::size_t position, std::string_view piece) {
+  return !piece.empty() && text.substr(position, piece.size()) == piece;
+}
+
+// The decimal digits of a finite non-zero magnitude rounded to 15 significant digits, trailing
+// zeros dropped, and the power of ten of the first digit.
+struct SignificantDigits {
+  std::string digits;
+  int exponent = 0;
+};
+
+SignificantDigits ToSignificantDigits(double magnitude) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.14e", magnitude);
+  const std::string_view text(buffer);
+  const std::size_t e = text.find('e');
+  SignificantDigits result;
+  result.digits += text[0];
+  result.digits += text.substr(2, e - 2);
+  while (result.digits.size() > 1 && result.digits.back() == '0') {
+    result.digits.pop_back();
+  }
+  result.exponent = std::atoi(buffer + e + 1);
+  return result;
+}
+
+// The unsigned body of a double's text: whole part (possibly empty), fraction, or exponent form.
+struct NumberBody {
+  std::string whole;
+  std::string fraction;
+  std::string exponentSuffix; // "E+15" in exponent form, else empty
+};
+
+NumberBody ToBody(double magnitude) {
+  NumberBody body;
+  if (magnitude == 0.0) {
+    body.whole = "0";
+    return body;
+  }
+  const SignificantDigits sig = ToSignificantDigits(magnitude);
+  // Fixed notation for the magnitudes an engineer types; exponent form far outside them.
+  if (sig.exponent >= -4 && sig.exponent < 15) {
+    if (sig.exponent >= 0) {
+      const auto wholeLength = static_cast<std::size_t>(sig.exponent) + 1;
+      body.whole = sig.digits.substr(0, wholeLength);
+      body.whole.append(wholeLength - body.whole.size(), '0');
+      if (sig.digits.size() > wholeLength) {
+        body.fraction = sig.digits.substr(wholeLength);
+      }
+    } else {
+      body.fraction = std::string(static_cast<std::size_t>(-sig.exponent - 1), '0') + sig.digits;
+    }
+    return body;
+  }
+  body.whole = sig.digits.substr(0, 1);
+  body.fraction = sig.digits.substr(1);
+  char exponent[16];
+  std::snprintf(exponent, sizeof exponent, "E%c%02d", sig.exponent < 0 ? '-' : '+',
+                std::abs(sig.exponent));
+  body.exponentSuffix = exponent;
+  return body;
+}
+
+} // namespace
+
+double LeadingNumber(std::string_view text) {
+  std::size_t i = 0;
+  const auto skipBlanks = [&] {
+    while (i < text.size() && IsBlank(text[i])) {
+      ++i;
+    }
+  };
+  skipBlanks();
+  if (i + 1 < text.size() && text[i] == '&') {
+    const char radix = text[i + 1];
+    if (radix == 'H' || radix == 'h') {
+      return ReadRadixInteger(text, i + 2, 16);
+    }
+    if (radix == 'O' || radix == 'o') {
+      return ReadRadixInteger(text, i + 2, 8);
+    }
+    return 0.0;
+  }
+
+  std::string clean;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    if (text[i] == '-') {
+      clean += '-';
+    }
+    ++i;
+  }
+  bool anyDigit = false;
+  bool seenPoint = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (IsBlank(c)) {
+      continue;
+    }
+    if (IsDigit(c)) {
+      clean += c;
+      anyDigit = true;
+    } else if (c == '.' && !seenPoint) {
+      clean += c;
+      seenPoint = true;
+    } else {
+      break;
+    }
+  }
+  if (!anyDigit) {
+    return 0.0;
+  }
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
+    std::string exponent = "e";
+    ++i;
+    skipBlanks();
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+      exponent += text[i];
+      ++i;
+    }
+    bool anyExponentDigit = false;
+    for (; i < text.size(); ++i) {
+      if (IsBlank(text[i])) {
+        continue;
+      }
+      if (!IsDigit(text[i])) {
+        break;
+      }
+      exponent += text[i];
+      anyExponentDigit = true;
+    }
+    if (anyExponentDigit) {
+      clean += exponent;
+    }
+  }
+  return Tame(ParseClean(clean));
+}
+
+std::optional<double> ReadStrictNumber(std::string_view text, const NumberFormat& format) {
+  const std::string_view decimal = format.decimalSeparator;
+  const std::string_view thousands = format.thousandsSeparator == format.decimalSeparator
+                                         ? std::string_view{}
+                                         : std::string_view{format.thousandsSeparator};
+  const auto isSpace = [](char c) { return c == ' ' || c == '\t'; };
+
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && isSpace(text[begin])) {
+    ++begin;
+  }
+  while (end > begin && isSpace(text[end - 1])) {
+    --end;
+  }
+  text = text.substr(begin, end - begin);
+
+  std::string clean;
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    if (text[i] == '-') {
+      clean += '-';
+    }
+    ++i;
+  }
+  bool anyDigit = false;
+  // Whole part: digits, with a thousands separator allowed only between digits.
+  while (i < text.size()) {
+    if (IsDigit(text[i])) {
+      clean += text[i++];
+      anyDigit = true;
+    } else if (anyDigit && StartsWith(text, i, thousands) && i + thousands.size() < text.size() &&
+               IsDigit(text[i + thousands.size()])) {
+      i += thousands.size();
+    } else {
+      break;
+    }
+  }
+  if (StartsWith(text, i, decimal)) {
+    i += decimal.size();
+    clean += '.';
+    while (i < text.size() && IsDigit(text[i])) {
+      clean += text[i++];
+      anyDigit = true;
+    }
+  }
+  if (!anyDigit) {
+    return std::nullopt;
+  }
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    clean += 'e';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+      clean += text[i++];
+    }
+    bool anyExponentDigit = false;
+    while (i < text.size() && IsDigit(text[i])) {
+      clean += text[i++];
+      anyExponentDigit = true;
+    }
+    if (!anyExponentDigit) {
+      return std::nullopt;
+    }
+  }
+  if (i != text.size()) {
+    return std::nullopt;
+  }
+  return ParseClean(clean) + 0.0;
+}
+
+double StrictNumber(std::string_view text, const NumberFormat& format) {
+  const std::optional<double> value = ReadStrictNumber(text, format);
+  if (!value) {
+    throw TypeMismatch("not a number: \"" + std::string(text.substr(0, 80)) + "\"");
+  }
+  if (std::isinf(*value)) {
+    throw Overflow("number beyond the double range");
+  }
+  return *value;
+}
+
+std::string SpacedText(double value) {
+  const NumberBody body = ToBody(std::fabs(value));
+  std::string text = value < 0 ? "-" : " ";
+  if (body.whole != "0" || body.fraction.empty()) {
+    text += body.whole;
+  }
+  if (!body.fraction.empty()) {
+    text += '.';
+    text += body.fraction;
+  }
+  return text + body.exponentSuffix;
+}
+
+std::string SpacedText(Fixed4 value) {
+  std::string text = value.toDecimalString();
+  const bool negative = text.front() == '-';
+  if (negative) {
+    text.erase(0, 1);
+  }
+  if (text.size() > 1 && text[0] == '0' && text[1] == '.') {
+    text.erase(0, 1);
+  }
+  return (negative ? "-" : " ") + text;
+}
+
+std::string SpacedText(std::int32_t value) {
+  return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+}
+
+std::string SpacedFieldText(std::string_view fieldText, const NumberFormat& format) {
+  return SpacedText(StrictNumber(fieldText, format));
+}
+
+std::string PlainText(double value, const NumberFormat& format) {
+  const NumberBody body = ToBody(std::fabs(value));
+  std::string text = value < 0 ? "-" : "";
+  text += body.whole.empty() ? "0" : body.whole;
+  if (!body.fraction.empty()) {
+    text += format.decimalSeparator;
+    text += body.fraction;
+  }
+  return text + body.exponentSuffix;
+}
+
+} // namespace engine

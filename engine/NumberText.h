@@ -1,0 +1,40 @@
+#pragma once
+
+#include "engine/Fixed4.h"
+#include "engine/NumberFormat.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace engine {
+
+// Text to number, the forgiving way the calculation reads its fields: the longest leading
+// number, blanks skipped anywhere in it, the period as decimal point, "&H"/"&O" for hexadecimal
+// and octal. Never fails: no number reads as 0, a magnitude beyond the double range as the
+// largest finite double of its sign.
+double LeadingNumber(std::string_view text);
+
+// The strict reading of a whole text under the locale's separators. Empty when the text is not a
+// number; an infinity of the right sign when it is one beyond the double range.
+std::optional<double> ReadStrictNumber(std::string_view text, const NumberFormat& format = {});
+
+// The strict reading that fails: TypeMismatch for a text that is not a number, Overflow for a
+// number beyond the double range.
+double StrictNumber(std::string_view text, const NumberFormat& format = {});
+
+// Print form: one leading blank for non-negative values, no leading zero, always the period,
+// trailing fractional zeros dropped (0.5 gives " .5", -0.25 gives "-.25", 4 gives " 4").
+// Doubles keep up to 15 significant digits.
+std::string SpacedText(double value);
+std::string SpacedText(Fixed4 value);
+std::string SpacedText(std::int32_t value);
+// A field text is first read with StrictNumber and fails as that does.
+std::string SpacedFieldText(std::string_view fieldText, const NumberFormat& format = {});
+
+// The same digits as SpacedText, without the blank, with a leading zero and the locale's
+// decimal separator (0.5 gives "0.5").
+std::string PlainText(double value, const NumberFormat& format = {});
+
+} // namespace engine

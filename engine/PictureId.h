@@ -1,0 +1,16 @@
+#pragma once
+
+namespace engine {
+
+// The seven pictures compiled into the program; the window shows four, the sheet draws three.
+enum class PictureId {
+  PipeIcon,
+  HandPointer,
+  HandbookCover,
+  ColumnDrawing,
+  ColumnSketch,
+  GyrationFormula,
+  PermissibleStressSheet,
+};
+
+} // namespace engine

@@ -1,0 +1,131 @@
+#include "engine/NumberText.h"
+#include "engine/Failure.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <string>
+
+namespace {
+
+using engine::Fixed4;
+using engine::NumberFormat;
+
+struct TextToNumber {
+  std::string text;
+  double expected;
+};
+
+class LeadingNumberReading : public testing::TestWithParam<TextToNumber> {};
+
+TEST_P(LeadingNumberReading, ReadsTheLongestLeadingNumber) {
+  EXPECT_EQ(engine::LeadingNumber(GetParam().text), GetParam().expected) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LeadingNumberReading,
+    testing::Values(TextToNumber{"", 0}, TextToNumber{"abc", 0}, TextToNumber{"12.5mm", 12.5},
+                    TextToNumber{"-.5", -0.5}, TextToNumber{" 1 14.3 mm", 114.3},
+                    TextToNumber{"1e3", 1000}, TextToNumber{"1,5", 1}, TextToNumber{"1 2", 12},
+                    TextToNumber{"1.2.3", 1.2}, TextToNumber{"+7", 7}, TextToNumber{"--7", 0},
+                    TextToNumber{"2D2", 200}, TextToNumber{"2e", 2}, TextToNumber{"2e+", 2},
+                    TextToNumber{"2 e - 1", 0.2}, TextToNumber{"\t8000\n", 8000},
+                    TextToNumber{"&HFF", 255}, TextToNumber{"&o17", 15}, TextToNumber{"&H", 0},
+                    TextToNumber{"&X1", 0}, TextToNumber{".", 0}, TextToNumber{"-0", 0},
+                    TextToNumber{"1e400", DBL_MAX}, TextToNumber{"-1e400", -DBL_MAX},
+                    TextToNumber{"1e-400", 0}, TextToNumber{"114.3", 114.3},
+                    TextToNumber{"๑๒", 0}));
+
+TEST(LeadingNumber, NegativeZeroReadsAsPlainZero) {
+  EXPECT_FALSE(std::signbit(engine::LeadingNumber("-0")));
+}
+
+class StrictNumberAccepts : public testing::TestWithParam<TextToNumber> {};
+
+TEST_P(StrictNumberAccepts, ReadsAWholeNumberText) {
+  EXPECT_EQ(engine::StrictNumber(GetParam().text), GetParam().expected) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, StrictNumberAccepts,
+                         testing::Values(TextToNumber{"114.3", 114.3}, TextToNumber{" 50 ", 50},
+                                         TextToNumber{"1e3", 1000}, TextToNumber{"1,000", 1000},
+                                         TextToNumber{"1,000,000.5", 1000000.5},
+                                         TextToNumber{"-.25", -0.25}, TextToNumber{"+3", 3},
+                                         TextToNumber{"0114.30", 114.3}, TextToNumber{"5.", 5},
+                                         TextToNumber{"\t8000", 8000}, TextToNumber{"2E-1", 0.2}));
+
+class StrictNumberRejects : public testing::TestWithParam<std::string> {};
+
+TEST_P(StrictNumberRejects, FailsWithTypeMismatch) {
+  EXPECT_THROW(engine::StrictNumber(GetParam()), engine::TypeMismatch) << GetParam();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, StrictNumberRejects,
+                         testing::Values("", " ", "abc", "1..2", ".", "-", "114.3 mm", "1e", "1e+",
+                                         ",5", "5,", "1 2", "&HFF", "1.2.3", "--1", "1,000.5.5",
+                                         "๑๒"));
+
+TEST(StrictNumber, FollowsTheGivenLocale) {
+  const NumberFormat european{",", "."};
+  EXPECT_EQ(engine::StrictNumber("1.000,5", european), 1000.5);
+  EXPECT_THROW(engine::StrictNumber("1,000.5", european), engine::TypeMismatch);
+}
+
+TEST(StrictNumber, FailsWithOverflowBeyondTheDoubleRange) {
+  EXPECT_THROW(engine::StrictNumber("1e400"), engine::Overflow);
+  EXPECT_EQ(engine::ReadStrictNumber("-1e400").value(), -HUGE_VAL);
+}
+
+struct NumberToText {
+  double value;
+  std::string spaced;
+  std::string plain;
+};
+
+class DoubleText : public testing::TestWithParam<NumberToText> {};
+
+TEST_P(DoubleText, SpacedAndPlainForms) {
+  EXPECT_EQ(engine::SpacedText(GetParam().value), GetParam().spaced);
+  EXPECT_EQ(engine::PlainText(GetParam().value), GetParam().plain);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DoubleText,
+    testing::Values(NumberToText{0.75, " .75", "0.75"}, NumberToText{-3, "-3", "-3"},
+                    NumberToText{0.5, " .5", "0.5"}, NumberToText{-0.25, "-.25", "-0.25"},
+                    NumberToText{114.30, " 114.3", "114.3"}, NumberToText{4, " 4", "4"},
+                    NumberToText{108.5, " 108.5", "108.5"}, NumberToText{3.2, " 3.2", "3.2"},
+                    NumberToText{107.89999999999999, " 107.9", "107.9"},
+                    NumberToText{1.7850000000000001, " 1.785", "1.785"}, NumberToText{0, " 0", "0"},
+                    NumberToText{-0.0, " 0", "0"},
+                    NumberToText{260.99066825118, " 260.99066825118", "260.99066825118"},
+                    NumberToText{1.0 / 3, " .333333333333333", "0.333333333333333"},
+                    NumberToText{123456789012345.0, " 123456789012345", "123456789012345"},
+                    NumberToText{1e15, " 1E+15", "1E+15"},
+                    NumberToText{-2.5e-7, "-2.5E-07", "-2.5E-07"},
+                    NumberToText{0.0001, " .0001", "0.0001"},
+                    NumberToText{1e100, " 1E+100", "1E+100"}));
+
+TEST(PlainText, UsesTheLocaleDecimalSeparator) {
+  EXPECT_EQ(engine::PlainText(0.85, NumberFormat{",", "."}), "0,85");
+}
+
+TEST(SpacedText, Fixed4AndWholeNumbersAreExact) {
+  EXPECT_EQ(engine::SpacedText(Fixed4::FromCount(102796200)), " 10279.62");
+  EXPECT_EQ(engine::SpacedText(Fixed4::FromCount(5000)), " .5");
+  EXPECT_EQ(engine::SpacedText(Fixed4::FromCount(-2500)), "-.25");
+  EXPECT_EQ(engine::SpacedText(Fixed4::FromCount(0)), " 0");
+  EXPECT_EQ(engine::SpacedText(Fixed4::FromCount(-20000)), "-2");
+  EXPECT_EQ(engine::SpacedText(std::int32_t{87}), " 87");
+  EXPECT_EQ(engine::SpacedText(std::int32_t{-3}), "-3");
+}
+
+TEST(SpacedText, FieldTextIsReadStrictly) {
+  EXPECT_EQ(engine::SpacedFieldText("8000"), " 8000");
+  EXPECT_EQ(engine::SpacedFieldText("0114.30"), " 114.3");
+  EXPECT_EQ(engine::SpacedFieldText("0.8"), " .8");
+  EXPECT_THROW(engine::SpacedFieldText(""), engine::TypeMismatch);
+}
+
+} // namespace
