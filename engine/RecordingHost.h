@@ -1,0 +1,72 @@
+#pragma once
+
+#include "engine/HostServices.h"
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace engine {
+
+struct MessageCall {
+  std::string prompt;
+  MessageStyle style;
+  std::optional<std::string> title;
+};
+
+struct PromptCall {
+  std::string prompt;
+  std::string title;
+  std::string offered;
+};
+
+// A host without a screen: answers come from a script, and every call is recorded with its
+// arguments. Serves the tests and the command-line calculator.
+class RecordingHost : public HostServices {
+public:
+  // Answers for AskText in order; a missing answer (or an empty optional) is a cancel.
+  void scriptAnswer(std::optional<std::string> answer) { answers_.push_back(std::move(answer)); }
+  // Answers for ShowMessage in order; once they run out every box is answered OK.
+  void scriptMessageAnswer(MessageAnswer answer) { messageAnswers_.push_back(answer); }
+
+  // The default printer: none, or a recording one that fails at its n-th operation (0-based).
+  void setPrinterAvailable(bool available) { printerAvailable_ = available; }
+  void failPrinterOperation(int index, std::string reason);
+  void scriptPdfFileName(std::optional<std::string> path) { pdfFileName_ = std::move(path); }
+
+  const std::vector<MessageCall>& messages() const { return messages_; }
+  const std::vector<PromptCall>& prompts() const { return prompts_; }
+  const std::vector<std::string>& shellCalls() const { return shellCalls_; }
+  // Printer operations of every document, in order, as "Name(arguments)".
+  const std::vector<std::string>& printerOperations() const { return *printerLog_; }
+  const std::vector<std::string>& pdfFilesOpened() const { return pdfFilesOpened_; }
+
+  MessageAnswer ShowMessage(const std::string& prompt, MessageStyle style,
+                            const std::optional<std::string>& title) override;
+  std::optional<std::string> AskText(const std::string& prompt, const std::string& title,
+                                     const std::string& offered) override;
+  std::unique_ptr<Printer> OpenDefaultPrinter() override;
+  std::optional<std::string> AskPdfFileName(const std::string& suggestedName) override;
+  std::unique_ptr<Printer> OpenPdfFile(const std::string& path) override;
+  void OpenWithShell(const std::string& verb, const std::string& target,
+                     ShowCommand showCommand) override;
+
+private:
+  std::unique_ptr<Printer> MakePrinter();
+
+  std::deque<std::optional<std::string>> answers_;
+  std::deque<MessageAnswer> messageAnswers_;
+  bool printerAvailable_ = true;
+  int failingOperation_ = -1;
+  std::string failureReason_;
+  std::optional<std::string> pdfFileName_;
+  std::vector<MessageCall> messages_;
+  std::vector<PromptCall> prompts_;
+  std::vector<std::string> shellCalls_;
+  std::vector<std::string> pdfFilesOpened_;
+  std::shared_ptr<std::vector<std::string>> printerLog_ = std::make_shared<std::vector<std::string>>();
+};
+
+} // namespace engine
