@@ -8,13 +8,20 @@ namespace {
 
 std::string PictureName(PictureId picture) {
   switch (picture) {
-  case PictureId::PipeIcon: return "PipeIcon";
-  case PictureId::HandPointer: return "HandPointer";
-  case PictureId::HandbookCover: return "HandbookCover";
-  case PictureId::ColumnDrawing: return "ColumnDrawing";
-  case PictureId::ColumnSketch: return "ColumnSketch";
-  case PictureId::GyrationFormula: return "GyrationFormula";
-  case PictureId::PermissibleStressSheet: return "PermissibleStressSheet";
+  case PictureId::PipeIcon:
+    return "PipeIcon";
+  case PictureId::HandPointer:
+    return "HandPointer";
+  case PictureId::HandbookCover:
+    return "HandbookCover";
+  case PictureId::ColumnDrawing:
+    return "ColumnDrawing";
+  case PictureId::ColumnSketch:
+    return "ColumnSketch";
+  case PictureId::GyrationFormula:
+    return "GyrationFormula";
+  case PictureId::PermissibleStressSheet:
+    return "PermissibleStressSheet";
   }
   return "?";
 }
@@ -110,8 +117,7 @@ std::unique_ptr<Printer> RecordingHost::OpenPdfFile(const std::string& path) {
   return MakePrinter();
 }
 
-void RecordingHost::OpenWithShell(const std::string& verb, const std::string& target,
-                                  ShowCommand) {
+void RecordingHost::OpenWithShell(const std::string& verb, const std::string& target, ShowCommand) {
   shellCalls_.push_back(verb + " " + target + " 3");
 }
 

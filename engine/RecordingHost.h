@@ -66,7 +66,8 @@ private:
   std::vector<PromptCall> prompts_;
   std::vector<std::string> shellCalls_;
   std::vector<std::string> pdfFilesOpened_;
-  std::shared_ptr<std::vector<std::string>> printerLog_ = std::make_shared<std::vector<std::string>>();
+  std::shared_ptr<std::vector<std::string>> printerLog_ =
+      std::make_shared<std::vector<std::string>>();
 };
 
 } // namespace engine
