@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Configures and builds one preset (default: release) after installing what is missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+preset=${1:-release}
+bash scripts/setup-debian.sh
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" -- -j"$(nproc)"

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and opens the program's window.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/build.sh release
+if [ -x build/release/app/pipecolumn ]; then
+  exec build/release/app/pipecolumn "$@"
+fi
+exec build/release/app/pipecolumn-cli "$@"
