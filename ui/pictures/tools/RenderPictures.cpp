@@ -1,0 +1,109 @@
+// Renders the fixed pictures for looking at them:
+//   render-pictures <folder>                       every picture at natural size and at 4x as PNG,
+//                                                  plus the report pictures in one PDF
+//   render-pictures --svg <in.svg> <w> <h> <out>   rasterises an SVG into an opaque RGB bitmap
+#include "ui/pictures/Pictures.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgRenderer>
+#include <QTextStream>
+
+#include <array>
+
+namespace {
+
+using engine::PictureId;
+
+struct NamedPicture {
+  PictureId id;
+  const char* name;
+};
+
+constexpr std::array<NamedPicture, 7> kNamedPictures{{
+    {PictureId::PipeIcon, "pipe-icon"},
+    {PictureId::HandPointer, "hand-pointer"},
+    {PictureId::HandbookCover, "handbook-cover"},
+    {PictureId::ColumnDrawing, "column-drawing"},
+    {PictureId::ColumnSketch, "column-sketch"},
+    {PictureId::GyrationFormula, "gyration-formula"},
+    {PictureId::PermissibleStressSheet, "permissible-stress-sheet"},
+}};
+
+bool saveOnWhite(const QPixmap& pixmap, const QString& path) {
+  QImage image(pixmap.size(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.drawPixmap(0, 0, pixmap);
+  painter.end();
+  return image.save(path);
+}
+
+int renderAll(const QString& folder) {
+  QDir().mkpath(folder);
+  for (const auto& picture : kNamedPictures) {
+    const QString base = folder + QLatin1Char('/') + QLatin1String(picture.name);
+    QPixmap natural = pictures::picturePixmap(picture.id, 1.0);
+    QPixmap large = pictures::picturePixmap(picture.id, 4.0);
+    natural.setDevicePixelRatio(1.0);
+    large.setDevicePixelRatio(1.0);
+    if (!saveOnWhite(natural, base + QStringLiteral(".png")) ||
+        !saveOnWhite(large, base + QStringLiteral("@4x.png"))) {
+      QTextStream(stderr) << "cannot write " << base << "\n";
+      return 1;
+    }
+  }
+
+  // The report pictures at their natural sizes, placed as on the calculation sheet (twips).
+  QPdfWriter pdf(folder + QStringLiteral("/report-pictures.pdf"));
+  pdf.setPageSize(QPageSize(QPageSize::A4));
+  pdf.setResolution(1440);
+  pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+  QPainter painter(&pdf);
+  const std::array<std::pair<PictureId, QPointF>, 3> placements{{
+      {PictureId::ColumnSketch, {2400, 3200}},
+      {PictureId::GyrationFormula, {5500, 7100}},
+      {PictureId::PermissibleStressSheet, {5700, 9300}},
+  }};
+  for (const auto& [id, topLeft] : placements) {
+    const QSizeF inches = pictures::naturalSizeInches(id);
+    pictures::drawPicture(painter, id, QRectF(topLeft, inches * 1440));
+  }
+  return 0;
+}
+
+int rasteriseSvg(const QString& source, int width, int height, const QString& target) {
+  QSvgRenderer renderer(source);
+  if (!renderer.isValid()) {
+    QTextStream(stderr) << "cannot read " << source << "\n";
+    return 1;
+  }
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  renderer.render(&painter, QRectF(0, 0, width, height));
+  painter.end();
+  return image.convertToFormat(QImage::Format_RGB888).save(target) ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+  QGuiApplication application(argc, argv);
+  const QStringList arguments = application.arguments();
+  if (arguments.size() == 6 && arguments.at(1) == QStringLiteral("--svg")) {
+    return rasteriseSvg(arguments.at(2), arguments.at(3).toInt(), arguments.at(4).toInt(),
+                        arguments.at(5));
+  }
+  if (arguments.size() == 2) {
+    return renderAll(arguments.at(1));
+  }
+  QTextStream(stderr) << "usage: render-pictures <folder> | --svg <in.svg> <w> <h> <out.png>\n";
+  return 2;
+}
