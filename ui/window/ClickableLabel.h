@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLabel>
+
+class QMouseEvent;
+
+namespace ui {
+
+// A single-line caption that reports a click: the left button pressed and released over it.
+// Shows its text literally (never as markup) and sizes itself to it; the left and top edges stay.
+class ClickableLabel : public QLabel {
+  Q_OBJECT
+public:
+  explicit ClickableLabel(QWidget* parent = nullptr);
+
+  // Sets the caption and resizes the label to fit it.
+  void setCaption(const QString& text);
+
+signals:
+  void clicked();
+
+protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+  bool pressed_ = false;
+};
+
+} // namespace ui

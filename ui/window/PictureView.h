@@ -1,0 +1,27 @@
+#pragma once
+
+#include "engine/PictureId.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace ui {
+
+// Shows one of the program's pictures filling the widget, rendered afresh for the device pixel
+// ratio of the screen it is on so that it stays sharp on high-density screens.
+class PictureView : public QWidget {
+  Q_OBJECT
+public:
+  PictureView(engine::PictureId picture, QWidget* parent = nullptr);
+
+  engine::PictureId picture() const { return picture_; }
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+
+private:
+  engine::PictureId picture_;
+  QPixmap rendered_;
+};
+
+} // namespace ui
