@@ -3,7 +3,9 @@
 #include "engine/FormState.h"
 
 #include <gtest/gtest.h>
+
 #include <nlohmann/json.hpp>
+#include <ostream>
 
 #include <sstream>
 #include <stdexcept>
@@ -65,6 +67,11 @@ struct Scenario {
   double outsideDiameter;
   std::vector<std::string> messages;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Scenario& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class Scenarios : public testing::TestWithParam<Scenario> {};
 
@@ -160,6 +167,11 @@ struct Usage {
   std::string inOut;
   std::string inErr;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Usage& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class UsageCases : public testing::TestWithParam<Usage> {};
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -72,6 +74,11 @@ struct CompletedRun {
   std::int32_t plateThicknessMm;
   bool passes;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const CompletedRun& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class CompletedRuns : public testing::TestWithParam<CompletedRun> {};
 
@@ -193,6 +200,11 @@ struct FailingRun {
   std::vector<std::pair<Field, std::string>> texts;
   const char* failure;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const FailingRun& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class FailingRuns : public testing::TestWithParam<FailingRun> {};
 

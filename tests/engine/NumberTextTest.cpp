@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cfloat>
 #include <cmath>
 #include <string>
@@ -16,6 +18,11 @@ struct TextToNumber {
   std::string text;
   double expected;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const TextToNumber& c, std::ostream* os) {
+  *os << "\"" << c.text << "\"";
+}
 
 class LeadingNumberReading : public testing::TestWithParam<TextToNumber> {};
 
@@ -82,6 +89,11 @@ struct NumberToText {
   std::string spaced;
   std::string plain;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const NumberToText& c, std::ostream* os) {
+  *os << c.value;
+}
 
 class DoubleText : public testing::TestWithParam<NumberToText> {};
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -18,6 +20,11 @@ struct Fixed4Case {
   double input;
   std::int64_t count;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Fixed4Case& c, std::ostream* os) {
+  *os << c.input;
+}
 
 class ToFixed4Rounding : public testing::TestWithParam<Fixed4Case> {};
 
@@ -48,6 +55,11 @@ struct Int32Case {
   std::int32_t expected;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Int32Case& c, std::ostream* os) {
+  *os << c.input;
+}
+
 class ToInt32Rounding : public testing::TestWithParam<Int32Case> {};
 
 TEST_P(ToInt32Rounding, RoundsHalfToEven) {
@@ -71,6 +83,11 @@ struct Fixed4ToInt32Case {
   std::int64_t count;
   std::int32_t expected;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Fixed4ToInt32Case& c, std::ostream* os) {
+  *os << c.count;
+}
 
 class Fixed4ToInt32Rounding : public testing::TestWithParam<Fixed4ToInt32Case> {};
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 #include <string>
 
@@ -14,6 +16,11 @@ struct Thrown {
   std::function<void()> raise;
   std::string namedInMessage;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Thrown& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class UncaughtFailures : public testing::TestWithParam<Thrown> {};
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <optional>
 #include <string>
 
@@ -38,6 +40,11 @@ struct Answer {
   std::string message; // empty when no box is shown
   std::string caption;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Answer& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class PromptAnswers : public testing::TestWithParam<Answer> {};
 
