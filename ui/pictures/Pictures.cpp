@@ -40,7 +40,7 @@ constexpr std::array<PictureEntry, 7> kPictures{{
      true},
 }};
 
-constexpr QPoint kHandPointerHotSpot{12, 1};
+constexpr QPoint kHandPointerHotSpot{13, 2};
 
 const PictureEntry& entryFor(PictureId id) {
   for (const auto& entry : kPictures) {

@@ -3,6 +3,7 @@
 //                                                  plus the report pictures in one PDF
 //   render-pictures --svg <in.svg> <w> <h> <out>   rasterises an SVG into an opaque RGB bitmap
 #include "ui/pictures/Pictures.h"
+#include "ui/pictures/VectorPicture.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -10,7 +11,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgRenderer>
 #include <QTextStream>
 
 #include <array>
@@ -77,8 +77,8 @@ int renderAll(const QString& folder) {
 }
 
 int rasteriseSvg(const QString& source, int width, int height, const QString& target) {
-  QSvgRenderer renderer(source);
-  if (!renderer.isValid()) {
+  const pictures::VectorPicture picture(source);
+  if (!picture.isValid()) {
     QTextStream(stderr) << "cannot read " << source << "\n";
     return 1;
   }
@@ -87,7 +87,7 @@ int rasteriseSvg(const QString& source, int width, int height, const QString& ta
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  renderer.render(&painter, QRectF(0, 0, width, height));
+  picture.draw(painter, QRectF(0, 0, width, height));
   painter.end();
   return image.convertToFormat(QImage::Format_RGB888).save(target) ? 0 : 1;
 }

@@ -326,7 +326,179 @@ def permissible_stress_sheet():
     svg.write(output("permissible-stress-sheet.svg"))
 
 
+# ---------------------------------------------------------------------------------------------
+# ColumnDrawing: the drawing behind the input captions of the window.
+
+DRAWING_RED = "#DA251D"
+DRAWING_BLUE = "#0093DD"
+EXTENSION_GREY = "#C2C1C1"
+STEEL_OUTLINE = "#1A1A1A"
+
+
+def steel_body_shade(t):
+    # Near-black at both edges, white along the middle of the tube.
+    return lerp_colour("#101010", "#FFFFFF", math.sin(math.pi * t) ** 1.25)
+
+
+def steel_inside_shade(t):
+    return ramp_colour([(0.0, "#2A2A2A"), (0.65, "#6E6E6E"), (1.0, "#B5B5B5")], t)
+
+
+def isometric_slab(svg, cx, cy, half_w, half_h, thickness, top, left, right, outline, width):
+    """A square slab seen from above at an angle: top face and the two front side faces."""
+    svg.polygon([(cx - half_w, cy), (cx, cy + half_h), (cx, cy + half_h + thickness),
+                 (cx - half_w, cy + thickness)], left, outline, width)
+    svg.polygon([(cx + half_w, cy), (cx, cy + half_h), (cx, cy + half_h + thickness),
+                 (cx + half_w, cy + thickness)], right, outline, width)
+    svg.polygon([(cx, cy - half_h), (cx + half_w, cy), (cx, cy + half_h), (cx - half_w, cy)], top,
+                outline, width)
+
+
+def column_drawing():
+    svg = Svg(11886, 16000, "3.6354in", "4.8958in", "Column drawing: elevation, pipe end, base")
+    letter = 450
+    svg.rect(0, 0, 11886, 16000, "#FFFFFF")
+
+    svg.comment("Left: the column over nearly the whole height, with its red length dimension L.")
+    tall = Cylinder(cx=2700, top=1505, bottom=14409, rx=1000, ry=230, wall=110)
+    tall.draw(svg, steel_body_shade, "#D6D6D6", steel_inside_shade, 40, STEEL_OUTLINE, 26)
+    top_y, bottom_y = tall.top - tall.ry, tall.bottom + tall.ry
+    svg.line(980, top_y, tall.cx, top_y, EXTENSION_GREY, 30)
+    svg.line(980, bottom_y, tall.cx, bottom_y, EXTENSION_GREY, 30)
+    dimension_arrow(svg, 1250, top_y, 1250, bottom_y, DRAWING_RED, 40, 330, 110)
+    mid_y = (top_y + bottom_y) / 2
+    svg.text_cell(830, mid_y - (METRICS.ascent - CAP_HEIGHT / 2) * letter, "L", letter,
+                  family=ARIAL_UNICODE, fill=DRAWING_RED)
+
+    svg.comment("Upper right: a short piece of the pipe; its wall is the blue ring, D spans it.")
+    piece = Cylinder(cx=7700, top=2900, bottom=5300, rx=1450, ry=480, wall=180)
+    piece.draw(svg, steel_body_shade, DRAWING_BLUE, steel_inside_shade, 40, STEEL_OUTLINE, 26,
+               rim_outline="#005F8F")
+    left_x, right_x = piece.cx - piece.rx, piece.cx + piece.rx
+    arrow_y = 1500
+    svg.line(left_x, arrow_y - 150, left_x, piece.top - 60, EXTENSION_GREY, 30)
+    svg.line(right_x, arrow_y - 150, right_x, piece.top - 60, EXTENSION_GREY, 30)
+    dimension_arrow(svg, left_x, arrow_y, right_x, arrow_y, NEAR_BLACK, 36, 300, 100)
+    svg.text(piece.cx, arrow_y - 110, "D", letter, family=ARIAL_UNICODE, anchor="middle")
+    svg.text_cell(left_x - 130 - text_width("T", letter),
+                  piece.top - (METRICS.ascent - CAP_HEIGHT / 2) * letter, "T", letter,
+                  family=ARIAL_UNICODE, fill=DRAWING_BLUE)
+
+    svg.comment("Lower right: the column on its steel base plate, on the concrete footing.")
+    base_cx, base_cy = 6700, 12900
+    isometric_slab(svg, base_cx, base_cy, 2300, 1150, 900, "#95C460", "#6F9A3E", "#4E7128",
+                   "#3C5A1E", 26)
+    isometric_slab(svg, base_cx, base_cy, 1300, 650, 150, "#CF6621", "#A9501A", "#8A3F12",
+                   "#6B300C", 22)
+    for fx, fy in ((0.0, -0.7), (0.7, 0.0), (0.0, 0.7), (-0.7, 0.0)):
+        svg.ellipse(base_cx + fx * 1300, base_cy + fy * 650, 95, 48, "#4A2208")
+        svg.ellipse(base_cx + fx * 1300, base_cy + fy * 650 - 18, 62, 31, "#E08A4E")
+    column = Cylinder(cx=base_cx, top=9300, bottom=base_cy, rx=520, ry=260, wall=70)
+    column.draw(svg, steel_body_shade, "#D6D6D6", steel_inside_shade, 28, STEEL_OUTLINE, 24)
+    svg.raw(f'<text x="8450" y="12300" font-family="{ARIAL_UNICODE}" font-size="{letter}" '
+            f'fill="{NEAR_BLACK}"><tspan>Steel </tspan><tspan>Base </tspan><tspan>Plate</tspan>'
+            f'</text>')
+    svg.write(output("column-drawing.svg"))
+
+
+# ---------------------------------------------------------------------------------------------
+# PipeIcon, HandPointer and the source of the HandbookCover bitmap, drawn on a pixel grid.
+
+
+def pipe_icon():
+    svg = Svg(32, 32, "32px", "32px", "Window icon: a short upright pipe")
+    cx, top, bottom, rx, ry = 16, 7.5, 26.5, 11, 4
+    bands = ["#141A4A", "#1E2266", "#3A2A7E", "#5A2F94", "#7B3FB0", "#9A5BC8", "#B48AD6",
+             "#CBBBDD", "#DCDCE2", "#C4C4CC"]
+    for i, colour in enumerate(bands):
+        a0 = math.pi - math.pi * i / len(bands)
+        a1 = math.pi - math.pi * (i + 1) / len(bands)
+        x0, x1 = cx + rx * math.cos(a0), cx + rx * math.cos(a1)
+        y0, y1 = ry * math.sin(a0), ry * math.sin(a1)
+        svg.polygon([(x0, top + y0), (x1, top + y1), (x1, bottom + y1), (x0, bottom + y0)],
+                    colour, colour, 0.15)
+    outline = [(cx - rx, top)] + ellipse_arc_points(cx, bottom, rx, ry, math.pi, 0.0, 24)
+    outline.append((cx + rx, top))
+    svg.polyline(outline, "#0E1238", 0.8, join="round")
+    svg.ellipse(cx, top, rx, ry, "#22D3EE", "#0E1238", 0.8)
+    svg.ellipse(cx, top, rx - 2.4, ry - 1.1, "#8E44C9", "#4A1D73", 0.5)
+    svg.write(output("pipe-icon.svg"))
+
+
+def hand_pointer():
+    svg = Svg(32, 32, "32px", "32px", "Hand pointer: the index finger points up; the tip is the hot spot")
+    hand = ("M11,19.5 L11,4 C11,1.4 15,1.4 15,4 L15,11.6 C15,9.9 19,9.9 19,11.8 L19,12.4 "
+            "C19,10.9 23,10.9 23,12.8 L23,13.4 C23,12.1 26.5,12.1 26.5,14 L26.5,22 "
+            "C26.5,25.6 25,27.4 23,28.6 L23,30.5 L12.5,30.5 L12.5,28.6 "
+            "C10,27 6.8,23.6 4.6,20.4 C3.4,18.6 5,16.2 7.1,17.3 Z")
+    svg.path(hand, "#F6C7A0", "#000000", 1, join="round")
+    svg.path("M19,12.4 L19,16 M23,13.4 L23,16.4 M15,11.6 L15,15.5 M11,19.5 L12.6,21",
+             "none", "#9C6A4A", 0.8, cap="round")
+    svg.path("M13,28.6 L22.5,28.6", "none", "#9C6A4A", 0.8, cap="round")
+    svg.write(output("hand-pointer.svg"))
+
+
+THAI = "'Noto Sans Thai', Loma, Garuda, 'Arial Unicode MS', sans-serif"
+COVER_PINK = "#E4007C"
+
+
+def handbook_cover():
+    svg = Svg(126, 174, "126px", "174px", "Handbook cover")
+    svg.rect(0, 0, 126, 174, "#FFFFFF")
+    svg.rect(0, 0, 126, 3, COVER_PINK)
+    svg.text(63, 14, "สูตร ตัวอย่าง และวิธีคำนวณ", 9.2, family=THAI, fill=COVER_PINK,
+             anchor="middle", weight="bold")
+    svg.text(63, 29, "เสาท่อเหล็กกลม", 13, family=THAI, fill="#111111", anchor="middle",
+             weight="bold")
+
+    # A pipe frame going up against the sky.
+    svg.linear_gradient("sky", 0, 36, 0, 86, [("0", "#6FB7E9"), ("1", "#D7ECF8")])
+    svg.rect(4, 36, 118, 50, "url(#sky)", "#7A7A7A", 0.5)
+    svg.rect(4, 80, 118, 6, "#9C8A6A")
+    for x in (14, 42, 70, 98):
+        svg.line(x, 44, x, 82, "#3B3F46", 2.2)
+    for y in (48, 62, 76):
+        svg.line(12, y, 110, y, "#555A63", 1.4)
+    for x0, x1 in ((14, 42), (42, 70), (70, 98)):
+        svg.line(x0, 62, x1, 48, "#6A707A", 0.9)
+    svg.line(110, 40, 110, 82, "#C8A23A", 1.2)
+    svg.line(98, 40, 118, 40, "#C8A23A", 1.2)
+
+    # Stacked pipes seen end on.
+    svg.rect(4, 90, 57, 40, "#E9E4DA", "#7A7A7A", 0.5)
+    radius = 4.6
+    for row in range(4):
+        for col in range(6 - (row % 2)):
+            cx = 9.5 + col * 2 * radius + (radius if row % 2 else 0)
+            cy = 125 - row * radius * 1.75
+            svg.ellipse(cx, cy, radius, radius, "#8C96A3", "#3E4650", 0.5)
+            svg.ellipse(cx, cy, radius * 0.62, radius * 0.62, "#2B3038")
+
+    # Steel pipes lying side by side.
+    svg.rect(65, 90, 57, 40, "#F3F1EC", "#7A7A7A", 0.5)
+    svg.linear_gradient("tube", 0, 0, 0, 7, [("0", "#5F6670"), ("0.45", "#F2F4F6"), ("1", "#4B525B")])
+    for k in range(5):
+        y = 94 + k * 7
+        svg.raw(f'<g transform="translate(0,{y})"><rect x="70" y="0" width="48" height="6" '
+                f'fill="url(#tube)"/></g>')
+        svg.ellipse(70, y + 3, 1.6, 3, "#3A4048")
+
+    # Badges: author, publisher and address.
+    svg.rect(4, 135, 56, 11, COVER_PINK)
+    svg.text(32, 143, "โดย ทีมวิศวกรโยธา", 6.5, family=THAI, fill="#FFFFFF", anchor="middle")
+    svg.rect(64, 135, 58, 11, "#222222")
+    svg.text(93, 143, "ฉบับเผยแพร่ฟรี", 6.5, family=THAI, fill="#FFFFFF", anchor="middle")
+    svg.text(63, 157, "pipe-column.example", 6.2, family=ARIAL, fill="#1F4E9A", anchor="middle")
+    svg.rect(0, 163, 126, 11, "#F4F4F4")
+    svg.text(120, 171.5, "1", 8, family=ARIAL, fill="#111111", anchor="end")
+    svg.write(os.path.join(HERE, "handbook-cover.svg"))
+
+
 def main():
+    pipe_icon()
+    hand_pointer()
+    handbook_cover()
+    column_drawing()
     column_sketch()
     gyration_formula()
     permissible_stress_sheet()
