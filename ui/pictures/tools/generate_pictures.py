@@ -223,7 +223,7 @@ def permissible_stress_sheet():
 
     svg.comment("Qac = 0.6 x fcc x fy / [ (fcc)^n + (fy)^n ]^(1/n)")
     f = 620
-    paren = 1.5 * f
+    paren = 1.58 * f
     bracket = 2.2 * f
     bar_y = 1900
     svg.text(left, bar_y + MATH_AXIS * f, "Qac = 0.6", f)
@@ -395,7 +395,7 @@ def column_drawing():
         svg.ellipse(base_cx + fx * 1300, base_cy + fy * 650 - 18, 62, 31, "#E08A4E")
     column = Cylinder(cx=base_cx, top=9300, bottom=base_cy, rx=520, ry=260, wall=70)
     column.draw(svg, steel_body_shade, "#D6D6D6", steel_inside_shade, 28, STEEL_OUTLINE, 24)
-    svg.raw(f'<text x="8450" y="12300" font-family="{ARIAL_UNICODE}" font-size="{letter}" '
+    svg.raw(f'<text x="8350" y="12300" font-family="{ARIAL_UNICODE}" font-size="{letter}" '
             f'fill="{NEAR_BLACK}"><tspan>Steel </tspan><tspan>Base </tspan><tspan>Plate</tspan>'
             f'</text>')
     svg.write(output("column-drawing.svg"))
