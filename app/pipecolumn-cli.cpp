@@ -1,14 +1,51 @@
 #include "app/CommandLine.h"
 
 #include "engine/FormState.h"
+#include "report/CalculationSheet.h"
+#include "ui/printing/SheetPrinters.h"
 
+#include <QGuiApplication>
+
+#include <cstdlib>
 #include <iostream>
-#include <stdexcept>
+#include <memory>
+
+namespace {
+
+// The sheet needs Qt's fonts and painter, so a GUI application is created on first use only; a run
+// without --sheet never touches Qt. Without a display the offscreen platform serves.
+void EnsureGuiApplication(std::unique_ptr<QGuiApplication>& application) {
+  if (application) {
+    return;
+  }
+  const char* display = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  const bool hasDisplay =
+      (display != nullptr && *display != '\0') || (wayland != nullptr && *wayland != '\0');
+  if (!hasDisplay && std::getenv("QT_QPA_PLATFORM") == nullptr) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  }
+  static int argc = 1;
+  static char name[] = "pipecolumn-cli";
+  static char* argv[] = {name, nullptr};
+  application = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
-  const app::SheetWriter writeSheet = [](const engine::FormState&, const std::string&) {
-    throw std::runtime_error("PDF output is not available in this build");
+  std::unique_ptr<QGuiApplication> application; // ends before main returns, with Qt still intact
+  const app::SheetWriter writeSheet = [&application](const engine::FormState& form,
+                                                     const std::string& path) {
+    EnsureGuiApplication(application);
+    const std::unique_ptr<engine::Printer> printer = ui::OpenPdfPrinter(path);
+    try {
+      report::PrintCalculationSheet(form, *printer);
+    } catch (...) {
+      printer->AbortDocument();
+      throw;
+    }
   };
   return static_cast<int>(app::RunCommandLine(arguments, std::cout, std::cerr, writeSheet));
 }

@@ -1,11 +1,286 @@
 #include "ui/printing/SheetPrinters.h"
 
+#include "ui/pictures/Pictures.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
 namespace ui {
 
-std::unique_ptr<engine::Printer> OpenDefaultSystemPrinter() { return nullptr; }
+namespace {
 
-std::unique_ptr<engine::Printer> OpenPdfPrinter(const std::string&) {
-  throw engine::PrinterError("PDF output is not available yet");
+constexpr double kTwipsPerInch = 1440.0;
+
+// Faces that carry Thai, tried in order wherever the requested face is not installed or cannot
+// write Thai. The sheet's font name is a classic bitmap face that modern systems rarely have.
+const QStringList kThaiFaces = {
+    QStringLiteral("Tahoma"), QStringLiteral("Leelawadee UI"),  QStringLiteral("Loma"),
+    QStringLiteral("Garuda"), QStringLiteral("Noto Sans Thai"), QStringLiteral("Waree"),
+    QStringLiteral("Norasi"),
+};
+
+bool WritesThai(const QString& family) {
+  return QFontDatabase::hasFamily(family) &&
+         QFontDatabase::writingSystems(family).contains(QFontDatabase::Thai);
+}
+
+QString ThaiCapableFamily(const QString& requested) {
+  if (WritesThai(requested)) {
+    return requested;
+  }
+  for (const QString& face : kThaiFaces) {
+    if (WritesThai(face)) {
+      return face;
+    }
+  }
+  // Nothing suitable is installed: keep the name and let the font matching pick a fallback.
+  return requested;
+}
+
+QString FromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), text.size());
+}
+
+// Where the page goes: the device the painter draws on, and how the finished or withdrawn
+// document leaves it.
+class Destination {
+public:
+  virtual ~Destination() = default;
+  virtual QPagedPaintDevice& device() = 0;
+  // Called after the painter has ended; throws PrinterError when the document did not get out.
+  virtual void finish() = 0;
+  // Withdraws the document; the painter has not ended yet, or was never started.
+  virtual void discard(QPainter& painter) = 0;
+};
+
+class SystemPrinterDestination final : public Destination {
+public:
+  explicit SystemPrinterDestination(const QPrinterInfo& info)
+      : printer_(info, QPrinter::HighResolution) {
+    printer_.setDocName(QStringLiteral("Calculation Report"));
+    printer_.setFullPage(false); // positions count from the printable area
+  }
+
+  QPagedPaintDevice& device() override { return printer_; }
+
+  void finish() override {
+    if (printer_.printerState() == QPrinter::Error) {
+      throw engine::PrinterError("เครื่องพิมพ์รายงานข้อผิดพลาด (printer error)");
+    }
+  }
+
+  void discard(QPainter& painter) override {
+    if (painter.isActive()) {
+      printer_.abort();
+      painter.end();
+    }
+  }
+
+private:
+  QPrinter printer_;
+};
+
+// The PDF is written to a temporary file beside the target and takes the target's name only when
+// the document ends, so a withdrawn or failed document leaves no partial file and does not spoil
+// an earlier file of the same name.
+class PdfFileDestination final : public Destination {
+public:
+  explicit PdfFileDestination(const QString& path) : file_(path) {
+    if (!file_.open(QIODevice::WriteOnly)) {
+      throw engine::PrinterError("สร้างไฟล์ PDF ไม่ได้ (" + path.toStdString() +
+                                 "): " + file_.errorString().toStdString());
+    }
+    writer_.emplace(&file_);
+    writer_->setCreator(QStringLiteral("pipecolumn"));
+    writer_->setTitle(QStringLiteral("Calculation Report"));
+    writer_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                       QMarginsF(0, 0, 0, 0), QPageLayout::Point));
+  }
+
+  QPagedPaintDevice& device() override { return *writer_; }
+
+  void finish() override {
+    writer_.reset();
+    if (!file_.commit()) {
+      throw engine::PrinterError("เขียนไฟล์ PDF ไม่สำเร็จ (" + file_.fileName().toStdString() +
+                                 "): " + file_.errorString().toStdString());
+    }
+  }
+
+  void discard(QPainter& painter) override {
+    if (painter.isActive()) {
+      painter.end();
+    }
+    writer_.reset();
+    file_.cancelWriting();
+  }
+
+private:
+  QSaveFile file_;
+  std::optional<QPdfWriter> writer_;
+};
+
+// The printer operations on a QPainter. Twips are turned into device units by the device's own
+// resolution, so the same drawing serves a printer and a PDF file. The page opens at the first
+// output.
+class PainterPrinter final : public engine::Printer {
+public:
+  explicit PainterPrinter(std::unique_ptr<Destination> destination)
+      : destination_(std::move(destination)) {}
+
+  ~PainterPrinter() override {
+    if (!finished_) {
+      destination_->discard(painter_);
+    }
+  }
+
+  void SetOrientation(engine::PageOrientation orientation) override {
+    Usable();
+    const auto qtOrientation = orientation == engine::PageOrientation::Portrait
+                                   ? QPageLayout::Portrait
+                                   : QPageLayout::Landscape;
+    if (!destination_->device().setPageOrientation(qtOrientation)) {
+      throw engine::PrinterError("ตั้งแนวกระดาษไม่ได้ (page orientation)");
+    }
+  }
+
+  void SetPaperSize(engine::PaperSize) override {
+    Usable();
+    if (!destination_->device().setPageSize(QPageSize(QPageSize::A4))) {
+      throw engine::PrinterError("เครื่องพิมพ์ไม่รองรับกระดาษ A4");
+    }
+  }
+
+  void SetFontName(const std::string& name) override {
+    Usable();
+    font_.setFamily(ThaiCapableFamily(FromUtf8(name)));
+    ApplyFont();
+  }
+
+  void SetFontSize(double points) override {
+    Usable();
+    if (!(points > 0)) {
+      throw engine::PrinterError("font size must be positive");
+    }
+    font_.setPointSizeF(points);
+    ApplyFont();
+  }
+
+  void SetCurrentX(int twips) override {
+    Usable();
+    x_ = twips;
+  }
+
+  void SetCurrentY(int twips) override {
+    Usable();
+    y_ = twips;
+  }
+
+  void PrintLine(const std::string& text) override {
+    OpenPage();
+    // The position is the top-left of the first character; the painter writes on the baseline.
+    const QFontMetricsF metrics(painter_.font(), &destination_->device());
+    painter_.drawText(QPointF(DeviceX(x_), DeviceY(y_) + metrics.ascent()), FromUtf8(text));
+    // The next line starts below this one, at the left edge, unless it is placed anew.
+    x_ = 0;
+    y_ += static_cast<int>(metrics.height() * kTwipsPerInch / Dpi().y() + 0.5);
+  }
+
+  void DrawPicture(engine::PictureId picture, int xTwips, int yTwips) override {
+    OpenPage();
+    const QSizeF inches = pictures::naturalSizeInches(picture);
+    const QRectF target(DeviceX(xTwips), DeviceY(yTwips), inches.width() * Dpi().x(),
+                        inches.height() * Dpi().y());
+    painter_.save();
+    pictures::drawPicture(painter_, picture, target);
+    painter_.restore();
+  }
+
+  void EndDocument() override {
+    Usable();
+    OpenPage(); // a document without output still gives its one page
+    finished_ = true;
+    if (!painter_.end()) {
+      destination_->discard(painter_);
+      throw engine::PrinterError("จบเอกสารไม่ได้ (the document could not be completed)");
+    }
+    destination_->finish();
+  }
+
+  void AbortDocument() override {
+    if (finished_) {
+      return;
+    }
+    finished_ = true;
+    destination_->discard(painter_);
+  }
+
+private:
+  void Usable() const {
+    if (finished_) {
+      throw engine::PrinterError("the document has already ended");
+    }
+  }
+
+  void OpenPage() {
+    Usable();
+    if (painter_.isActive()) {
+      return;
+    }
+    if (!painter_.begin(&destination_->device())) {
+      throw engine::PrinterError("เริ่มพิมพ์ไม่ได้ (the page could not be opened)");
+    }
+    painter_.setRenderHint(QPainter::Antialiasing);
+    painter_.setRenderHint(QPainter::TextAntialiasing);
+    painter_.setPen(Qt::black);
+    ApplyFont();
+  }
+
+  void ApplyFont() {
+    if (painter_.isActive()) {
+      painter_.setFont(QFont(font_, &destination_->device()));
+    }
+  }
+
+  QPointF Dpi() {
+    const QPagedPaintDevice& device = destination_->device();
+    return {static_cast<double>(device.logicalDpiX()), static_cast<double>(device.logicalDpiY())};
+  }
+  double DeviceX(int twips) { return twips * Dpi().x() / kTwipsPerInch; }
+  double DeviceY(int twips) { return twips * Dpi().y() / kTwipsPerInch; }
+
+  std::unique_ptr<Destination> destination_;
+  QPainter painter_;
+  QFont font_;
+  int x_ = 0;
+  int y_ = 0;
+  bool finished_ = false;
+};
+
+} // namespace
+
+std::unique_ptr<engine::Printer> OpenDefaultSystemPrinter() {
+  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  if (info.isNull()) {
+    return nullptr;
+  }
+  return std::make_unique<PainterPrinter>(std::make_unique<SystemPrinterDestination>(info));
+}
+
+std::unique_ptr<engine::Printer> OpenPdfPrinter(const std::string& path) {
+  return std::make_unique<PainterPrinter>(std::make_unique<PdfFileDestination>(FromUtf8(path)));
 }
 
 } // namespace ui
