@@ -1,7 +1,9 @@
 #include "ui/printing/SheetPrinters.h"
 
 #include "ui/pictures/Pictures.h"
+#include "ui/printing/PdfText.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -92,17 +94,19 @@ private:
   QPrinter printer_;
 };
 
-// The PDF is written to a temporary file beside the target and takes the target's name only when
-// the document ends, so a withdrawn or failed document leaves no partial file and does not spoil
-// an earlier file of the same name.
+// The page is built in memory and written to a temporary file beside the target, which takes the
+// target's name only when the document ends: a withdrawn or failed document leaves no partial file
+// and does not spoil an earlier file of the same name.
 class PdfFileDestination final : public Destination {
 public:
   explicit PdfFileDestination(const QString& path) : file_(path) {
+    // Opened at once, so an unwritable place is reported before anything is drawn.
     if (!file_.open(QIODevice::WriteOnly)) {
       throw engine::PrinterError("สร้างไฟล์ PDF ไม่ได้ (" + path.toStdString() +
                                  "): " + file_.errorString().toStdString());
     }
-    writer_.emplace(&file_);
+    page_.open(QIODevice::WriteOnly);
+    writer_.emplace(&page_);
     writer_->setCreator(QStringLiteral("pipecolumn"));
     writer_->setTitle(QStringLiteral("Calculation Report"));
     writer_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -113,9 +117,12 @@ public:
 
   void finish() override {
     writer_.reset();
-    if (!file_.commit()) {
+    const QByteArray pdf = MapThaiPresentationFormsToCharacters(page_.data());
+    if (file_.write(pdf) != pdf.size() || !file_.commit()) {
+      const std::string reason = file_.errorString().toStdString();
+      file_.cancelWriting();
       throw engine::PrinterError("เขียนไฟล์ PDF ไม่สำเร็จ (" + file_.fileName().toStdString() +
-                                 "): " + file_.errorString().toStdString());
+                                 "): " + reason);
     }
   }
 
@@ -129,6 +136,7 @@ public:
 
 private:
   QSaveFile file_;
+  QBuffer page_;
   std::optional<QPdfWriter> writer_;
 };
 
