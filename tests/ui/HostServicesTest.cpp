@@ -1,0 +1,150 @@
+// The Qt host services on their own: the answers of the message box and the input prompt.
+
+#include "ModalDialogDriver.h"
+#include "ui/window/QtHostServices.h"
+#include "ui/window/WindowCommands.h"
+
+#include <QMessageBox>
+#include <QTest>
+
+using engine::MessageAnswer;
+using engine::MessageStyle;
+
+namespace {
+
+enum class Gesture { Ok, Enter, Escape, CloseBox };
+
+ModalDialogDriver::Answer Perform(Gesture gesture) {
+  switch (gesture) {
+  case Gesture::Ok:
+    return ModalDialogDriver::pressOk();
+  case Gesture::Enter:
+    return ModalDialogDriver::accept();
+  case Gesture::Escape:
+    return ModalDialogDriver::pressEscape();
+  case Gesture::CloseBox:
+    return ModalDialogDriver::closeBox();
+  }
+  return {};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Gesture)
+Q_DECLARE_METATYPE(MessageAnswer)
+Q_DECLARE_METATYPE(std::optional<std::string>)
+
+class HostServicesTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void cleanup() {
+    QVERIFY2(driver_.unexpected().isEmpty(), qPrintable(driver_.unexpected().join('\n')));
+    QCOMPARE(driver_.pendingAnswers(), 0);
+    driver_.reset();
+  }
+
+  void messageAnswers_data() {
+    QTest::addColumn<bool>("okCancel");
+    QTest::addColumn<Gesture>("gesture");
+    QTest::addColumn<MessageAnswer>("expected");
+    QTest::newRow("OK box, OK") << false << Gesture::Ok << MessageAnswer::Ok;
+    QTest::newRow("OK box, Escape") << false << Gesture::Escape << MessageAnswer::Ok;
+    QTest::newRow("OK box, close box") << false << Gesture::CloseBox << MessageAnswer::Ok;
+    QTest::newRow("OK/Cancel, OK") << true << Gesture::Ok << MessageAnswer::Ok;
+    QTest::newRow("OK/Cancel, Enter") << true << Gesture::Enter << MessageAnswer::Ok;
+    QTest::newRow("OK/Cancel, Escape") << true << Gesture::Escape << MessageAnswer::Cancel;
+    QTest::newRow("OK/Cancel, close box") << true << Gesture::CloseBox << MessageAnswer::Cancel;
+  }
+
+  void messageAnswers() {
+    QFETCH(bool, okCancel);
+    QFETCH(Gesture, gesture);
+    QFETCH(MessageAnswer, expected);
+    driver_.expect(Perform(gesture));
+    const MessageStyle style =
+        okCancel ? MessageStyle::QuestionOkCancel() : MessageStyle::CriticalOk();
+    QCOMPARE(host_.ShowMessage("ข้อความ", style, std::nullopt), expected);
+  }
+
+  void messageBoxShowsStyleTitleAndPlainText_data() {
+    QTest::addColumn<bool>("okCancel");
+    QTest::addColumn<std::optional<std::string>>("title");
+    QTest::addColumn<QString>("expectedTitle");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QStringList>("buttons");
+    const QString caption = QString::fromUtf8(ui::kWindowCaption);
+    QTest::newRow("critical, no title") << false << std::optional<std::string>() << caption
+                                        << int(QMessageBox::Critical) << QStringList{"OK"};
+    QTest::newRow("question, own title")
+        << true << std::optional<std::string>("พิมพ์") << QStringLiteral("พิมพ์")
+        << int(QMessageBox::Question) << QStringList{"OK", "Cancel"};
+  }
+
+  void messageBoxShowsStyleTitleAndPlainText() {
+    QFETCH(bool, okCancel);
+    QFETCH(std::optional<std::string>, title);
+    QFETCH(QString, expectedTitle);
+    QFETCH(int, icon);
+    QFETCH(QStringList, buttons);
+    const std::string markup = "<b>T</b> = 3.2 mm. & <i>!?!</i>";
+    Qt::TextFormat format = Qt::RichText;
+    driver_.expect([&format](QWidget* dialog) {
+      format = qobject_cast<QMessageBox*>(dialog)->textFormat();
+      ModalDialogDriver::pressOk()(dialog);
+    });
+    host_.ShowMessage(
+        markup, okCancel ? MessageStyle::QuestionOkCancel() : MessageStyle::CriticalOk(), title);
+    QCOMPARE(driver_.seen().size(), 1);
+    const SeenDialog& seen = driver_.seen().front();
+    QCOMPARE(seen.title, expectedTitle);
+    QCOMPARE(seen.text, QString::fromStdString(markup));
+    QCOMPARE(format, Qt::PlainText);
+    QCOMPARE(seen.icon, icon);
+    QStringList shown = seen.buttons;
+    shown.sort();
+    buttons.sort();
+    QCOMPARE(shown, buttons);
+  }
+
+  void promptAnswers_data() {
+    QTest::addColumn<int>("gesture"); // -1: type `typed` and press Enter
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<std::optional<std::string>>("expected");
+    QTest::newRow("offered text confirmed")
+        << int(Gesture::Enter) << QString() << std::optional<std::string>("3.2");
+    QTest::newRow("blanks kept") << -1 << " 50 " << std::optional<std::string>(" 50 ");
+    QTest::newRow("emptied and confirmed") << -1 << "" << std::optional<std::string>("");
+    QTest::newRow("Thai text") << -1 << "ห้าสิบ" << std::optional<std::string>("ห้าสิบ");
+    QTest::newRow("Escape") << int(Gesture::Escape) << QString() << std::optional<std::string>();
+    QTest::newRow("close box") << int(Gesture::CloseBox) << QString()
+                               << std::optional<std::string>();
+  }
+
+  void promptAnswers() {
+    QFETCH(int, gesture);
+    QFETCH(QString, typed);
+    QFETCH(std::optional<std::string>, expected);
+    driver_.expect(gesture < 0 ? ModalDialogDriver::typeAndAccept(typed)
+                               : Perform(static_cast<Gesture>(gesture)));
+    const auto answer = host_.AskText("ความหนาของท่อ T ( m.m.) =", "Input Thickness  ", "3.2");
+    QCOMPARE(answer, expected);
+    QCOMPARE(driver_.seen().size(), 1);
+    const SeenDialog& seen = driver_.seen().front();
+    QCOMPARE(seen.kind, QStringLiteral("input"));
+    QCOMPARE(seen.title, QStringLiteral("Input Thickness  "));
+    QCOMPARE(seen.text, QStringLiteral("ความหนาของท่อ T ( m.m.) ="));
+    QCOMPARE(seen.offered, QStringLiteral("3.2"));
+  }
+
+private:
+  ModalDialogDriver driver_;
+  ui::QtHostServices host_;
+};
+
+int RunHostServicesTest(int argc, char** argv) {
+  HostServicesTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "HostServicesTest.moc"
