@@ -1,7 +1,8 @@
 #!/bin/sh
 # Starts the window on a virtual X server and saves what it shows as a PNG.
 # Usage: scripts/screenshot-window.sh [OUTPUT.png] [PROGRAM]
-# QT_SCALE_FACTOR=2 in the environment gives a high-density screenshot.
+# QT_SCALE_FACTOR=2 in the environment gives a high-density screenshot; SCREEN_SIZE=WxH sets the
+# virtual screen (default 1600x1200, room for the window at twice its size).
 set -eu
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -24,6 +25,6 @@ case $output in
   *) output=$(pwd)/$output ;;
 esac
 
-QT_QPA_PLATFORM=xcb timeout 60 xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
+QT_QPA_PLATFORM=xcb timeout 60 xvfb-run --auto-servernum --server-args="-screen 0 ${SCREEN_SIZE:-1600x1200}x24" \
   "$program" --screenshot "$output"
 echo "$output"

@@ -4,14 +4,13 @@ namespace ui {
 
 QStringList ThaiFontSubstitutes() {
   return {
-      "Tahoma",        // Windows
-      "Leelawadee UI", // Windows
-      "Microsoft Sans Serif",
+      "Tahoma",            // Windows
+      "Leelawadee UI",     // Windows
       "Thonburi",          // macOS
       "Sukhumvit Set",     // macOS
-      "Loma",              // Linux, fonts-thai-tlwg: the closest in build and width
-      "Noto Sans Thai UI", // Linux, fonts-noto
+      "Noto Sans Thai UI", // Linux, fonts-noto: the closest in width to the design
       "Noto Sans Thai",
+      "Loma", // Linux, fonts-thai-tlwg
       "Garuda",
       "Norasi",
   };
