@@ -4,7 +4,9 @@
 #include "ui/window/QtHostServices.h"
 #include "ui/window/WindowCommands.h"
 
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 
 using engine::MessageAnswer;
@@ -135,6 +137,49 @@ private slots:
     QCOMPARE(seen.title, QStringLiteral("Input Thickness  "));
     QCOMPARE(seen.text, QStringLiteral("ความหนาของท่อ T ( m.m.) ="));
     QCOMPARE(seen.offered, QStringLiteral("3.2"));
+  }
+
+  // The fixture's own guard: a dialog nobody expected is closed and reported, not waited on.
+  void unexpectedDialogIsClosedAndReported() {
+    QCOMPARE(host_.AskText("?", "Unexpected", "1"), std::optional<std::string>());
+    QCOMPARE(driver_.unexpected().size(), 1);
+    QVERIFY(driver_.unexpected().front().contains(QStringLiteral("Unexpected")));
+    driver_.reset();
+  }
+
+  void pdfFileName_data() {
+    QTest::addColumn<QString>("typed"); // null: cancel
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("suffix added") << "sheet"
+                                  << "sheet.pdf";
+    QTest::newRow("suffix kept") << "column C-002.pdf"
+                                 << "column C-002.pdf";
+    QTest::newRow("cancelled") << QString() << QString();
+  }
+
+  void pdfFileName() {
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    driver_.expect([&typed](QWidget* dialog) {
+      if (typed.isNull()) {
+        ModalDialogDriver::pressEscape()(dialog);
+        return;
+      }
+      auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+      QVERIFY(name != nullptr);
+      name->clear();
+      TypeText(name, typed);
+      QTest::keyClick(name, Qt::Key_Return);
+    });
+    const auto path = host_.AskPdfFileName(folder.filePath("รายการคำนวณ.pdf").toStdString());
+    if (expected.isNull()) {
+      QVERIFY(!path.has_value());
+    } else {
+      QVERIFY(path.has_value());
+      QCOMPARE(QString::fromStdString(*path), folder.filePath(expected));
+    }
   }
 
 private:

@@ -362,6 +362,15 @@ private slots:
     QVERIFY(host_->prompts().empty() && host_->messages().empty());
   }
 
+  void headerFieldsTakeTextOfAnyLength() {
+    const QString longText(40000, QChar(u'ก'));
+    auto* column = window_->findChild<QLineEdit*>("Text17");
+    column->selectAll();
+    column->insert(longText);
+    QCOMPARE(column->text(), longText);
+    QCOMPARE(window_->state().text(engine::Field::Text17), longText.toStdString());
+  }
+
   void downloadCaptionOpensThePageAndTheAddressLineDoesNot() {
     QTest::mouseClick(window_->findChild<QWidget*>("Label9"), Qt::LeftButton);
     QVERIFY(host_->shellCalls().empty());

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <limits>
+
 namespace ui {
 
 namespace {
@@ -61,8 +63,12 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* parent) {
     return label;
   }
   case ControlKind::TextField:
-  case ControlKind::HiddenField:
-    return new QLineEdit(parent);
+  case ControlKind::HiddenField: {
+    auto* field = new QLineEdit(parent);
+    // Any text of any length: nothing typed or pasted is cut off.
+    field->setMaxLength(std::numeric_limits<int>::max());
+    return field;
+  }
   case ControlKind::Button: {
     auto* button = new QPushButton(FromUtf8(spec.text), parent);
     button->setAutoDefault(true); // Enter presses the button that has the focus
