@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 output=${1:-window.png}
 program=${2:-}
 if [ -z "$program" ]; then
-  for candidate in "$here"/build-window/app/pipecolumn "$here"/build/app/pipecolumn; do
+  for candidate in "$here"/build/release/app/pipecolumn "$here"/build-window/app/pipecolumn "$here"/build/app/pipecolumn; do
     if [ -x "$candidate" ]; then
       program=$candidate
       break
