@@ -23,7 +23,7 @@ enum class ControlKind {
 inline constexpr std::int32_t kDefaultColour = -1;
 
 // One control of the main window. Places and sizes are in twips (15 to the pixel at 96 dpi).
-struct ControlSpec {
+struct ControlRow {
   std::string_view name = {};
   ControlKind kind;
   int left = 0;
@@ -46,7 +46,7 @@ inline constexpr int kClientWidthTwips = 10260;
 inline constexpr int kClientHeightTwips = 8010;
 
 // Every control, bottom of the stack first.
-std::span<const ControlSpec> WindowControls();
+std::span<const ControlRow> WindowControls();
 
 // The names of the controls that take the focus, in the order the tab key visits them.
 std::span<const std::string_view> TabOrder();

@@ -31,35 +31,35 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void Dress(QWidget& widget, const ControlSpec& spec) {
-  widget.setObjectName(FromUtf8(spec.name));
-  widget.setGeometry(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width), Pixels(spec.height));
-  if (spec.fontPoints > 0) {
-    widget.setFont(WindowFont(spec.fontPoints, spec.bold, spec.underline));
+void Dress(QWidget& widget, const ControlRow& row) {
+  widget.setObjectName(FromUtf8(row.name));
+  widget.setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height));
+  if (row.fontPoints > 0) {
+    widget.setFont(WindowFont(row.fontPoints, row.bold, row.underline));
   }
   QPalette palette = widget.palette();
-  if (spec.textColour != kDefaultColour) {
-    palette.setColor(QPalette::WindowText, QColor::fromRgb(static_cast<QRgb>(spec.textColour)));
-    palette.setColor(QPalette::Text, QColor::fromRgb(static_cast<QRgb>(spec.textColour)));
+  if (row.textColour != kDefaultColour) {
+    palette.setColor(QPalette::WindowText, QColor::fromRgb(static_cast<QRgb>(row.textColour)));
+    palette.setColor(QPalette::Text, QColor::fromRgb(static_cast<QRgb>(row.textColour)));
   }
-  if (spec.backgroundColour != kDefaultColour) {
-    palette.setColor(QPalette::Base, QColor::fromRgb(static_cast<QRgb>(spec.backgroundColour)));
+  if (row.backgroundColour != kDefaultColour) {
+    palette.setColor(QPalette::Base, QColor::fromRgb(static_cast<QRgb>(row.backgroundColour)));
   }
   widget.setPalette(palette);
-  if (spec.handPointer) {
+  if (row.handPointer) {
     widget.setCursor(pictures::handPointerCursor());
   }
-  widget.setVisible(spec.visible);
+  widget.setVisible(row.visible);
 }
 
-QWidget* MakeControl(const ControlSpec& spec, QWidget* parent) {
-  switch (spec.kind) {
+QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
+  switch (row.kind) {
   case ControlKind::Image:
   case ControlKind::PictureBox:
-    return new PictureView(*spec.picture, parent);
+    return new PictureView(*row.picture, parent);
   case ControlKind::Label: {
     auto* label = new ClickableLabel(parent);
-    label->setText(FromUtf8(spec.text));
+    label->setText(FromUtf8(row.text));
     return label;
   }
   case ControlKind::TextField:
@@ -70,7 +70,7 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* parent) {
     return field;
   }
   case ControlKind::Button: {
-    auto* button = new QPushButton(FromUtf8(spec.text), parent);
+    auto* button = new QPushButton(FromUtf8(row.text), parent);
     button->setAutoDefault(true); // Enter presses the button that has the focus
     return button;
   }
@@ -103,9 +103,9 @@ Form1::Form1(engine::HostServices* host, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::buildControls() {
-  for (const ControlSpec& spec : WindowControls()) {
-    QWidget* control = MakeControl(spec, this);
-    Dress(*control, spec);
+  for (const ControlRow& row : WindowControls()) {
+    QWidget* control = MakeControl(row, this);
+    Dress(*control, row);
     if (auto* label = qobject_cast<ClickableLabel*>(control)) {
       label->setCaption(label->text());
     }
