@@ -1,0 +1,292 @@
+// Runs the calculation over a grid that spans every input range, and over the standard pipe sizes
+// answered through the prompts, and checks that every combination completes with consistent
+// results. The design quantities of all combinations are folded into one digest and a sample is
+// kept as a table, so that any change of the arithmetic shows up as a diff.
+//
+// To accept a deliberate change: PIPECOLUMN_SWEEP_UPDATE=1 build/release/tests/sweep/sweep_tests
+// rewrites tests/sweep/digest.txt and tests/sweep/golden.csv; review the diff before committing.
+
+#include "engine/CapacityCalculation.h"
+#include "engine/FormState.h"
+#include "engine/NumberText.h"
+#include "engine/RecordingHost.h"
+#include "input/ValuePrompt.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using engine::Caption;
+using engine::Field;
+using engine::FormState;
+
+const std::string kSourceDir = PIPECOLUMN_SWEEP_SOURCE_DIR;
+const std::string kPass = "เสาท่อกลมนี้รับน้ำหนักได้ OK";
+const std::string kFail = "เสาท่อกลมนี้รับน้ำหนักไม่ได้  !!! โปรดแก้ไขนาดให้ใหญ่ขึ้น";
+
+// Texts as a user would type them: a value rounded to `decimals` places, in its plain form.
+std::string Typed(double value, int decimals) {
+  const double scale = std::pow(10.0, decimals);
+  return engine::PlainText(std::round(value * scale) / scale);
+}
+
+// `count` values from `low` to `high` (both included), evenly spaced on a log scale.
+std::vector<std::string> Geometric(double low, double high, int count, int decimals) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < count; ++i) {
+    texts.push_back(Typed(low * std::pow(high / low, double(i) / (count - 1)), decimals));
+  }
+  return texts;
+}
+
+struct Grid {
+  std::vector<std::string> D, T, H, K, P;
+  std::size_t size() const { return D.size() * T.size() * H.size() * K.size() * P.size(); }
+};
+
+// Both ends of every prompt range are on the grid.
+Grid FullGrid() {
+  return {
+      Geometric(10, 2000, 40, 1),
+      {"1", "1.6", "2", "2.3", "2.8", "3.2", "4", "4.5", "6", "8", "10", "14", "20", "28", "38",
+       "50"},
+      {"1", "1.5", "2", "3", "4", "5", "6", "7.5", "9", "10"},
+      {"0.6", "0.7", "0.8", "0.85", "1", "1.2", "1.5", "2"},
+      Geometric(100, 900000, 6, 0),
+  };
+}
+
+// The standard structural pipe sizes, outside diameter by wall thickness in mm.
+struct PipeSize {
+  const char* D;
+  const char* T;
+};
+constexpr PipeSize kStandardPipes[] = {
+    {"21.7", "2"},    {"27.2", "2"},    {"27.2", "2.3"},  {"34", "2.3"},    {"42.7", "2.3"},
+    {"42.7", "2.5"},  {"48.6", "2.3"},  {"48.6", "2.5"},  {"48.6", "2.8"},  {"48.6", "3.2"},
+    {"60.5", "2.3"},  {"60.5", "3.2"},  {"60.5", "4"},    {"76.3", "2.8"},  {"76.3", "3.2"},
+    {"76.3", "4"},    {"89.1", "2.8"},  {"89.1", "3.2"},  {"101.6", "3.2"}, {"101.6", "4"},
+    {"101.6", "5"},   {"114.3", "3.2"}, {"114.3", "3.5"}, {"114.3", "4.5"}, {"114.3", "6"},
+    {"139.8", "3.6"}, {"139.8", "4"},   {"139.8", "4.5"}, {"139.8", "6"},   {"165.2", "4.5"},
+    {"165.2", "5"},   {"165.2", "6"},   {"165.2", "7.1"}, {"190.7", "4.5"}, {"190.7", "5.3"},
+    {"190.7", "6"},   {"190.7", "7"},   {"190.7", "8.2"}, {"216.3", "4.5"}, {"216.3", "5.8"},
+    {"216.3", "6"},   {"216.3", "7"},   {"216.3", "8"},   {"216.3", "8.2"},
+};
+
+// 64-bit FNV-1a over the quantities that the captions and the sheet show.
+class Digest {
+public:
+  void add(std::int64_t value) {
+    for (int byte = 0; byte < 8; ++byte) {
+      hash_ = (hash_ ^ (static_cast<std::uint64_t>(value) >> (8 * byte) & 0xff)) * kPrime;
+    }
+  }
+  void add(const FormState& form) {
+    const engine::DesignRecord& q = form.record();
+    add(q.SlendernessRatio);
+    add(q.Qac);
+    add(q.SectionArea.count());
+    add(q.StressBlend.count());
+    add(q.AxialCapacity.count());
+    add(q.MaxAxialForce);
+    add(q.PlateSize);
+    add(q.BearingPressure.count());
+    add(q.PlateThickness.count());
+    add(q.PlateThicknessMm);
+    add(form.printEnabled() ? 1 : 0);
+  }
+  std::string hex() const {
+    std::ostringstream out;
+    out << std::hex << hash_;
+    return out.str();
+  }
+
+private:
+  static constexpr std::uint64_t kPrime = 0x100000001b3;
+  std::uint64_t hash_ = 0xcbf29ce484222325;
+};
+
+// The results of one combination as a line of golden.csv.
+std::string CsvLine(const FormState& form) {
+  const engine::DesignRecord& q = form.record();
+  std::ostringstream line;
+  line << form.text(Field::Text1) << ',' << form.text(Field::Text2) << ','
+       << form.text(Field::Text3) << ',' << form.text(Field::Text4) << ','
+       << form.text(Field::Text14) << ',' << q.SlendernessRatio << ',' << q.Qac << ','
+       << q.SectionArea.toDecimalString() << ',' << q.AxialCapacity.toDecimalString() << ','
+       << q.MaxAxialForce << ',' << q.PlateSize << ',' << q.BearingPressure.toDecimalString() << ','
+       << q.PlateThickness.toDecimalString() << ',' << q.PlateThicknessMm << ','
+       << (form.printEnabled() ? "pass" : "fail");
+  return line.str();
+}
+const char* const kCsvHeader = "D,T,H,K,P,lambda,Qac,A,AxialCapacity,MaxAxialForce,PlateSize,"
+                               "BearingPressure,PlateThickness,PlateThicknessMm,verdict";
+
+// What every completed calculation must satisfy, whatever the numbers. Empty when it holds.
+std::string Inconsistency(const FormState& form) {
+  const engine::DesignRecord& q = form.record();
+  const double D = q.OutsideDiameter.value();
+  const bool carries = q.AxialCapacity.toDouble() >= q.AxialLoad.value();
+  std::ostringstream fault;
+  if (form.printEnabled() != carries) {
+    fault << "print command does not follow the verdict; ";
+  }
+  if (form.caption(Caption::Label555) != (carries ? kPass : kFail)) {
+    fault << "verdict caption disagrees with the capacity; ";
+  }
+  if (q.MaxAxialForce != std::lround(q.AxialCapacity.toDouble()) &&
+      std::fabs(q.MaxAxialForce - q.AxialCapacity.toDouble()) > 0.5) {
+    fault << "MaxAxialForce is not the rounded capacity; ";
+  }
+  // A very slender column may have a permissible stress that rounds to 0, never a negative one.
+  if (q.SlendernessRatio < 1 || q.Qac < 0) {
+    fault << "slenderness not positive or permissible stress negative; ";
+  }
+  if (q.PlateSize * 10.0 < D) {
+    fault << "plate narrower than the pipe; ";
+  }
+  if (q.PlateThicknessMm < 2) {
+    fault << "plate thinner than 2 mm; ";
+  }
+  const std::string plate = "Base Plate ขนาด = " + engine::SpacedText(q.PlateSize) + " cm. x " +
+                            engine::SpacedText(q.PlateSize) +
+                            " cm. หนา = " + engine::SpacedText(q.PlateThicknessMm) + " mm.";
+  if (form.caption(Caption::Label556) != plate) {
+    fault << "base plate caption disagrees with the record; ";
+  }
+  return fault.str();
+}
+
+std::string Describe(const FormState& form) {
+  return "D=" + form.text(Field::Text1) + " T=" + form.text(Field::Text2) +
+         " H=" + form.text(Field::Text3) + " K=" + form.text(Field::Text4) +
+         " P=" + form.text(Field::Text14);
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path);
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+bool Updating() {
+  const char* update = std::getenv("PIPECOLUMN_SWEEP_UPDATE");
+  return update != nullptr && std::string(update) == "1";
+}
+
+// Every grid combination completes, the results hold together, and their digest is unchanged.
+// Every 997th combination goes into the golden table next to the standard pipes.
+TEST(Sweep, EveryGridCombinationCompletes) {
+  const Grid grid = FullGrid();
+  FormState form;
+  Digest digest;
+  std::vector<std::string> failures; // the first few, for the report
+  std::size_t failureCount = 0;
+  std::ostringstream sample;
+  std::size_t count = 0;
+  for (const std::string& D : grid.D) {
+    form.setText(Field::Text1, D);
+    for (const std::string& T : grid.T) {
+      form.setText(Field::Text2, T);
+      for (const std::string& H : grid.H) {
+        form.setText(Field::Text3, H);
+        for (const std::string& K : grid.K) {
+          form.setText(Field::Text4, K);
+          for (const std::string& P : grid.P) {
+            form.setText(Field::Text14, P);
+            std::string fault;
+            try {
+              engine::RunCapacityCalculation(form);
+              fault = Inconsistency(form);
+            } catch (const std::exception& failure) {
+              fault = std::string("failed: ") + failure.what();
+            }
+            if (!fault.empty() && ++failureCount <= 20) {
+              failures.push_back(Describe(form) + ": " + fault);
+            }
+            digest.add(form);
+            if (count % 997 == 0) {
+              sample << CsvLine(form) << '\n';
+            }
+            ++count;
+          }
+        }
+      }
+    }
+  }
+  ASSERT_EQ(count, grid.size());
+  for (const std::string& failure : failures) {
+    ADD_FAILURE() << failure;
+  }
+
+  std::ostringstream standard;
+  for (const PipeSize& pipe : kStandardPipes) {
+    for (const char* H : {"3", "6"}) {
+      for (const char* P : {"1000", "8000", "40000"}) {
+        form.setText(Field::Text1, pipe.D);
+        form.setText(Field::Text2, pipe.T);
+        form.setText(Field::Text3, H);
+        form.setText(Field::Text4, "1");
+        form.setText(Field::Text14, P);
+        engine::RunCapacityCalculation(form);
+        standard << CsvLine(form) << '\n';
+      }
+    }
+  }
+
+  const std::string digestText =
+      "combinations " + std::to_string(count) + "\ndigest " + digest.hex() + "\n";
+  const std::string golden = std::string(kCsvHeader) + "\n" + standard.str() + sample.str();
+  EXPECT_EQ(failureCount, 0u);
+  std::cout << "[ sweep    ] " << count << " combinations, " << failureCount << " failures, digest "
+            << digest.hex() << '\n';
+  if (Updating()) {
+    std::ofstream(kSourceDir + "/digest.txt") << digestText;
+    std::ofstream(kSourceDir + "/golden.csv") << golden;
+    GTEST_SKIP() << "rewrote digest.txt and golden.csv";
+  }
+  EXPECT_EQ(ReadFile(kSourceDir + "/digest.txt"), digestText)
+      << "the results of the sweep changed; if that is intended, rerun with "
+         "PIPECOLUMN_SWEEP_UPDATE=1 and review the diff of golden.csv";
+  EXPECT_EQ(ReadFile(kSourceDir + "/golden.csv"), golden)
+      << "the sample results changed; rerun with PIPECOLUMN_SWEEP_UPDATE=1 and review the diff";
+}
+
+// The standard pipe sizes answered through the five prompts, as a user types them: every answer
+// is accepted without a message and every calculation completes.
+TEST(Sweep, StandardPipesThroughThePrompts) {
+  FormState form;
+  std::size_t count = 0;
+  for (const PipeSize& pipe : kStandardPipes) {
+    for (const char* H : {"1", "2.5", "4", "6", "8", "10"}) {
+      for (const char* K : {"0.6", "0.85", "1", "2"}) {
+        for (const char* P : {"100", "2500", "8000", "30000", "900000"}) {
+          engine::RecordingHost host;
+          for (const char* answer : {pipe.D, pipe.T, H, K, P}) {
+            host.scriptAnswer(std::string(answer));
+          }
+          for (const input::ValuePrompt& row : input::kValuePrompts) {
+            ASSERT_NO_THROW(input::RunValuePrompt(row, form, host))
+                << pipe.D << " x " << pipe.T << " H=" << H << " K=" << K << " P=" << P;
+          }
+          ASSERT_TRUE(host.messages().empty()) << host.messages().front().prompt;
+          ASSERT_EQ(Inconsistency(form), "") << Describe(form);
+          ++count;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(count, std::size(kStandardPipes) * 6 * 4 * 5);
+}
+
+} // namespace
