@@ -5,6 +5,8 @@
 #include "engine/HostServices.h"
 #include "engine/NumberText.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -34,6 +36,34 @@ const std::array<ValuePrompt, 5> kValuePrompts = {{
      "กำหนดเสารับน้ำหนักมากกว่า 900000 kg.!?!   โปรดแก้ไขใหม่",
      "กำหนดเสารับน้ำหนักไม่ใช่ตัวเลข !?!   โปรดแก้ไขใหม่", "ออกแบบให้เสารับน้ำหนัก = ", " kg."},
 }};
+
+namespace {
+
+// A text that the locale's strict reading and the calculation's forgiving reading both take as
+// `value`: its plain form with a period where the locale reads that alike, else whole digits and
+// an exponent, which carry no separator at all (1.5 becomes "15E-1" where the period groups
+// thousands).
+std::string CommonText(double value, const engine::NumberFormat& format) {
+  std::string text = engine::PlainText(value, engine::NumberFormat{});
+  if (engine::ReadStrictNumber(text, format) == engine::LeadingNumber(text)) {
+    return text;
+  }
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.14e", value); // [-]d.dddddddddddddde[+-]x
+  std::string digits(buffer);
+  const std::size_t e = digits.find('e');
+  int exponent = std::atoi(buffer + e + 1);
+  digits.erase(e);
+  digits.erase(digits.find('.'), 1);
+  exponent -= 14;
+  while (digits.back() == '0' && digits.size() > 1 && digits[digits.size() - 2] != '-') {
+    digits.pop_back();
+    ++exponent;
+  }
+  return digits + "E" + std::to_string(exponent);
+}
+
+} // namespace
 
 const ValuePrompt& PromptFor(Caption label) {
   for (const ValuePrompt& row : kValuePrompts) {
@@ -76,10 +106,10 @@ void RunValuePrompt(const ValuePrompt& row, engine::FormState& form, engine::Hos
   }
 
   // The calculation reads the field with LeadingNumber; where that reading differs from the value
-  // accepted ("1,000" would be 1), store the accepted value in the form the calculation reads.
+  // accepted ("1,000" would be 1), store the accepted value in a form both readings agree on.
   const double accepted = engine::StrictNumber(form.text(row.field), format);
   if (engine::LeadingNumber(form.text(row.field)) != accepted) {
-    form.setText(row.field, engine::PlainText(accepted, engine::NumberFormat{}));
+    form.setText(row.field, CommonText(accepted, format));
   }
 
   form.setCaption(row.label, std::string(row.captionLead) +

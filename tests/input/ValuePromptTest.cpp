@@ -1,5 +1,6 @@
 #include "input/ValuePrompt.h"
 #include "engine/FormState.h"
+#include "engine/NumberText.h"
 #include "engine/RecordingHost.h"
 
 #include <gtest/gtest.h>
@@ -202,6 +203,39 @@ TEST(ValuePrompt, NotANumberLeavesAReadableFieldForLaterCalculations) {
   EXPECT_EQ(form.text(Field::Text3), "4");
   EXPECT_EQ(form.caption(Caption::Label3), "ความสูงของท่อกลม H =  4 m.");
   EXPECT_EQ(form.caption(Caption::Label14), "ออกแบบให้เสารับน้ำหนัก =  9000 kg.");
+}
+
+// Under a locale with the decimal comma the caption and the calculation still see one number:
+// the field is rewritten where the period would read it differently.
+TEST(ValuePrompt, CommaLocaleCaptionAndCalculationAgree) {
+  struct Case {
+    Caption label;
+    std::string typed;
+    double value;
+    std::string caption;
+  };
+  const Case cases[] = {
+      {Caption::Label4, "1,5", 1.5, K + " 1.5"},
+      {Caption::Label4, "0,5", 0.85, K + " .85"}, // rejected: the fallback is "0,85"
+      {Caption::Label1, "114,3", 114.3, D + " 114.3 mm."},
+      {Caption::Label14, "12.000", 12000, P + " 12000 kg."},
+      {Caption::Label2, "4", 4, T + " 4 mm."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    engine::FormState form;
+    form.setNumberFormat(engine::NumberFormat{",", "."});
+    engine::RecordingHost host;
+    host.scriptAnswer(c.typed);
+    const input::ValuePrompt& row = input::PromptFor(c.label);
+
+    input::RunValuePrompt(row, form, host);
+
+    const std::string& text = form.text(row.field);
+    EXPECT_EQ(engine::StrictNumber(text, form.numberFormat()), c.value) << text;
+    EXPECT_EQ(engine::LeadingNumber(text), c.value) << text;
+    EXPECT_EQ(form.caption(c.label), c.caption);
+  }
 }
 
 } // namespace
