@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -55,8 +56,16 @@ double ReadRadixInteger(std::string_view text, std::size_t position, int radix) 
   return Tame(value);
 }
 
-// Parses a clean "[-]digits[.digits][e[-]digits]" with correct rounding.
+// Parses a clean "[-]digits[.digits][e[-]digits]" with correct rounding. from_chars is the fast
+// path; a number beyond the double range either way goes to strtod, which gives the infinity or
+// the zero of the right sign.
 double ParseClean(const std::string& clean) {
+  double value = 0.0;
+  const char* const end = clean.data() + clean.size();
+  const std::from_chars_result parsed = std::from_chars(clean.data(), end, value);
+  if (parsed.ec == std::errc{} && parsed.ptr == end) {
+    return value;
+  }
   errno = 0;
   return std::strtod(clean.c_str(), nullptr);
 }
@@ -73,8 +82,11 @@ struct SignificantDigits {
 };
 
 SignificantDigits ToSignificantDigits(double magnitude) {
+  // The same text as printf's "%.14e" (correctly rounded, ties to even), several times faster.
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.14e", magnitude);
+  const std::to_chars_result printed = std::to_chars(buffer, buffer + sizeof buffer - 1, magnitude,
+                                                     std::chars_format::scientific, 14);
+  *printed.ptr = '\0';
   const std::string_view text(buffer);
   const std::size_t e = text.find('e');
   SignificantDigits result;

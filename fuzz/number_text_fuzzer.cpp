@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the number/text conversions and checks their properties, not only that
 // they do not crash:
-// - LeadingNumber never throws and always gives a finite number;
+// - LeadingNumber never throws and always gives a finite number, and reads a plain number text
+//   exactly as the C library does;
 // - ReadStrictNumber and StrictNumber agree: a text is a number for both or for neither, and
 //   StrictNumber fails only as TypeMismatch (not a number) or Overflow (beyond the double range);
 // - a text StrictNumber accepts prints through SpacedFieldText as its number does through
@@ -16,6 +17,7 @@
 #include "engine/NumberText.h"
 #include "engine/Rounding.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -70,6 +72,15 @@ std::string Show(double x) {
 void CheckText(std::string_view text, const engine::NumberFormat& format) {
   const double leading = engine::LeadingNumber(text); // a throw here ends the run as a finding
   CHECK(std::isfinite(leading), text);
+
+  // A plain number text reads as the C library reads it, beyond the range as the largest double.
+  if (format == kPeriod && !text.empty() &&
+      text.find_first_not_of("0123456789.+-eE") == std::string_view::npos &&
+      engine::ReadStrictNumber(text, format)) {
+    double expected = std::strtod(std::string(text).c_str(), nullptr);
+    expected = std::isinf(expected) ? std::copysign(DBL_MAX, expected) : expected + 0.0;
+    CHECK(leading == expected, text);
+  }
 
   const std::optional<double> read = engine::ReadStrictNumber(text, format);
   CHECK(!read || !std::isnan(*read), text);
