@@ -1,0 +1,53 @@
+// The program's start steps (those of app/pipecolumn.cpp), ending at the window's first paint:
+// prints the time since launch and the peak memory, then leaves.
+
+#include "FirstPaint.h"
+#include "StartClock.h"
+
+#include "engine/Version.h"
+#include "ui/pictures/Pictures.h"
+#include "ui/window/Form1.h"
+#include "ui/window/ThaiFonts.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// With PHASES=1 in the environment, the time since main at each start step goes to stderr.
+void Phase(const char* step, long long mainMicroseconds) {
+  static const bool enabled = std::getenv("PHASES") != nullptr;
+  if (enabled) {
+    std::fprintf(stderr, "%8.2f ms  %s\n", (WallMicroseconds() - mainMicroseconds) / 1000.0, step);
+  }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+  const long long mainMicroseconds = WallMicroseconds();
+  QApplication app(argc, argv);
+  Phase("application", mainMicroseconds);
+  QApplication::setApplicationName(QStringLiteral("pipecolumn"));
+  QApplication::setApplicationVersion(QString::fromLatin1(engine::kVersion));
+  QApplication::setWindowIcon(pictures::pipeIcon());
+  Phase("window icon", mainMicroseconds);
+  ui::InstallThaiFontSubstitutions();
+  Phase("font substitutions", mainMicroseconds);
+
+  ui::Form1 window;
+  Phase("window built", mainMicroseconds);
+  FirstPaint painted([&] {
+    Phase("first paint", mainMicroseconds);
+    ReportFirstPaint("pipecolumn", mainMicroseconds);
+    std::printf("window-size %dx%d\n", window.width(), window.height());
+    QCoreApplication::quit();
+  });
+  window.installEventFilter(&painted);
+  window.centreOnScreen();
+  window.show();
+  Phase("shown", mainMicroseconds);
+  return QApplication::exec();
+}
