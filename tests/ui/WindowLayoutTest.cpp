@@ -7,9 +7,11 @@
 #include "ui/window/ClickableLabel.h"
 #include "ui/window/Form1.h"
 #include "ui/window/PictureView.h"
+#include "ui/window/ThaiFonts.h"
 #include "ui/window/WindowCommands.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -204,7 +206,9 @@ private slots:
     QFETCH(QColor, text);
     auto* control = window_->findChild<QWidget*>(name);
     QVERIFY(control != nullptr);
-    QCOMPARE(control->font().family(), QStringLiteral("MS Sans Serif"));
+    // The installed Thai face that stands in for the window's design face.
+    QCOMPARE(control->font().family(), ui::ResolveWindowFontFamily());
+    QVERIFY(QFontDatabase::writingSystems(control->font().family()).contains(QFontDatabase::Thai));
     QCOMPARE(control->font().pointSizeF(), points);
     QCOMPARE(control->font().bold(), bold);
     QCOMPARE(control->font().underline(), underline);

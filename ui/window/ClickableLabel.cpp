@@ -1,5 +1,6 @@
 #include "ui/window/ClickableLabel.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 
 namespace ui {
@@ -14,10 +15,22 @@ ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
 }
 
 void ClickableLabel::setCaption(const QString& text) {
+  // Laying out Thai text is the costly part of a caption; an unchanged caption keeps its size.
+  if (text == this->text() && fitted_) {
+    return;
+  }
   if (text != this->text()) {
     setText(text);
   }
   resize(sizeHint());
+  fitted_ = true;
+}
+
+void ClickableLabel::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) {
+    fitted_ = false;
+  }
+  QLabel::changeEvent(event);
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {

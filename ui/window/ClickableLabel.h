@@ -20,11 +20,13 @@ signals:
   void clicked();
 
 protected:
+  void changeEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
   bool pressed_ = false;
+  bool fitted_ = false; // the size follows the current caption in the current font
 };
 
 } // namespace ui

@@ -31,11 +31,11 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void Dress(QWidget& widget, const ControlRow& row) {
+void Dress(QWidget& widget, const ControlRow& row, const QString& fontFamily) {
   widget.setObjectName(FromUtf8(row.name));
   widget.setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height));
   if (row.fontPoints > 0) {
-    widget.setFont(WindowFont(row.fontPoints, row.bold, row.underline));
+    widget.setFont(WindowFont(fontFamily, row.fontPoints, row.bold, row.underline));
   }
   QPalette palette = widget.palette();
   if (row.textColour != kDefaultColour) {
@@ -103,9 +103,10 @@ Form1::Form1(engine::HostServices* host, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::buildControls() {
+  const QString fontFamily = ResolveWindowFontFamily();
   for (const ControlRow& row : WindowControls()) {
     QWidget* control = MakeControl(row, this);
-    Dress(*control, row);
+    Dress(*control, row, fontFamily);
     if (auto* label = qobject_cast<ClickableLabel*>(control)) {
       label->setCaption(label->text());
     }

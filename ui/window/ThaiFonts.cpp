@@ -1,5 +1,7 @@
 #include "ui/window/ThaiFonts.h"
 
+#include <QFontDatabase>
+
 namespace ui {
 
 QStringList ThaiFontSubstitutes() {
@@ -20,8 +22,19 @@ void InstallThaiFontSubstitutions() {
   QFont::insertSubstitutions(kWindowFontFamily, ThaiFontSubstitutes());
 }
 
-QFont WindowFont(double points, bool bold, bool underline) {
-  QFont font(kWindowFontFamily);
+QString ResolveWindowFontFamily() {
+  // The list of installed families, not hasFamily(), which asks fontconfig to resolve each name.
+  const QStringList installed = QFontDatabase::families(QFontDatabase::Thai);
+  for (const QString& family : ThaiFontSubstitutes()) {
+    if (installed.contains(family)) {
+      return family;
+    }
+  }
+  return QString::fromUtf8(kWindowFontFamily);
+}
+
+QFont WindowFont(const QString& family, double points, bool bold, bool underline) {
+  QFont font(family);
   font.setPointSizeF(points);
   font.setBold(bold);
   font.setUnderline(underline);

@@ -15,7 +15,11 @@ QStringList ThaiFontSubstitutes();
 // Maps the window's face onto the substitutes. Call once after the application is created.
 void InstallThaiFontSubstitutions();
 
-// The window's face at the given size.
-QFont WindowFont(double points, bool bold, bool underline);
+// The first installed substitute, or the window's face itself where none is installed. Naming the
+// installed face directly spares every font variant its own search through the substitutes.
+QString ResolveWindowFontFamily();
+
+// The window's face, `family` as resolved above, at the given size.
+QFont WindowFont(const QString& family, double points, bool bold, bool underline);
 
 } // namespace ui
