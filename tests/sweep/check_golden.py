@@ -8,9 +8,9 @@ from decimal import Decimal
 
 
 def main(reference_path, golden_path):
-    spec = importlib.util.spec_from_file_location("reference", reference_path)
-    reference = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(reference)
+    module = importlib.util.spec_from_file_location("reference", reference_path)
+    reference = importlib.util.module_from_spec(module)
+    module.loader.exec_module(reference)
 
     mismatches = 0
     rows = 0
