@@ -9,14 +9,18 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -297,6 +301,47 @@ INSTANTIATE_TEST_SUITE_P(
                  "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n"
                  "1 beginbfchar\n<F70A> <0041>\nendbfchar\n<F70A>\n"}),
     [](const testing::TestParamInfo<CMapCase>& info) { return std::string(info.param.name); });
+
+// The sheet through the print system, on the virtual PDF printer that scripts/virtual-printer.sh
+// sets up as the default. The tests never print on any other printer.
+TEST(SheetOnPrinter, ComesOutOfThePrintSystemAsOneA4Page) {
+  const QString outputFolder = qEnvironmentVariable("PIPECOLUMN_TEST_PRINTER_OUT");
+  if (QPrinterInfo::defaultPrinterName() != QStringLiteral("pipecolumn-test-pdf") ||
+      outputFolder.isEmpty() || Tool("pdfinfo").isEmpty()) {
+    GTEST_SKIP() << "no virtual test printer (scripts/virtual-printer.sh)";
+  }
+  const QDir folder(outputFolder);
+  const QStringList before = folder.entryList({QStringLiteral("*.pdf")}, QDir::Files);
+
+  FormState form;
+  engine::RunCapacityCalculation(form);
+  std::unique_ptr<engine::Printer> printer = ui::OpenDefaultSystemPrinter();
+  ASSERT_NE(printer, nullptr);
+  report::PrintCalculationSheet(form, *printer);
+
+  // The print system converts the job in the background; wait for its file.
+  QString printed;
+  for (int attempt = 0; attempt < 120 && printed.isEmpty(); ++attempt) {
+    for (const QString& name : folder.entryList({QStringLiteral("*.pdf")}, QDir::Files)) {
+      if (!before.contains(name) && QFileInfo(folder.filePath(name)).size() > 0) {
+        printed = folder.filePath(name);
+      }
+    }
+    if (printed.isEmpty()) {
+      QThread::msleep(250);
+    }
+  }
+  ASSERT_FALSE(printed.isEmpty()) << "no page came out of the print system";
+  QThread::msleep(500); // let the converter finish writing
+
+  QProcess info;
+  info.start(Tool("pdfinfo"), {printed});
+  ASSERT_TRUE(info.waitForFinished(30000));
+  const QString text = QString::fromUtf8(info.readAllStandardOutput());
+  EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
+      << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("(A4)"))) << text.toStdString();
+}
 
 TEST(ThaiTextLayerOutsideMaps, LeavesPageContentAlone) {
   const QByteArray content = "stream\n<F70A> Tj\nendstream\n";
