@@ -21,16 +21,25 @@ std::string UncaughtFailureMessage(const std::exception& failure) {
   return std::string("เกิดข้อผิดพลาดที่ไม่คาดคิด: ") + failure.what();
 }
 
+namespace {
+void Report(HostServices& host, const std::string& message) {
+  try {
+    host.ShowMessage(message, MessageStyle::CriticalOk(), std::nullopt);
+  } catch (...) {
+    // The report itself failed; the handler has ended either way and the program carries on.
+  }
+}
+} // namespace
+
 bool RunHandler(HostServices& host, const std::function<void()>& handler) {
   try {
     handler();
     return true;
   } catch (const std::exception& failure) {
-    try {
-      host.ShowMessage(UncaughtFailureMessage(failure), MessageStyle::CriticalOk(), std::nullopt);
-    } catch (...) {
-      // The report itself failed; the handler has ended either way and the program carries on.
-    }
+    Report(host, UncaughtFailureMessage(failure));
+    return false;
+  } catch (...) {
+    Report(host, "เกิดข้อผิดพลาดที่ไม่คาดคิด");
     return false;
   }
 }

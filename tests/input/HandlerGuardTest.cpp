@@ -46,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
         Thrown{"Overflow", [] { throw engine::Overflow("x"); }, "มากเกินไป"},
         Thrown{"DivisionByZero", [] { throw engine::DivisionByZero("x"); }, "หารด้วยศูนย์"},
         Thrown{"InvalidArgument", [] { throw engine::InvalidArgument("x"); }, "ยกกำลัง"},
-        Thrown{"Unexpected", [] { throw std::runtime_error("disk on fire"); }, "disk on fire"}),
+        Thrown{"Unexpected", [] { throw std::runtime_error("disk on fire"); }, "disk on fire"},
+        Thrown{"NotAnException", [] { throw 42; }, "ไม่คาดคิด"}),
     [](const testing::TestParamInfo<Thrown>& info) { return std::string(info.param.name); });
 
 TEST(RunHandler, CompletedHandlerShowsNothing) {
