@@ -21,15 +21,15 @@ $sudo chmod 1777 "$output"
 $sudo sed -i -E "s|^#?Out .*|Out $output|; s|^#?AnonDirName .*|AnonDirName $output|" \
   /etc/cups/cups-pdf.conf
 
-if ! lpstat -r >/dev/null 2>&1; then
+running() { lpstat -r 2>/dev/null | grep -q 'scheduler is running'; }
+if ! running; then
   $sudo /usr/sbin/cupsd
   for _ in $(seq 1 50); do
-    lpstat -r >/dev/null 2>&1 && break
+    running && break
     sleep 0.2
   done
 fi
-model=$(lpinfo -m 2>/dev/null | awk '/CUPS-PDF_opt.ppd/ { print $1; exit }')
-$sudo lpadmin -p "$printer" -v cups-pdf:/ -E ${model:+-m "$model"} 2>/dev/null
+$sudo lpadmin -p "$printer" -v cups-pdf:/ -E -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 $sudo lpadmin -d "$printer"
 lpstat -d >&2
 echo "$output"
