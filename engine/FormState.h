@@ -1,5 +1,15 @@
 #pragma once
 
+// How the program fits together. The window owns one FormState: the texts of its fields, the
+// captions the logic rewrites, the print command's enabled state and the DesignRecord. Every event
+// handler is plain C++ that works on the FormState and reaches the host only through HostServices
+// (message box, input prompt, printer, shell): the value prompts (input/) write a field and its
+// caption and run the capacity calculation (engine/), which fills the record and ends with the
+// result captions; the print command (report/) writes the calculation sheet onto a Printer. The
+// window (ui/, the only Qt code) runs each handler through RunHandler and then mirrors the
+// FormState into its widgets. The tests and pipecolumn-cli drive the same handlers with a
+// RecordingHost instead of the window.
+
 #include "engine/Controls.h"
 #include "engine/DesignRecord.h"
 #include "engine/NumberFormat.h"
