@@ -445,7 +445,9 @@ COVER_PINK = "#E4007C"
 def handbook_cover():
     svg = Svg(126, 174, "126px", "174px", "Handbook cover")
     svg.rect(0, 0, 126, 174, "#FFFFFF")
-    svg.rect(0, 0, 126, 3, COVER_PINK)
+    # The pink band sits below the top edge: the base plate caption on the window ends just above
+    # the cover, and a band at the very edge would read as an underline of it.
+    svg.rect(0, 4, 126, 2, COVER_PINK)
     svg.text(63, 14, "สูตร ตัวอย่าง และวิธีคำนวณ", 9.2, family=THAI, fill=COVER_PINK,
              anchor="middle", weight="bold")
     svg.text(63, 29, "เสาท่อเหล็กกลม", 13, family=THAI, fill="#111111", anchor="middle",
