@@ -1,27 +1,29 @@
 #include "app/CommandLine.h"
 
-#include "engine/CapacityCalculation.h"
 #include "engine/Failure.h"
-#include "engine/FormState.h"
-#include "engine/HandlerGuard.h"
-#include "engine/RecordingHost.h"
+#include "engine/NumberText.h"
 #include "engine/Version.h"
-#include "input/ValuePrompt.h"
+#include "form/FormState.h"
+#include "form/HandlerGuard.h"
+#include "form/RecordingHost.h"
+#include "form/ResultCaptions.h"
+#include "form/ValuePrompt.h"
 
 #include <nlohmann/json.hpp>
 
-#include <charconv>
-#include <cmath>
 #include <map>
 #include <optional>
 #include <ostream>
+#include <type_traits>
+#include <variant>
 
 namespace app {
 
 namespace {
 
-using engine::Caption;
-using engine::Field;
+using form::Caption;
+using form::HeaderField;
+using form::Input;
 
 constexpr const char* kUsage =
     R"(Usage: pipecolumn-cli [OPTION]...
@@ -48,18 +50,22 @@ Example: pipecolumn-cli --diameter 168.3 --thickness 4.5 --load 12000
 
 struct InputOption {
   const char* name;
-  Caption label;
+  Input input;
 };
 
 // Applied in this order, whatever the order on the command line.
 constexpr InputOption kInputOptions[] = {
-    {"--diameter", Caption::Label1}, {"--thickness", Caption::Label2},
-    {"--height", Caption::Label3},   {"--k-factor", Caption::Label4},
-    {"--load", Caption::Label14},
+    {"--diameter", Input::OutsideDiameter},
+    {"--thickness", Input::WallThickness},
+    {"--height", Input::Height},
+    {"--k-factor", Input::KFactor},
+    {"--load", Input::AxialLoad},
 };
 
-constexpr std::pair<const char*, Field> kHeaderOptions[] = {
-    {"--project", Field::Text15}, {"--engineer", Field::Text16}, {"--column", Field::Text17}};
+constexpr std::pair<const char*, HeaderField> kHeaderOptions[] = {
+    {"--project", HeaderField::Project},
+    {"--engineer", HeaderField::Engineer},
+    {"--column", HeaderField::ColumnMark}};
 
 struct Options {
   std::map<std::string, std::string> values;
@@ -117,35 +123,53 @@ std::optional<Options> Parse(const std::vector<std::string>& arguments, std::str
   return options;
 }
 
-nlohmann::json QuantityJson(const engine::QuantityValue& value) {
-  if (const auto* number = std::get_if<engine::OptionalDouble>(&value)) {
-    return *number ? nlohmann::json(**number) : nlohmann::json(nullptr);
-  }
-  if (const auto* fixed = std::get_if<engine::Fixed4>(&value)) {
-    // Values below 10^11 have at most 15 digits, so the shortest double form is the exact decimal.
-    return fixed->toDouble();
-  }
-  return std::get<std::int32_t>(value);
+nlohmann::ordered_json QuantityJson(const engine::QuantityValue& value) {
+  return std::visit(
+      [](const auto& quantity) -> nlohmann::ordered_json {
+        if (!quantity) {
+          return nullptr;
+        }
+        if constexpr (std::is_same_v<std::decay_t<decltype(*quantity)>, engine::Fixed4>) {
+          // Below 10^11 the shortest double form of a four-decimal value is its exact decimal.
+          return quantity->toDouble();
+        } else {
+          return *quantity;
+        }
+      },
+      value);
 }
 
+// A number as a person reads it: 107.9, not 107.89999999999999; unset is "(no value)".
 std::string QuantityText(const engine::QuantityValue& value) {
-  if (const auto* number = std::get_if<engine::OptionalDouble>(&value)) {
-    if (!*number) {
-      return "(no value)";
-    }
-    char buffer[400];
-    const double magnitude = std::abs(**number);
-    // Shortest round-trip digits, in plain notation for the magnitudes the design uses.
-    const bool plain = magnitude == 0 || (magnitude >= 1e-5 && magnitude < 1e15);
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, **number,
-                      plain ? std::chars_format::fixed : std::chars_format::general);
-    return std::string(buffer, result.ptr);
-  }
-  if (const auto* fixed = std::get_if<engine::Fixed4>(&value)) {
-    return fixed->toDecimalString();
-  }
-  return std::to_string(std::get<std::int32_t>(value));
+  return std::visit(
+      [](const auto& quantity) -> std::string {
+        if (!quantity) {
+          return "(no value)";
+        }
+        if constexpr (std::is_same_v<std::decay_t<decltype(*quantity)>, engine::Fixed4>) {
+          return quantity->toDecimalString();
+        } else if constexpr (std::is_same_v<std::decay_t<decltype(*quantity)>, double>) {
+          return engine::PlainText(*quantity);
+        } else {
+          return std::to_string(*quantity);
+        }
+      },
+      value);
+}
+
+nlohmann::ordered_json InputsJson(const engine::ColumnInputs& inputs) {
+  return {{"outside_diameter_mm", inputs.outsideDiameterMm},
+          {"wall_thickness_mm", inputs.wallThicknessMm},
+          {"height_m", inputs.heightM},
+          {"k_factor", inputs.kFactor},
+          {"axial_load_kg", inputs.axialLoadKg}};
+}
+
+nlohmann::ordered_json MaterialsJson(const engine::Materials& materials) {
+  return {{"elastic_modulus_mpa", materials.elasticModulusMpa},
+          {"yield_stress_mpa", materials.yieldStressMpa},
+          {"allowable_bearing_kg_cm2", materials.allowableBearingKgCm2},
+          {"allowable_plate_bending_kg_cm2", materials.allowablePlateBendingKgCm2}};
 }
 
 } // namespace
@@ -167,15 +191,15 @@ ExitStatus RunCommandLine(const std::vector<std::string>& arguments, std::ostrea
     return ExitStatus::Carries;
   }
 
-  engine::FormState form;
-  engine::RecordingHost host;
+  form::FormState form;
+  form::RecordingHost host;
   std::optional<std::string> failure;
   const auto guard = [&](const std::function<void()>& handler) {
     try {
       handler();
     } catch (const engine::Failure& caught) {
       failure = caught.name();
-      host.ShowMessage(engine::UncaughtFailureMessage(caught), engine::MessageStyle::CriticalOk(),
+      host.ShowMessage(form::UncaughtFailureMessage(caught), form::MessageStyle::CriticalOk(),
                        std::nullopt);
     }
   };
@@ -188,14 +212,14 @@ ExitStatus RunCommandLine(const std::vector<std::string>& arguments, std::ostrea
     }
     anyInput = true;
     host.scriptAnswer(given->second);
-    guard([&] { input::RunValuePrompt(input::PromptFor(option.label), form, host); });
+    guard([&] { form::AskForInput(option.input, form, host); });
   }
   if (!anyInput) {
-    guard([&] { engine::RunCapacityCalculation(form); });
+    guard([&] { form::Recalculate(form); });
   }
   for (const auto& [name, field] : kHeaderOptions) {
     if (const auto given = options->values.find(name); given != options->values.end()) {
-      form.setText(field, given->second);
+      form.setHeader(field, given->second);
     }
   }
 
@@ -209,43 +233,44 @@ ExitStatus RunCommandLine(const std::vector<std::string>& arguments, std::ostrea
     }
   }
 
-  constexpr Caption kShownCaptions[] = {Caption::Label1,  Caption::Label2,  Caption::Label3,
-                                        Caption::Label4,  Caption::Label14, Caption::Label555,
-                                        Caption::Label556};
   if (options->json) {
     nlohmann::ordered_json document;
-    nlohmann::ordered_json fields = nlohmann::ordered_json::object();
-    for (Field field : engine::kAllFields) {
-      fields[std::string(engine::FieldName(field))] = form.text(field);
+    document["schema"] = 1;
+    document["inputs"] = InputsJson(form.inputs());
+    document["materials"] = MaterialsJson(form.inputs().materials);
+    nlohmann::ordered_json header = nlohmann::ordered_json::object();
+    for (HeaderField field : form::kAllHeaderFields) {
+      header[std::string(form::KeyOf(field))] = form.header(field);
     }
-    nlohmann::ordered_json record = nlohmann::ordered_json::object();
-    engine::ForEachQuantity(form.record(), [&](std::string_view name, const auto& value) {
-      record[std::string(name)] = QuantityJson(value);
+    document["header"] = header;
+    nlohmann::ordered_json results = nlohmann::ordered_json::object();
+    engine::ForEachResult(form.record(), [&](std::string_view key, const auto& value) {
+      results[std::string(key)] = QuantityJson(value);
     });
+    document["results"] = results;
+    document["verdict"] = form.printEnabled() ? "passes" : "fails";
     nlohmann::ordered_json captions = nlohmann::ordered_json::object();
-    for (Caption caption : kShownCaptions) {
-      captions[std::string(engine::CaptionName(caption))] = form.caption(caption);
+    for (Caption caption : form::kAllCaptions) {
+      captions[std::string(form::KeyOf(caption))] = form.caption(caption);
     }
+    document["captions"] = captions;
     nlohmann::ordered_json messages = nlohmann::ordered_json::array();
-    for (const engine::MessageCall& message : host.messages()) {
+    for (const form::MessageCall& message : host.messages()) {
       messages.push_back(message.prompt);
     }
-    document["fields"] = fields;
-    document["record"] = record;
-    document["captions"] = captions;
-    document["print_enabled"] = form.printEnabled();
     document["messages"] = messages;
+    document["print_enabled"] = form.printEnabled();
     document["failure"] = failure ? nlohmann::ordered_json(*failure) : nullptr;
     out << document.dump(2) << "\n";
   } else {
-    for (const engine::MessageCall& message : host.messages()) {
+    for (const form::MessageCall& message : host.messages()) {
       err << message.prompt << "\n";
     }
-    for (Caption caption : kShownCaptions) {
+    for (Caption caption : form::kAllCaptions) {
       out << form.caption(caption) << "\n";
     }
-    engine::ForEachQuantity(form.record(), [&](std::string_view name, const auto& value) {
-      out << name << " = " << QuantityText(value) << "\n";
+    engine::ForEachResult(form.record(), [&](std::string_view key, const auto& value) {
+      out << key << " = " << QuantityText(value) << "\n";
     });
   }
   if (sheetError) {

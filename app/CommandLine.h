@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-namespace engine {
+namespace form {
 class FormState;
 }
 
 namespace app {
 
 // Writes the calculation sheet of `form` to a PDF file; throws on failure.
-using SheetWriter = std::function<void(const engine::FormState& form, const std::string& path)>;
+using SheetWriter = std::function<void(const form::FormState& form, const std::string& path)>;
 
 enum class ExitStatus { Carries = 0, DoesNotCarry = 1, Failed = 2 };
 

@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "engine/FormState.h"
+#include "form/FormState.h"
 #include "report/CalculationSheet.h"
 #include "ui/printing/SheetPrinters.h"
 
@@ -36,10 +36,10 @@ void EnsureGuiApplication(std::unique_ptr<QGuiApplication>& application) {
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   std::unique_ptr<QGuiApplication> application; // ends before main returns, with Qt still intact
-  const app::SheetWriter writeSheet = [&application](const engine::FormState& form,
+  const app::SheetWriter writeSheet = [&application](const form::FormState& form,
                                                      const std::string& path) {
     EnsureGuiApplication(application);
-    const std::unique_ptr<engine::Printer> printer = ui::OpenPdfPrinter(path);
+    const std::unique_ptr<form::Printer> printer = ui::OpenPdfPrinter(path);
     try {
       report::PrintCalculationSheet(form, *printer);
     } catch (...) {

@@ -2,7 +2,7 @@
 
 #include "engine/Version.h"
 #include "ui/pictures/Pictures.h"
-#include "ui/window/Form1.h"
+#include "ui/window/MainWindow.h"
 #include "ui/window/ThaiFonts.h"
 
 #include <QApplication>
@@ -76,7 +76,7 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(pictures::pipeIcon());
   ui::InstallThaiFontSubstitutions();
 
-  ui::Form1 window;
+  ui::MainWindow window;
   window.centreOnScreen();
   window.show();
   if (screenshot) {

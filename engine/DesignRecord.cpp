@@ -2,33 +2,25 @@
 
 namespace engine {
 
-void ForEachQuantity(const DesignRecord& record,
-                     const std::function<void(std::string_view, const QuantityValue&)>& visit) {
-  visit("OutsideDiameter", record.OutsideDiameter);
-  visit("WallThickness", record.WallThickness);
-  visit("InsideDiameter", record.InsideDiameter);
-  visit("RadiusOfGyration", record.RadiusOfGyration);
-  visit("ColumnLength", record.ColumnLength);
-  visit("SlendernessRatio", record.SlendernessRatio);
-  visit("ElasticModulus", record.ElasticModulus);
-  visit("Qcc", record.Qcc);
-  visit("EffectiveLength", record.EffectiveLength);
-  visit("KFactor", record.KFactor);
-  visit("SectionArea", record.SectionArea);
-  visit("YieldStress", record.YieldStress);
-  visit("StressBlend", record.StressBlend);
-  visit("Qac", record.Qac);
-  visit("AxialCapacity", record.AxialCapacity);
-  visit("MaxAxialForce", record.MaxAxialForce);
-  visit("AxialLoad", record.AxialLoad);
-  visit("ConcreteBearing", record.ConcreteBearing);
-  visit("BearingAreaRequired", record.BearingAreaRequired);
-  visit("PlateSize", record.PlateSize);
-  visit("PlateEdge", record.PlateEdge);
-  visit("BearingPressure", record.BearingPressure);
-  visit("PlateBendingStress", record.PlateBendingStress);
-  visit("PlateThickness", record.PlateThickness);
-  visit("PlateThicknessMm", record.PlateThicknessMm);
+void ForEachResult(const DesignRecord& record,
+                   const std::function<void(std::string_view, const QuantityValue&)>& visit) {
+  visit("inside_diameter_mm", record.insideDiameter);
+  visit("radius_of_gyration_cm", record.radiusOfGyration);
+  visit("column_length_cm", record.columnLength);
+  visit("effective_length_cm", record.effectiveLength);
+  visit("slenderness_ratio", record.slendernessRatio);
+  visit("section_area_cm2", record.sectionArea);
+  visit("elastic_critical_stress_mpa", record.elasticCriticalStress);
+  visit("stress_blend_mpa", record.stressBlend);
+  visit("allowable_stress_mpa", record.allowableStress);
+  visit("axial_capacity_kg", record.axialCapacity);
+  visit("max_axial_force_kg", record.maxAxialForce);
+  visit("bearing_area_required_cm2", record.bearingAreaRequired);
+  visit("plate_side_cm", record.plateSide);
+  visit("plate_overhang_cm", record.plateOverhang);
+  visit("bearing_pressure_kg_cm2", record.bearingPressure);
+  visit("plate_thickness_cm", record.plateThickness);
+  visit("plate_thickness_mm", record.plateThicknessMm);
 }
 
 } // namespace engine

@@ -10,44 +10,47 @@
 
 namespace engine {
 
-// A double quantity holds no value until the first calculation sets it; it then counts as 0 in
-// arithmetic and the sheet prints nothing for it.
+// A quantity holds no value until a check computes it; the sheet prints nothing for it and the
+// JSON gives null.
 using OptionalDouble = std::optional<double>;
+using OptionalFixed4 = std::optional<Fixed4>;
+using OptionalWhole = std::optional<std::int32_t>;
 
-// The design quantities. Only the capacity calculation writes them; a failed calculation leaves
-// the quantities of its later steps as the previous run left them.
+// The design quantities of one check, in the order the check computes them. A failed check
+// leaves the quantities of its later steps as they were.
 struct DesignRecord {
-  OptionalDouble OutsideDiameter;     // D, mm
-  OptionalDouble WallThickness;       // T, mm
-  OptionalDouble InsideDiameter;      // d = D - 2T, mm
-  Fixed4 RadiusOfGyration;            // r, cm
-  OptionalDouble ColumnLength;        // L, cm
-  std::int32_t SlendernessRatio = 0;  // lambda = KL / r
-  OptionalDouble ElasticModulus;      // E, MPa
-  OptionalDouble Qcc;                 // elastic critical stress, MPa
-  OptionalDouble EffectiveLength;     // KL, cm
-  OptionalDouble KFactor;             // K
-  Fixed4 SectionArea;                 // A, cm2
-  OptionalDouble YieldStress;         // fy, MPa
-  Fixed4 StressBlend;                 // MPa
-  std::int32_t Qac = 0;               // permissible axial stress, MPa
-  Fixed4 AxialCapacity;               // 10 x Qac x A, kg
-  std::int32_t MaxAxialForce = 0;     // AxialCapacity rounded, kg
-  OptionalDouble AxialLoad;           // P, kg
-  OptionalDouble ConcreteBearing;     // fc, kg/cm2
-  OptionalDouble BearingAreaRequired; // P / fc, cm2
-  std::int32_t PlateSize = 0;         // side B of the square plate, cm
-  OptionalDouble PlateEdge;           // overhang w beyond the pipe, cm
-  Fixed4 BearingPressure;             // fp = P / B^2, kg/cm2
-  OptionalDouble PlateBendingStress;  // fb, kg/cm2
-  Fixed4 PlateThickness;              // t, cm
-  std::int32_t PlateThicknessMm = 0;  // t in whole mm
+  OptionalDouble outsideDiameter;       // D, mm
+  OptionalDouble wallThickness;         // T, mm
+  OptionalDouble columnLength;          // L, cm
+  OptionalDouble insideDiameter;        // d = D - 2T, mm
+  OptionalFixed4 radiusOfGyration;      // r, cm
+  OptionalDouble kFactor;               // K
+  OptionalDouble effectiveLength;       // KL, cm
+  OptionalWhole slendernessRatio;       // KL / r
+  OptionalFixed4 sectionArea;           // A, cm2
+  OptionalDouble yieldStress;           // fy, MPa
+  OptionalDouble elasticModulus;        // E, MPa
+  OptionalDouble elasticCriticalStress; // fcc, MPa
+  OptionalFixed4 stressBlend;           // (fcc^1.4 + fy^1.4)^0.714, MPa
+  OptionalWhole allowableStress;        // Qac, MPa
+  OptionalFixed4 axialCapacity;         // 10 x Qac x A, kg
+  OptionalWhole maxAxialForce;          // the capacity rounded, kg
+  OptionalDouble allowableBearing;      // fc, kg/cm2
+  OptionalDouble axialLoad;             // P, kg
+  OptionalDouble bearingAreaRequired;   // P / fc, cm2
+  OptionalWhole plateSide;              // B of the square plate, cm
+  OptionalDouble plateOverhang;         // w beyond the pipe, cm
+  OptionalFixed4 bearingPressure;       // fp = P / B2, kg/cm2
+  OptionalDouble allowablePlateBending; // fb, kg/cm2
+  OptionalFixed4 plateThickness;        // t, cm
+  OptionalWhole plateThicknessMm;       // t in whole mm
 };
 
-using QuantityValue = std::variant<OptionalDouble, Fixed4, std::int32_t>;
+using QuantityValue = std::variant<OptionalDouble, OptionalFixed4, OptionalWhole>;
 
-// Calls visit(name, value) for every quantity in declaration order.
-void ForEachQuantity(const DesignRecord& record,
-                     const std::function<void(std::string_view, const QuantityValue&)>& visit);
+// Calls visit(key, value) for every computed result (not the inputs the record repeats), in the
+// order of the check; the key names the quantity and its unit, as in "plate_side_cm".
+void ForEachResult(const DesignRecord& record,
+                   const std::function<void(std::string_view, const QuantityValue&)>& visit);
 
 } // namespace engine

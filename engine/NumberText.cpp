@@ -3,7 +3,6 @@
 #include "engine/Failure.h"
 
 #include <cerrno>
-#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -13,47 +12,8 @@ namespace engine {
 
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n';
-}
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
-}
-
-int DigitValue(char c, int radix) {
-  int value = -1;
-  if (c >= '0' && c <= '9') {
-    value = c - '0';
-  } else if (c >= 'a' && c <= 'f') {
-    value = c - 'a' + 10;
-  } else if (c >= 'A' && c <= 'F') {
-    value = c - 'A' + 10;
-  }
-  return value < radix ? value : -1;
-}
-
-// Turns an infinity into the largest finite double of its sign and -0 into 0.
-double Tame(double value) {
-  if (std::isinf(value)) {
-    return value > 0 ? DBL_MAX : -DBL_MAX;
-  }
-  return value + 0.0;
-}
-
-double ReadRadixInteger(std::string_view text, std::size_t position, int radix) {
-  double value = 0.0;
-  for (; position < text.size(); ++position) {
-    const char c = text[position];
-    if (IsBlank(c)) {
-      continue;
-    }
-    const int digit = DigitValue(c, radix);
-    if (digit < 0) {
-      break;
-    }
-    value = value * radix + digit;
-  }
-  return Tame(value);
 }
 
 // Parses a clean "[-]digits[.digits][e[-]digits]" with correct rounding. from_chars is the fast
@@ -137,78 +97,6 @@ NumberBody ToBody(double magnitude) {
 }
 
 } // namespace
-
-double LeadingNumber(std::string_view text) {
-  std::size_t i = 0;
-  const auto skipBlanks = [&] {
-    while (i < text.size() && IsBlank(text[i])) {
-      ++i;
-    }
-  };
-  skipBlanks();
-  if (i + 1 < text.size() && text[i] == '&') {
-    const char radix = text[i + 1];
-    if (radix == 'H' || radix == 'h') {
-      return ReadRadixInteger(text, i + 2, 16);
-    }
-    if (radix == 'O' || radix == 'o') {
-      return ReadRadixInteger(text, i + 2, 8);
-    }
-    return 0.0;
-  }
-
-  std::string clean;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    if (text[i] == '-') {
-      clean += '-';
-    }
-    ++i;
-  }
-  bool anyDigit = false;
-  bool seenPoint = false;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (IsBlank(c)) {
-      continue;
-    }
-    if (IsDigit(c)) {
-      clean += c;
-      anyDigit = true;
-    } else if (c == '.' && !seenPoint) {
-      clean += c;
-      seenPoint = true;
-    } else {
-      break;
-    }
-  }
-  if (!anyDigit) {
-    return 0.0;
-  }
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
-    std::string exponent = "e";
-    ++i;
-    skipBlanks();
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-      exponent += text[i];
-      ++i;
-    }
-    bool anyExponentDigit = false;
-    for (; i < text.size(); ++i) {
-      if (IsBlank(text[i])) {
-        continue;
-      }
-      if (!IsDigit(text[i])) {
-        break;
-      }
-      exponent += text[i];
-      anyExponentDigit = true;
-    }
-    if (anyExponentDigit) {
-      clean += exponent;
-    }
-  }
-  return Tame(ParseClean(clean));
-}
 
 std::optional<double> ReadStrictNumber(std::string_view text, const NumberFormat& format) {
   const std::string_view decimal = format.decimalSeparator;
@@ -318,10 +206,6 @@ std::string SpacedText(Fixed4 value) {
 
 std::string SpacedText(std::int32_t value) {
   return value < 0 ? std::to_string(value) : " " + std::to_string(value);
-}
-
-std::string SpacedFieldText(std::string_view fieldText, const NumberFormat& format) {
-  return SpacedText(StrictNumber(fieldText, format));
 }
 
 std::string PlainText(double value, const NumberFormat& format) {

@@ -10,12 +10,6 @@
 
 namespace engine {
 
-// Text to number, the forgiving way the calculation reads its fields: the longest leading
-// number, blanks skipped anywhere in it, the period as decimal point, "&H"/"&O" for hexadecimal
-// and octal. Never fails: no number reads as 0, a magnitude beyond the double range as the
-// largest finite double of its sign.
-double LeadingNumber(std::string_view text);
-
 // The strict reading of a whole text under the locale's separators. Empty when the text is not a
 // number; an infinity of the right sign when it is one beyond the double range.
 std::optional<double> ReadStrictNumber(std::string_view text, const NumberFormat& format = {});
@@ -30,8 +24,6 @@ double StrictNumber(std::string_view text, const NumberFormat& format = {});
 std::string SpacedText(double value);
 std::string SpacedText(Fixed4 value);
 std::string SpacedText(std::int32_t value);
-// A field text is first read with StrictNumber and fails as that does.
-std::string SpacedFieldText(std::string_view fieldText, const NumberFormat& format = {});
 
 // The same digits as SpacedText, without the blank, with a leading zero and the locale's
 // decimal separator (0.5 gives "0.5").

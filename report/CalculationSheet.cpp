@@ -2,10 +2,11 @@
 
 #include "engine/Arithmetic.h"
 #include "engine/Failure.h"
-#include "engine/FormState.h"
-#include "engine/HandlerGuard.h"
-#include "engine/HostServices.h"
 #include "engine/NumberText.h"
+#include "engine/Units.h"
+#include "form/FormState.h"
+#include "form/HandlerGuard.h"
+#include "form/HostServices.h"
 
 #include <memory>
 #include <optional>
@@ -13,8 +14,8 @@
 
 namespace report {
 
-using engine::MessageAnswer;
-using engine::MessageStyle;
+using form::MessageAnswer;
+using form::MessageStyle;
 
 namespace {
 
@@ -40,8 +41,8 @@ public:
   std::string operator()(double value) const { return (*this)(engine::SpacedText(value)); }
   std::string operator()(engine::Fixed4 value) const { return (*this)(engine::SpacedText(value)); }
   std::string operator()(std::int32_t value) const { return (*this)(engine::SpacedText(value)); }
-  // A double the calculation has not set yet prints nothing.
-  std::string operator()(const engine::OptionalDouble& value) const {
+  // A quantity the calculation has not set yet prints nothing.
+  template <typename Number> std::string operator()(const std::optional<Number>& value) const {
     return value ? (*this)(*value) : std::string();
   }
 
@@ -49,7 +50,7 @@ private:
   const engine::NumberFormat& format_;
 };
 
-void PrintAt(engine::Printer& printer, int x, int y, const std::string& line) {
+void PrintAt(form::Printer& printer, int x, int y, const std::string& line) {
   printer.SetCurrentX(x);
   printer.SetCurrentY(y);
   printer.PrintLine(line);
@@ -62,64 +63,74 @@ std::string Reason(const std::exception& failure) {
 
 } // namespace
 
-void PrintCalculationSheet(const engine::FormState& form, engine::Printer& printer) {
-  using engine::Field;
-  using engine::PictureId;
-  const engine::DesignRecord& q = form.record();
-  const SheetItems n(form.numberFormat());
+void PrintCalculationSheet(const engine::DesignRecord& q, const SheetHeader& header,
+                           const engine::NumberFormat& format, form::Printer& printer) {
+  using form::PictureId;
+  const SheetItems n(format);
 
-  printer.SetOrientation(engine::PageOrientation::Portrait);
-  printer.SetPaperSize(engine::PaperSize::A4);
+  printer.SetOrientation(form::PageOrientation::Portrait);
   printer.SetFontName("MS Sans Serif");
   printer.SetFontSize(10);
 
-  PrintAt(printer, 1500, 1500, " Project : " + form.text(Field::Text15));
-  PrintAt(printer, 1500, 1800, " Engineer : " + form.text(Field::Text16));
-  PrintAt(printer, 1500, 2100, " Column : " + form.text(Field::Text17));
+  PrintAt(printer, 1500, 1500, " Project : " + header.project);
+  PrintAt(printer, 1500, 1800, " Engineer : " + header.engineer);
+  PrintAt(printer, 1500, 2100, " Column : " + header.columnMark);
 
   printer.DrawPicture(PictureId::ColumnSketch, 2400, 3200);
   printer.DrawPicture(PictureId::GyrationFormula, 5500, 7100);
   printer.DrawPicture(PictureId::PermissibleStressSheet, 5700, 9300);
 
   PrintAt(printer, 3500, 2700,
-          "ออกแบบให้เสาท่อเหล็ก รับน้ำหนัก Axial Load P = " + n(q.AxialLoad) + " kg.");
-  PrintAt(printer, 5500, 3000, " ขนาดเส้นผ่าศูนย์กลางภายนอก D = " + n(q.OutsideDiameter) + " mm.");
-  PrintAt(printer, 5500, 3300, " ขนาดเส้นผ่าศูนย์กลางภายใน d = " + n(q.InsideDiameter) + " mm.");
-  PrintAt(printer, 6500, 3600, " พื้นที่หน้าตัดของท่อเหล็กกลม  A = " + n(q.SectionArea) + " sq.cm.");
-  PrintAt(printer, 5500, 6500, " ความหนาท่อเหล็กกลม T = " + n(q.WallThickness) + " mm.");
-  PrintAt(printer, 4500, 6800, " ความสูงหีรือความยาวท่อเหล็กกลม L = " + n(q.ColumnLength) + " cm.");
+          "ออกแบบให้เสาท่อเหล็ก รับน้ำหนัก Axial Load P = " + n(q.axialLoad) + " kg.");
+  PrintAt(printer, 5500, 3000, " ขนาดเส้นผ่าศูนย์กลางภายนอก D = " + n(q.outsideDiameter) + " mm.");
+  PrintAt(printer, 5500, 3300, " ขนาดเส้นผ่าศูนย์กลางภายใน d = " + n(q.insideDiameter) + " mm.");
+  PrintAt(printer, 6500, 3600, " พื้นที่หน้าตัดของท่อเหล็กกลม  A = " + n(q.sectionArea) + " sq.cm.");
+  PrintAt(printer, 5500, 6500, " ความหนาท่อเหล็กกลม T = " + n(q.wallThickness) + " mm.");
+  PrintAt(printer, 4500, 6800, " ความสูงหีรือความยาวท่อเหล็กกลม L = " + n(q.columnLength) + " cm.");
   PrintAt(printer, 1500, 9100,
-          " คำนวณหาค่า Radius of gyration  = " + n(q.RadiusOfGyration) + " cm.");
-  PrintAt(printer, 1500, 9400, " กำหนดค่า K ที่ใช้ในการออกแบบ = " + n(q.KFactor));
+          " คำนวณหาค่า Radius of gyration  = " + n(q.radiusOfGyration) + " cm.");
+  PrintAt(printer, 1500, 9400, " กำหนดค่า K ที่ใช้ในการออกแบบ = " + n(q.kFactor));
   PrintAt(printer, 1500, 9700,
-          " Effective Length = " + n(q.KFactor) + " x " + n(q.ColumnLength) + " = " +
-              n(q.EffectiveLength) + " cm.");
-  PrintAt(printer, 2500, 10000, " ค่า KL/R = " + n(q.SlendernessRatio) + " ");
+          " Effective Length = " + n(q.kFactor) + " x " + n(q.columnLength) + " = " +
+              n(q.effectiveLength) + " cm.");
+  PrintAt(printer, 2500, 10000, " ค่า KL/R = " + n(q.slendernessRatio) + " ");
 
-  // Ten times Qac turns MPa into kg/cm2; formed anew for the sheet and checked like every product.
-  const std::int32_t tenQac = engine::MultiplyWhole(10, q.Qac);
-  PrintAt(printer, 5500, 12900, " Qac = " + n(q.Qac) + "MPa" + " = " + n(tenQac) + " kg./sq.cm.");
+  // Qac in kg/cm2, formed anew for the sheet and checked like every product.
+  engine::OptionalWhole qacKgCm2;
+  if (q.allowableStress) {
+    qacKgCm2 = engine::MultiplyWhole(engine::kKgPerCm2PerMpa, *q.allowableStress);
+  }
+  PrintAt(printer, 5500, 12900,
+          " Qac = " + n(q.allowableStress) + "MPa" + " = " + n(qacKgCm2) + " kg./sq.cm.");
   PrintAt(printer, 5500, 13200,
-          " Qac x Section Area = " + n(tenQac) + " x " + n(q.SectionArea) + " = " +
-              n(q.MaxAxialForce) + " kg.");
+          " Qac x Section Area = " + n(qacKgCm2) + " x " + n(q.sectionArea) + " = " +
+              n(q.maxAxialForce) + " kg.");
   PrintAt(printer, 5000, 13500,
-          "ท่อเหล็กกลมรับน้ำหนักได้สูงสุด = " + n(q.MaxAxialForce) + " kg.  >" + n(q.AxialLoad) +
+          "ท่อเหล็กกลมรับน้ำหนักได้สูงสุด = " + n(q.maxAxialForce) + " kg.  >" + n(q.axialLoad) +
               "  kg.     OK");
   PrintAt(printer, 5500, 14600, " คำนวณขนาด Base Plate แผ่นเหล็กรองเสา");
   PrintAt(printer, 4500, 14900,
-          " ใช้แผ่นเหล็ก ขนาด " + n(q.PlateSize) + " cm. x " + n(q.PlateSize) + " cm. หนาอย่างน้อย " +
-              n(q.PlateThicknessMm) + " mm.");
+          " ใช้แผ่นเหล็ก ขนาด " + n(q.plateSide) + " cm. x " + n(q.plateSide) + " cm. หนาอย่างน้อย " +
+              n(q.plateThicknessMm) + " mm.");
 
   printer.EndDocument();
 }
 
-void Command3_Click(engine::FormState& form, engine::HostServices& host) {
+void PrintCalculationSheet(const form::FormState& form, form::Printer& printer) {
+  PrintCalculationSheet(form.record(),
+                        {form.header(form::HeaderField::Project),
+                         form.header(form::HeaderField::Engineer),
+                         form.header(form::HeaderField::ColumnMark)},
+                        form.numberFormat(), printer);
+}
+
+void PrintCommand(form::FormState& form, form::HostServices& host) {
   try {
     if (host.ShowMessage(kConfirmPrompt, MessageStyle::QuestionOkCancel(), kTitle) !=
         MessageAnswer::Ok) {
       return;
     }
-    std::unique_ptr<engine::Printer> printer = host.OpenDefaultPrinter();
+    std::unique_ptr<form::Printer> printer = host.OpenDefaultPrinter();
     if (!printer) {
       // Without a printer the sheet can still be kept as a PDF file.
       if (host.ShowMessage(kNoPrinterPrompt, MessageStyle::QuestionOkCancel(), kTitle) !=
@@ -142,10 +153,10 @@ void Command3_Click(engine::FormState& form, engine::HostServices& host) {
       }
       throw;
     }
-  } catch (const engine::PrinterError& failure) {
+  } catch (const form::PrinterError& failure) {
     host.ShowMessage(Reason(failure), MessageStyle::CriticalOk(), kTitle);
   } catch (const engine::Failure& failure) {
-    host.ShowMessage(std::string(kPrintFailedLead) + ": " + engine::UncaughtFailureMessage(failure),
+    host.ShowMessage(std::string(kPrintFailedLead) + ": " + form::UncaughtFailureMessage(failure),
                      MessageStyle::CriticalOk(), kTitle);
   }
 }

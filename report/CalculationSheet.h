@@ -1,24 +1,33 @@
 #pragma once
 
-#include "engine/PictureId.h"
+#include "engine/DesignRecord.h"
+#include "engine/NumberFormat.h"
 
 #include <string>
-#include <vector>
 
-namespace engine {
+namespace form {
 class FormState;
 class HostServices;
 class Printer;
-} // namespace engine
+} // namespace form
 
 namespace report {
+
+// The texts at the top of the sheet.
+struct SheetHeader {
+  std::string project;
+  std::string engineer;
+  std::string columnMark;
+};
 
 // The print command: asks for confirmation, then prints the one-page calculation sheet of the
 // last calculation on the default printer (or, where the host has none, offers a PDF file).
 // A printing failure aborts the document and is reported in a message box.
-void Command3_Click(engine::FormState& form, engine::HostServices& host);
+void PrintCommand(form::FormState& form, form::HostServices& host);
 
 // Writes the sheet onto an open document and ends it; throws on the first failing operation.
-void PrintCalculationSheet(const engine::FormState& form, engine::Printer& printer);
+void PrintCalculationSheet(const engine::DesignRecord& record, const SheetHeader& header,
+                           const engine::NumberFormat& format, form::Printer& printer);
+void PrintCalculationSheet(const form::FormState& form, form::Printer& printer);
 
 } // namespace report

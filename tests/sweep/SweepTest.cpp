@@ -6,11 +6,11 @@
 // To accept a deliberate change: PIPECOLUMN_SWEEP_UPDATE=1 build/release/tests/sweep/sweep_tests
 // rewrites tests/sweep/digest.txt and tests/sweep/golden.csv; review the diff before committing.
 
-#include "engine/CapacityCalculation.h"
-#include "engine/FormState.h"
 #include "engine/NumberText.h"
-#include "engine/RecordingHost.h"
-#include "input/ValuePrompt.h"
+#include "form/FormState.h"
+#include "form/RecordingHost.h"
+#include "form/ResultCaptions.h"
+#include "form/ValuePrompt.h"
 
 #include <gtest/gtest.h>
 
@@ -25,13 +25,22 @@
 
 namespace {
 
-using engine::Caption;
-using engine::Field;
-using engine::FormState;
+using form::Caption;
+using form::FormState;
+using form::Input;
 
 const std::string kSourceDir = PIPECOLUMN_SWEEP_SOURCE_DIR;
-const std::string kPass = "เสาท่อกลมนี้รับน้ำหนักได้ OK";
-const std::string kFail = "เสาท่อกลมนี้รับน้ำหนักไม่ได้  !!! โปรดแก้ไขนาดให้ใหญ่ขึ้น";
+const std::string kPass(form::kCarriesCaption);
+const std::string kFail(form::kDoesNotCarryCaption);
+
+// The input as its text, which for the grid's values is the text typed.
+std::string Text(const FormState& form, Input input) {
+  return engine::PlainText(form.input(input));
+}
+
+void Set(FormState& form, Input input, const std::string& text) {
+  form.setInput(input, engine::StrictNumber(text));
+}
 
 // Texts as a user would type them: a value rounded to `decimals` places, in its plain form.
 std::string Typed(double value, int decimals) {
@@ -92,16 +101,16 @@ public:
   }
   void add(const FormState& form) {
     const engine::DesignRecord& q = form.record();
-    add(q.SlendernessRatio);
-    add(q.Qac);
-    add(q.SectionArea.count());
-    add(q.StressBlend.count());
-    add(q.AxialCapacity.count());
-    add(q.MaxAxialForce);
-    add(q.PlateSize);
-    add(q.BearingPressure.count());
-    add(q.PlateThickness.count());
-    add(q.PlateThicknessMm);
+    add(*q.slendernessRatio);
+    add(*q.allowableStress);
+    add(q.sectionArea->count());
+    add(q.stressBlend->count());
+    add(q.axialCapacity->count());
+    add(*q.maxAxialForce);
+    add(*q.plateSide);
+    add(q.bearingPressure->count());
+    add(q.plateThickness->count());
+    add(*q.plateThicknessMm);
     add(form.printEnabled() ? 1 : 0);
   }
   std::string hex() const {
@@ -119,13 +128,13 @@ private:
 std::string CsvLine(const FormState& form) {
   const engine::DesignRecord& q = form.record();
   std::ostringstream line;
-  line << form.text(Field::Text1) << ',' << form.text(Field::Text2) << ','
-       << form.text(Field::Text3) << ',' << form.text(Field::Text4) << ','
-       << form.text(Field::Text14) << ',' << q.SlendernessRatio << ',' << q.Qac << ','
-       << q.SectionArea.toDecimalString() << ',' << q.AxialCapacity.toDecimalString() << ','
-       << q.MaxAxialForce << ',' << q.PlateSize << ',' << q.BearingPressure.toDecimalString() << ','
-       << q.PlateThickness.toDecimalString() << ',' << q.PlateThicknessMm << ','
-       << (form.printEnabled() ? "pass" : "fail");
+  line << Text(form, Input::OutsideDiameter) << ',' << Text(form, Input::WallThickness) << ','
+       << Text(form, Input::Height) << ',' << Text(form, Input::KFactor) << ','
+       << Text(form, Input::AxialLoad) << ',' << *q.slendernessRatio << ',' << *q.allowableStress
+       << ',' << q.sectionArea->toDecimalString() << ',' << q.axialCapacity->toDecimalString()
+       << ',' << *q.maxAxialForce << ',' << *q.plateSide << ','
+       << q.bearingPressure->toDecimalString() << ',' << q.plateThickness->toDecimalString() << ','
+       << *q.plateThicknessMm << ',' << (form.printEnabled() ? "pass" : "fail");
   return line.str();
 }
 const char* const kCsvHeader = "D,T,H,K,P,lambda,Qac,A,AxialCapacity,MaxAxialForce,PlateSize,"
@@ -134,42 +143,42 @@ const char* const kCsvHeader = "D,T,H,K,P,lambda,Qac,A,AxialCapacity,MaxAxialFor
 // What every completed calculation must satisfy, whatever the numbers. Empty when it holds.
 std::string Inconsistency(const FormState& form) {
   const engine::DesignRecord& q = form.record();
-  const double D = q.OutsideDiameter.value();
-  const bool carries = q.AxialCapacity.toDouble() >= q.AxialLoad.value();
+  const double D = q.outsideDiameter.value();
+  const bool carries = q.axialCapacity->toDouble() >= q.axialLoad.value();
   std::ostringstream fault;
   if (form.printEnabled() != carries) {
     fault << "print command does not follow the verdict; ";
   }
-  if (form.caption(Caption::Label555) != (carries ? kPass : kFail)) {
+  if (form.caption(Caption::Verdict) != (carries ? kPass : kFail)) {
     fault << "verdict caption disagrees with the capacity; ";
   }
-  if (q.MaxAxialForce != std::lround(q.AxialCapacity.toDouble()) &&
-      std::fabs(q.MaxAxialForce - q.AxialCapacity.toDouble()) > 0.5) {
+  if (*q.maxAxialForce != std::lround(q.axialCapacity->toDouble()) &&
+      std::fabs(*q.maxAxialForce - q.axialCapacity->toDouble()) > 0.5) {
     fault << "MaxAxialForce is not the rounded capacity; ";
   }
   // A very slender column may have a permissible stress that rounds to 0, never a negative one.
-  if (q.SlendernessRatio < 1 || q.Qac < 0) {
+  if (*q.slendernessRatio < 1 || *q.allowableStress < 0) {
     fault << "slenderness not positive or permissible stress negative; ";
   }
-  if (q.PlateSize * 10.0 < D) {
+  if (*q.plateSide * 10.0 < D) {
     fault << "plate narrower than the pipe; ";
   }
-  if (q.PlateThicknessMm < 2) {
+  if (*q.plateThicknessMm < 2) {
     fault << "plate thinner than 2 mm; ";
   }
-  const std::string plate = "Base Plate ขนาด = " + engine::SpacedText(q.PlateSize) + " cm. x " +
-                            engine::SpacedText(q.PlateSize) +
-                            " cm. หนา = " + engine::SpacedText(q.PlateThicknessMm) + " mm.";
-  if (form.caption(Caption::Label556) != plate) {
+  const std::string plate = "Base Plate ขนาด = " + engine::SpacedText(*q.plateSide) + " cm. x " +
+                            engine::SpacedText(*q.plateSide) +
+                            " cm. หนา = " + engine::SpacedText(*q.plateThicknessMm) + " mm.";
+  if (form.caption(Caption::BasePlate) != plate) {
     fault << "base plate caption disagrees with the record; ";
   }
   return fault.str();
 }
 
 std::string Describe(const FormState& form) {
-  return "D=" + form.text(Field::Text1) + " T=" + form.text(Field::Text2) +
-         " H=" + form.text(Field::Text3) + " K=" + form.text(Field::Text4) +
-         " P=" + form.text(Field::Text14);
+  return "D=" + Text(form, Input::OutsideDiameter) + " T=" + Text(form, Input::WallThickness) +
+         " H=" + Text(form, Input::Height) + " K=" + Text(form, Input::KFactor) +
+         " P=" + Text(form, Input::AxialLoad);
 }
 
 std::string ReadFile(const std::string& path) {
@@ -195,18 +204,18 @@ TEST(Sweep, EveryGridCombinationCompletes) {
   std::ostringstream sample;
   std::size_t count = 0;
   for (const std::string& D : grid.D) {
-    form.setText(Field::Text1, D);
+    Set(form, Input::OutsideDiameter, D);
     for (const std::string& T : grid.T) {
-      form.setText(Field::Text2, T);
+      Set(form, Input::WallThickness, T);
       for (const std::string& H : grid.H) {
-        form.setText(Field::Text3, H);
+        Set(form, Input::Height, H);
         for (const std::string& K : grid.K) {
-          form.setText(Field::Text4, K);
+          Set(form, Input::KFactor, K);
           for (const std::string& P : grid.P) {
-            form.setText(Field::Text14, P);
+            Set(form, Input::AxialLoad, P);
             std::string fault;
             try {
-              engine::RunCapacityCalculation(form);
+              form::Recalculate(form);
               fault = Inconsistency(form);
             } catch (const std::exception& failure) {
               fault = std::string("failed: ") + failure.what();
@@ -233,12 +242,12 @@ TEST(Sweep, EveryGridCombinationCompletes) {
   for (const PipeSize& pipe : kStandardPipes) {
     for (const char* H : {"3", "6"}) {
       for (const char* P : {"1000", "8000", "40000"}) {
-        form.setText(Field::Text1, pipe.D);
-        form.setText(Field::Text2, pipe.T);
-        form.setText(Field::Text3, H);
-        form.setText(Field::Text4, "1");
-        form.setText(Field::Text14, P);
-        engine::RunCapacityCalculation(form);
+        Set(form, Input::OutsideDiameter, pipe.D);
+        Set(form, Input::WallThickness, pipe.T);
+        Set(form, Input::Height, H);
+        Set(form, Input::KFactor, "1");
+        Set(form, Input::AxialLoad, P);
+        form::Recalculate(form);
         standard << CsvLine(form) << '\n';
       }
     }
@@ -271,12 +280,12 @@ TEST(Sweep, StandardPipesThroughThePrompts) {
     for (const char* H : {"1", "2.5", "4", "6", "8", "10"}) {
       for (const char* K : {"0.6", "0.85", "1", "2"}) {
         for (const char* P : {"100", "2500", "8000", "30000", "900000"}) {
-          engine::RecordingHost host;
+          form::RecordingHost host;
           for (const char* answer : {pipe.D, pipe.T, H, K, P}) {
             host.scriptAnswer(std::string(answer));
           }
-          for (const input::ValuePrompt& row : input::kValuePrompts) {
-            ASSERT_NO_THROW(input::RunValuePrompt(row, form, host))
+          for (const Input input : form::kAllInputs) {
+            ASSERT_NO_THROW(form::AskForInput(input, form, host))
                 << pipe.D << " x " << pipe.T << " H=" << H << " K=" << K << " P=" << P;
           }
           ASSERT_TRUE(host.messages().empty()) << host.messages().front().prompt;

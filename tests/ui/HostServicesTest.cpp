@@ -2,7 +2,7 @@
 
 #include "ModalDialogDriver.h"
 #include "ui/window/QtHostServices.h"
-#include "ui/window/WindowCommands.h"
+#include "ui/window/WindowTexts.h"
 
 #include <QLineEdit>
 #include <QMessageBox>

@@ -8,7 +8,7 @@
 #include "ui/window/Form1.h"
 #include "ui/window/PictureView.h"
 #include "ui/window/ThaiFonts.h"
-#include "ui/window/WindowCommands.h"
+#include "ui/window/WindowTexts.h"
 
 #include <QApplication>
 #include <QFontDatabase>

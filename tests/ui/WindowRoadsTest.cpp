@@ -4,7 +4,7 @@
 #include "ModalDialogDriver.h"
 #include "ui/window/Form1.h"
 #include "ui/window/QtHostServices.h"
-#include "ui/window/WindowCommands.h"
+#include "ui/window/WindowTexts.h"
 
 #include <QLabel>
 #include <QLineEdit>

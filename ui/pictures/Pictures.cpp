@@ -11,7 +11,7 @@
 namespace pictures {
 namespace {
 
-using engine::PictureId;
+using form::PictureId;
 
 struct PictureEntry {
   PictureId id;

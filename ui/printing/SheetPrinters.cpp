@@ -79,7 +79,7 @@ public:
 
   void finish() override {
     if (printer_.printerState() == QPrinter::Error) {
-      throw engine::PrinterError("เครื่องพิมพ์รายงานข้อผิดพลาด (printer error)");
+      throw form::PrinterError("เครื่องพิมพ์รายงานข้อผิดพลาด (printer error)");
     }
   }
 
@@ -102,7 +102,7 @@ public:
   explicit PdfFileDestination(const QString& path) : file_(path) {
     // Opened at once, so an unwritable place is reported before anything is drawn.
     if (!file_.open(QIODevice::WriteOnly)) {
-      throw engine::PrinterError("สร้างไฟล์ PDF ไม่ได้ (" + path.toStdString() +
+      throw form::PrinterError("สร้างไฟล์ PDF ไม่ได้ (" + path.toStdString() +
                                  "): " + file_.errorString().toStdString());
     }
     page_.open(QIODevice::WriteOnly);
@@ -121,7 +121,7 @@ public:
     if (file_.write(pdf) != pdf.size() || !file_.commit()) {
       const std::string reason = file_.errorString().toStdString();
       file_.cancelWriting();
-      throw engine::PrinterError("เขียนไฟล์ PDF ไม่สำเร็จ (" + file_.fileName().toStdString() +
+      throw form::PrinterError("เขียนไฟล์ PDF ไม่สำเร็จ (" + file_.fileName().toStdString() +
                                  "): " + reason);
     }
   }
@@ -143,7 +143,7 @@ private:
 // The printer operations on a QPainter. Twips are turned into device units by the device's own
 // resolution, so the same drawing serves a printer and a PDF file. The page opens at the first
 // output.
-class PainterPrinter final : public engine::Printer {
+class PainterPrinter final : public form::Printer {
 public:
   explicit PainterPrinter(std::unique_ptr<Destination> destination)
       : destination_(std::move(destination)) {}
@@ -154,20 +154,16 @@ public:
     }
   }
 
-  void SetOrientation(engine::PageOrientation orientation) override {
+  void SetOrientation(form::PageOrientation orientation) override {
     Usable();
-    const auto qtOrientation = orientation == engine::PageOrientation::Portrait
+    const auto qtOrientation = orientation == form::PageOrientation::Portrait
                                    ? QPageLayout::Portrait
                                    : QPageLayout::Landscape;
-    if (!destination_->device().setPageOrientation(qtOrientation)) {
-      throw engine::PrinterError("ตั้งแนวกระดาษไม่ได้ (page orientation)");
-    }
-  }
-
-  void SetPaperSize(engine::PaperSize) override {
-    Usable();
     if (!destination_->device().setPageSize(QPageSize(QPageSize::A4))) {
-      throw engine::PrinterError("เครื่องพิมพ์ไม่รองรับกระดาษ A4");
+      throw form::PrinterError("เครื่องพิมพ์ไม่รองรับกระดาษ A4");
+    }
+    if (!destination_->device().setPageOrientation(qtOrientation)) {
+      throw form::PrinterError("ตั้งแนวกระดาษไม่ได้ (page orientation)");
     }
   }
 
@@ -180,7 +176,7 @@ public:
   void SetFontSize(double points) override {
     Usable();
     if (!(points > 0)) {
-      throw engine::PrinterError("font size must be positive");
+      throw form::PrinterError("font size must be positive");
     }
     font_.setPointSizeF(points);
     ApplyFont();
@@ -206,7 +202,7 @@ public:
     y_ += static_cast<int>(metrics.height() * kTwipsPerInch / Dpi().y() + 0.5);
   }
 
-  void DrawPicture(engine::PictureId picture, int xTwips, int yTwips) override {
+  void DrawPicture(form::PictureId picture, int xTwips, int yTwips) override {
     OpenPage();
     const QSizeF inches = pictures::naturalSizeInches(picture);
     const QRectF target(DeviceX(xTwips), DeviceY(yTwips), inches.width() * Dpi().x(),
@@ -222,7 +218,7 @@ public:
     finished_ = true;
     if (!painter_.end()) {
       destination_->discard(painter_);
-      throw engine::PrinterError("จบเอกสารไม่ได้ (the document could not be completed)");
+      throw form::PrinterError("จบเอกสารไม่ได้ (the document could not be completed)");
     }
     destination_->finish();
   }
@@ -238,7 +234,7 @@ public:
 private:
   void Usable() const {
     if (finished_) {
-      throw engine::PrinterError("the document has already ended");
+      throw form::PrinterError("the document has already ended");
     }
   }
 
@@ -248,7 +244,7 @@ private:
       return;
     }
     if (!painter_.begin(&destination_->device())) {
-      throw engine::PrinterError("เริ่มพิมพ์ไม่ได้ (the page could not be opened)");
+      throw form::PrinterError("เริ่มพิมพ์ไม่ได้ (the page could not be opened)");
     }
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::TextAntialiasing);
@@ -279,7 +275,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<engine::Printer> OpenDefaultSystemPrinter() {
+std::unique_ptr<form::Printer> OpenDefaultSystemPrinter() {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
   if (info.isNull()) {
     return nullptr;
@@ -287,7 +283,7 @@ std::unique_ptr<engine::Printer> OpenDefaultSystemPrinter() {
   return std::make_unique<PainterPrinter>(std::make_unique<SystemPrinterDestination>(info));
 }
 
-std::unique_ptr<engine::Printer> OpenPdfPrinter(const std::string& path) {
+std::unique_ptr<form::Printer> OpenPdfPrinter(const std::string& path) {
   return std::make_unique<PainterPrinter>(std::make_unique<PdfFileDestination>(FromUtf8(path)));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/HostServices.h"
+#include "form/HostServices.h"
 
 #include <memory>
 #include <string>
@@ -8,9 +8,9 @@
 namespace ui {
 
 // A document on the host's default printer, or nothing when the host has no printer.
-std::unique_ptr<engine::Printer> OpenDefaultSystemPrinter();
+std::unique_ptr<form::Printer> OpenDefaultSystemPrinter();
 
 // A document written as a one-page A4 PDF to `path`, twips counted from the page corner.
-std::unique_ptr<engine::Printer> OpenPdfPrinter(const std::string& path);
+std::unique_ptr<form::Printer> OpenPdfPrinter(const std::string& path);
 
 } // namespace ui

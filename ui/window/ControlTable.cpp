@@ -1,21 +1,13 @@
 #include "ui/window/ControlTable.h"
 
-#include "ui/window/WindowCommands.h"
+#include "ui/window/WindowTexts.h"
 
 namespace ui {
 
 namespace {
 
-using engine::PictureId;
+using form::PictureId;
 using K = ControlKind;
-
-constexpr ControlRow Hidden(std::string_view name) {
-  return {.name = name, .kind = K::HiddenField, .visible = false};
-}
-
-constexpr ControlRow HiddenPicture(std::string_view name, PictureId picture) {
-  return {.name = name, .kind = K::PictureBox, .visible = false, .picture = picture};
-}
 
 constexpr ControlRow InputCaption(std::string_view name, int top, int width, std::int32_t colour) {
   return {.name = name,
@@ -56,22 +48,22 @@ constexpr ControlRow HeaderField(std::string_view name, int top) {
           .backgroundColour = 0xC0FFC0};
 }
 
-// Captions and texts that the logic owns (Label1 ... Label556, Text1 ... Text17) come from the
-// form state; the table only places and dresses those controls.
+// Captions and header texts that the logic owns come from the form state; the table only places
+// and dresses those controls.
 constexpr std::array kControls = {
-    ControlRow{.name = "Image1",
+    ControlRow{.name = "columnDrawing",
                .kind = K::Image,
                .left = 120,
                .top = 120,
                .width = 5235,
                .height = 7050,
                .picture = PictureId::ColumnDrawing},
-    InputCaption("Label1", 480, 4845, kDefaultColour),
-    InputCaption("Label2", 960, 3150, 0x0000FF),
-    InputCaption("Label3", 1440, 3045, 0xFF0000),
-    InputCaption("Label14", 1920, 3825, 0x008000),
-    InputCaption("Label4", 2400, 3030, 0xC04000),
-    ControlRow{.name = "Label555",
+    InputCaption("outsideDiameterCaption", 480, 4845, kDefaultColour),
+    InputCaption("wallThicknessCaption", 960, 3150, 0x0000FF),
+    InputCaption("heightCaption", 1440, 3045, 0xFF0000),
+    InputCaption("axialLoadCaption", 1920, 3825, 0x008000),
+    InputCaption("kFactorCaption", 2400, 3030, 0xC04000),
+    ControlRow{.name = "verdictCaption",
                .kind = K::Label,
                .left = 4560,
                .top = 4680,
@@ -79,7 +71,7 @@ constexpr std::array kControls = {
                .height = 300,
                .fontPoints = 12,
                .textColour = 0xC00000},
-    ControlRow{.name = "Label556",
+    ControlRow{.name = "basePlateCaption",
                .kind = K::Label,
                .left = 4560,
                .top = 5040,
@@ -87,13 +79,13 @@ constexpr std::array kControls = {
                .height = 240,
                .fontPoints = 9.75,
                .textColour = 0x0000C0},
-    HeaderLabel("Label5", 5160, 3120, 750, "Project"),
-    HeaderField("Text15", 3000),
-    HeaderLabel("Label6", 5040, 3600, 945, "Engineer"),
-    HeaderField("Text16", 3480),
-    HeaderLabel("Label7", 5280, 4080, 780, "Column"),
-    HeaderField("Text17", 3960),
-    ControlRow{.name = "Command4",
+    HeaderLabel("projectLabel", 5160, 3120, 750, "Project"),
+    HeaderField("projectField", 3000),
+    HeaderLabel("engineerLabel", 5040, 3600, 945, "Engineer"),
+    HeaderField("engineerField", 3480),
+    HeaderLabel("columnMarkLabel", 5280, 4080, 780, "Column"),
+    HeaderField("columnMarkField", 3960),
+    ControlRow{.name = "clearHeaderButton",
                .kind = K::Button,
                .left = 9120,
                .top = 2520,
@@ -102,7 +94,7 @@ constexpr std::array kControls = {
                .text = "ลบ",
                .fontPoints = 9.75,
                .bold = true},
-    ControlRow{.name = "Command3",
+    ControlRow{.name = "printButton",
                .kind = K::Button,
                .left = 5880,
                .top = 6000,
@@ -111,7 +103,7 @@ constexpr std::array kControls = {
                .text = "พิมพ์รายการคำนวณ",
                .fontPoints = 12,
                .bold = true},
-    ControlRow{.name = "Command2",
+    ControlRow{.name = "exitButton",
                .kind = K::Button,
                .left = 6960,
                .top = 6480,
@@ -120,14 +112,14 @@ constexpr std::array kControls = {
                .text = "Exit",
                .fontPoints = 12,
                .bold = true},
-    ControlRow{.name = "Picture1",
+    ControlRow{.name = "handbookCover",
                .kind = K::PictureBox,
                .left = 8160,
                .top = 5280,
                .width = 1890,
                .height = 2610,
                .picture = PictureId::HandbookCover},
-    ControlRow{.name = "Label8",
+    ControlRow{.name = "downloadLink",
                .kind = K::Label,
                .left = 240,
                .top = 7200,
@@ -139,7 +131,7 @@ constexpr std::array kControls = {
                .underline = true,
                .textColour = 0x0000FF,
                .handPointer = true},
-    ControlRow{.name = "Label9",
+    ControlRow{.name = "downloadAddress",
                .kind = K::Label,
                .left = 240,
                .top = 7560,
@@ -149,22 +141,10 @@ constexpr std::array kControls = {
                .fontPoints = 9.75,
                .bold = true,
                .textColour = 0xC00000},
-    HiddenPicture("Joint1", PictureId::ColumnSketch),
-    HiddenPicture("PicP1", PictureId::GyrationFormula),
-    HiddenPicture("PicP2", PictureId::PermissibleStressSheet),
-    Hidden("Text1"),
-    Hidden("Text2"),
-    Hidden("Text3"),
-    Hidden("Text4"),
-    Hidden("Text5"),
-    Hidden("Text11"),
-    Hidden("Text12"),
-    Hidden("Text13"),
-    Hidden("Text14"),
 };
 
-constexpr std::array<std::string_view, 6> kTabOrder = {"Command2", "Command3", "Text15",
-                                                       "Text16",   "Text17",   "Command4"};
+constexpr std::array<std::string_view, 6> kTabOrder = {
+    "exitButton", "printButton", "Text15", "Text16", "Text17", "clearHeaderButton"};
 
 } // namespace
 

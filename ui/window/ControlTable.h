@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/PictureId.h"
+#include "form/PictureId.h"
 
 #include <array>
 #include <cstdint>
@@ -11,12 +11,11 @@
 namespace ui {
 
 enum class ControlKind {
-  Image,       // a picture drawn beneath everything, no window of its own
-  Label,       // a caption sized to its text
-  TextField,   // single-line editable text
-  Button,      // push button
-  PictureBox,  // a box holding a picture
-  HiddenField, // a value field the logic reads and writes, never shown
+  Image,      // a picture drawn beneath everything, no window of its own
+  Label,      // a caption sized to its text
+  TextField,  // single-line editable text
+  Button,     // push button
+  PictureBox, // a box holding a picture
 };
 
 // 0xRRGGBB, or kDefaultColour for the style's own colour.
@@ -37,8 +36,7 @@ struct ControlRow {
   std::int32_t textColour = kDefaultColour;
   std::int32_t backgroundColour = kDefaultColour;
   bool handPointer = false;
-  bool visible = true;
-  std::optional<engine::PictureId> picture = {};
+  std::optional<form::PictureId> picture = {};
 };
 
 inline constexpr int kTwipsPerPixel = 15;

@@ -6,7 +6,7 @@
 
 namespace ui {
 
-PictureView::PictureView(engine::PictureId picture, QWidget* parent)
+PictureView::PictureView(form::PictureId picture, QWidget* parent)
     : QWidget(parent), picture_(picture) {
   setAttribute(Qt::WA_NoSystemBackground); // transparent where the picture is
   setFocusPolicy(Qt::NoFocus);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/PictureId.h"
+#include "form/PictureId.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -12,15 +12,15 @@ namespace ui {
 class PictureView : public QWidget {
   Q_OBJECT
 public:
-  PictureView(engine::PictureId picture, QWidget* parent = nullptr);
+  PictureView(form::PictureId picture, QWidget* parent = nullptr);
 
-  engine::PictureId picture() const { return picture_; }
+  form::PictureId picture() const { return picture_; }
 
 protected:
   void paintEvent(QPaintEvent* event) override;
 
 private:
-  engine::PictureId picture_;
+  form::PictureId picture_;
   QPixmap rendered_;
 };
 

@@ -1,7 +1,7 @@
 #include "ui/window/QtHostServices.h"
 
 #include "ui/printing/SheetPrinters.h"
-#include "ui/window/WindowCommands.h"
+#include "ui/window/WindowTexts.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -19,13 +19,13 @@ QString FromUtf8(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-QMessageBox::Icon BoxIcon(engine::MessageIcon icon) {
+QMessageBox::Icon BoxIcon(form::MessageIcon icon) {
   switch (icon) {
-  case engine::MessageIcon::Critical:
+  case form::MessageIcon::Critical:
     return QMessageBox::Critical;
-  case engine::MessageIcon::Question:
+  case form::MessageIcon::Question:
     return QMessageBox::Question;
-  case engine::MessageIcon::None:
+  case form::MessageIcon::None:
     break;
   }
   return QMessageBox::NoIcon;
@@ -35,16 +35,15 @@ QMessageBox::Icon BoxIcon(engine::MessageIcon icon) {
 
 QtHostServices::QtHostServices(QWidget* dialogParent) : dialogParent_(dialogParent) {}
 
-engine::MessageAnswer QtHostServices::ShowMessage(const std::string& prompt,
-                                                  engine::MessageStyle style,
-                                                  const std::optional<std::string>& title) {
+form::MessageAnswer QtHostServices::ShowMessage(const std::string& prompt, form::MessageStyle style,
+                                                const std::optional<std::string>& title) {
   QMessageBox box(dialogParent_);
   box.setWindowTitle(title ? FromUtf8(*title) : QString::fromUtf8(kWindowCaption));
   box.setTextFormat(Qt::PlainText);
   box.setText(FromUtf8(prompt));
   box.setIcon(BoxIcon(style.icon));
   QPushButton* ok = box.addButton(QMessageBox::Ok);
-  if (style.buttons == engine::MessageButtons::OkCancel) {
+  if (style.buttons == form::MessageButtons::OkCancel) {
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(ok);
     box.setEscapeButton(cancel); // Escape and the close box answer Cancel
@@ -53,10 +52,10 @@ engine::MessageAnswer QtHostServices::ShowMessage(const std::string& prompt,
     box.setEscapeButton(ok);
   }
   box.exec();
-  if (style.buttons == engine::MessageButtons::Ok) {
-    return engine::MessageAnswer::Ok;
+  if (style.buttons == form::MessageButtons::Ok) {
+    return form::MessageAnswer::Ok;
   }
-  return box.clickedButton() == ok ? engine::MessageAnswer::Ok : engine::MessageAnswer::Cancel;
+  return box.clickedButton() == ok ? form::MessageAnswer::Ok : form::MessageAnswer::Cancel;
 }
 
 std::optional<std::string> QtHostServices::AskText(const std::string& prompt,
@@ -76,7 +75,7 @@ std::optional<std::string> QtHostServices::AskText(const std::string& prompt,
   return dialog.textValue().toStdString();
 }
 
-std::unique_ptr<engine::Printer> QtHostServices::OpenDefaultPrinter() {
+std::unique_ptr<form::Printer> QtHostServices::OpenDefaultPrinter() {
   return OpenDefaultSystemPrinter();
 }
 
@@ -93,14 +92,12 @@ std::optional<std::string> QtHostServices::AskPdfFileName(const std::string& sug
   return dialog.selectedFiles().constFirst().toStdString();
 }
 
-std::unique_ptr<engine::Printer> QtHostServices::OpenPdfFile(const std::string& path) {
+std::unique_ptr<form::Printer> QtHostServices::OpenPdfFile(const std::string& path) {
   return OpenPdfPrinter(path);
 }
 
-void QtHostServices::OpenWithShell(const std::string&, const std::string& target,
-                                   engine::ShowCommand) {
-  // The desktop opens addresses with the verb "open"; how the browser's window shows is its own.
-  QDesktopServices::openUrl(QUrl(FromUtf8(target)));
+bool QtHostServices::OpenAddress(const std::string& address) {
+  return QDesktopServices::openUrl(QUrl(FromUtf8(address)));
 }
 
 } // namespace ui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/HostServices.h"
+#include "form/HostServices.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -9,22 +9,21 @@ namespace ui {
 
 // The host services on Qt: modal message boxes and prompts over the window, the system's
 // printers, PDF files and the desktop's handler for web addresses.
-class QtHostServices : public engine::HostServices {
+class QtHostServices : public form::HostServices {
 public:
   explicit QtHostServices(QWidget* dialogParent = nullptr);
 
   // The window the dialogs stand over; they are centred on it.
   void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
 
-  engine::MessageAnswer ShowMessage(const std::string& prompt, engine::MessageStyle style,
-                                    const std::optional<std::string>& title) override;
+  form::MessageAnswer ShowMessage(const std::string& prompt, form::MessageStyle style,
+                                  const std::optional<std::string>& title) override;
   std::optional<std::string> AskText(const std::string& prompt, const std::string& title,
                                      const std::string& offered) override;
-  std::unique_ptr<engine::Printer> OpenDefaultPrinter() override;
+  std::unique_ptr<form::Printer> OpenDefaultPrinter() override;
   std::optional<std::string> AskPdfFileName(const std::string& suggestedName) override;
-  std::unique_ptr<engine::Printer> OpenPdfFile(const std::string& path) override;
-  void OpenWithShell(const std::string& verb, const std::string& target,
-                     engine::ShowCommand showCommand) override;
+  std::unique_ptr<form::Printer> OpenPdfFile(const std::string& path) override;
+  bool OpenAddress(const std::string& address) override;
 
 private:
   QPointer<QWidget> dialogParent_;

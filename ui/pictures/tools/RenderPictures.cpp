@@ -17,7 +17,7 @@
 
 namespace {
 
-using engine::PictureId;
+using form::PictureId;
 
 struct NamedPicture {
   PictureId id;

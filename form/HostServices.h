@@ -1,13 +1,13 @@
 #pragma once
 
-#include "engine/PictureId.h"
+#include "form/PictureId.h"
 
 #include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
 
-namespace engine {
+namespace form {
 
 // The services the logic needs from the host platform. The window implements them with Qt; the
 // tests and the command line use a recording double with scripted answers.
@@ -18,9 +18,6 @@ enum class MessageIcon { None, Critical, Question };
 struct MessageStyle {
   MessageButtons buttons = MessageButtons::Ok;
   MessageIcon icon = MessageIcon::None;
-
-  // The classic style code: buttons (OK 0, OK and Cancel 1) plus icon (critical 16, question 32).
-  int code() const;
 
   static MessageStyle CriticalOk() { return {MessageButtons::Ok, MessageIcon::Critical}; }
   static MessageStyle QuestionOkCancel() {
@@ -34,8 +31,6 @@ struct MessageStyle {
 enum class MessageAnswer { Ok, Cancel };
 
 enum class PageOrientation { Portrait, Landscape };
-enum class PaperSize { A4 };
-enum class ShowCommand { Maximized };
 
 // A printer operation that could not be carried out (no printer, a driver error). The message is
 // shown to the user and may be empty where the reason is unknown.
@@ -44,13 +39,12 @@ public:
   using std::runtime_error::runtime_error;
 };
 
-// One document on a printer. Positions are in twips (1/1440 inch) from the top-left of the
+// One document on A4 paper. Positions are in twips (1/1440 inch) from the top-left of the
 // printable area. Every operation may throw PrinterError.
 class Printer {
 public:
   virtual ~Printer() = default;
   virtual void SetOrientation(PageOrientation orientation) = 0;
-  virtual void SetPaperSize(PaperSize size) = 0;
   virtual void SetFontName(const std::string& name) = 0;
   virtual void SetFontSize(double points) = 0;
   virtual void SetCurrentX(int twips) = 0;
@@ -87,9 +81,8 @@ public:
   // A document written to a PDF file of one A4 page.
   virtual std::unique_ptr<Printer> OpenPdfFile(const std::string& path) = 0;
 
-  // Hands a document or web address to the shell. Its result is not examined.
-  virtual void OpenWithShell(const std::string& verb, const std::string& target,
-                             ShowCommand showCommand) = 0;
+  // Opens a document or web address with the desktop's viewer; false when nothing could open it.
+  virtual bool OpenAddress(const std::string& address) = 0;
 };
 
-} // namespace engine
+} // namespace form

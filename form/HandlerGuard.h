@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-namespace engine {
+namespace form {
 
 class HostServices;
 
@@ -15,4 +15,4 @@ std::string UncaughtFailureMessage(const std::exception& failure);
 // escapes into the event loop. Returns false when the handler was ended by a failure.
 bool RunHandler(HostServices& host, const std::function<void()>& handler);
 
-} // namespace engine
+} // namespace form

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/HostServices.h"
+#include "form/HostServices.h"
 
 #include <deque>
 #include <memory>
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace engine {
+namespace form {
 
 struct MessageCall {
   std::string prompt;
@@ -38,7 +38,7 @@ public:
 
   const std::vector<MessageCall>& messages() const { return messages_; }
   const std::vector<PromptCall>& prompts() const { return prompts_; }
-  const std::vector<std::string>& shellCalls() const { return shellCalls_; }
+  const std::vector<std::string>& addressesOpened() const { return addressesOpened_; }
   // Printer operations of every document, in order, as "Name(arguments)".
   const std::vector<std::string>& printerOperations() const { return *printerLog_; }
   const std::vector<std::string>& pdfFilesOpened() const { return pdfFilesOpened_; }
@@ -50,8 +50,9 @@ public:
   std::unique_ptr<Printer> OpenDefaultPrinter() override;
   std::optional<std::string> AskPdfFileName(const std::string& suggestedName) override;
   std::unique_ptr<Printer> OpenPdfFile(const std::string& path) override;
-  void OpenWithShell(const std::string& verb, const std::string& target,
-                     ShowCommand showCommand) override;
+  bool OpenAddress(const std::string& address) override;
+  // Whether OpenAddress succeeds; it does unless told otherwise.
+  void setAddressOpens(bool opens) { addressOpens_ = opens; }
 
 private:
   std::unique_ptr<Printer> MakePrinter();
@@ -64,10 +65,11 @@ private:
   std::optional<std::string> pdfFileName_;
   std::vector<MessageCall> messages_;
   std::vector<PromptCall> prompts_;
-  std::vector<std::string> shellCalls_;
+  std::vector<std::string> addressesOpened_;
+  bool addressOpens_ = true;
   std::vector<std::string> pdfFilesOpened_;
   std::shared_ptr<std::vector<std::string>> printerLog_ =
       std::make_shared<std::vector<std::string>>();
 };
 
-} // namespace engine
+} // namespace form

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/FormState.h"
+#include "form/FormFields.h"
 
 #include <QWidget>
 
@@ -11,9 +11,10 @@
 class QLineEdit;
 class QPushButton;
 
-namespace engine {
+namespace form {
+class FormState;
 class HostServices;
-}
+} // namespace form
 
 namespace ui {
 
@@ -23,15 +24,15 @@ class QtHostServices;
 // The program's one window: the column drawing with its input captions, the verdict, the sheet's
 // header fields and the commands. It holds the form state the logic works on, runs every handler
 // through the failure guard and shows the state again when the handler returns.
-class Form1 : public QWidget {
+class MainWindow : public QWidget {
   Q_OBJECT
 public:
   // Without a host the window uses the Qt dialogs, printers and shell.
-  explicit Form1(engine::HostServices* host = nullptr, QWidget* parent = nullptr);
-  ~Form1() override;
+  explicit MainWindow(form::HostServices* host = nullptr, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
-  engine::FormState& state() { return state_; }
-  engine::HostServices& host() { return *host_; }
+  form::FormState& state() { return *state_; }
+  form::HostServices& host() { return *host_; }
 
   // What the Exit command does; by default the application's event loop ends.
   void setExitAction(std::function<void()> exit) { exitAction_ = std::move(exit); }
@@ -40,20 +41,20 @@ public:
   void centreOnScreen();
 
 private:
-  using Handler = std::function<void(engine::FormState&, engine::HostServices&)>;
+  using Handler = std::function<void(form::FormState&, form::HostServices&)>;
 
   void buildControls();
   void connectHandlers();
   void runHandler(const Handler& handler);
-  // Puts the form state's captions, texts and print state on the widgets.
+  // Puts the form state's captions, header texts and print state on the widgets.
   void showState();
 
   std::unique_ptr<QtHostServices> ownHost_;
-  engine::HostServices* host_;
-  engine::FormState state_;
+  form::HostServices* host_;
+  std::unique_ptr<form::FormState> state_; // held apart: moc cannot parse the record's headers
   std::function<void()> exitAction_;
-  std::array<ClickableLabel*, engine::kAllCaptions.size()> captions_{};
-  std::array<QLineEdit*, engine::kAllFields.size()> fields_{};
+  std::array<ClickableLabel*, form::kAllCaptions.size()> captions_{};
+  std::array<QLineEdit*, form::kAllHeaderFields.size()> headerFields_{};
   QPushButton* printButton_ = nullptr;
 };
 

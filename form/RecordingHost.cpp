@@ -1,8 +1,8 @@
-#include "engine/RecordingHost.h"
+#include "form/RecordingHost.h"
 
 #include <cstdio>
 
-namespace engine {
+namespace form {
 
 namespace {
 
@@ -36,7 +36,6 @@ public:
     Record(std::string("SetOrientation(") +
            (orientation == PageOrientation::Portrait ? "Portrait" : "Landscape") + ")");
   }
-  void SetPaperSize(PaperSize) override { Record("SetPaperSize(A4)"); }
   void SetFontName(const std::string& name) override { Record("SetFontName(" + name + ")"); }
   void SetFontSize(double points) override {
     char text[32];
@@ -117,8 +116,9 @@ std::unique_ptr<Printer> RecordingHost::OpenPdfFile(const std::string& path) {
   return MakePrinter();
 }
 
-void RecordingHost::OpenWithShell(const std::string& verb, const std::string& target, ShowCommand) {
-  shellCalls_.push_back(verb + " " + target + " 3");
+bool RecordingHost::OpenAddress(const std::string& address) {
+  addressesOpened_.push_back(address);
+  return addressOpens_;
 }
 
-} // namespace engine
+} // namespace form

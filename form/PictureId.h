@@ -1,6 +1,6 @@
 #pragma once
 
-namespace engine {
+namespace form {
 
 // The seven pictures compiled into the program; the window shows four, the sheet draws three.
 enum class PictureId {
@@ -13,4 +13,4 @@ enum class PictureId {
   PermissibleStressSheet,
 };
 
-} // namespace engine
+} // namespace form

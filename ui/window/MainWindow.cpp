@@ -1,7 +1,9 @@
-#include "ui/window/Form1.h"
+#include "ui/window/MainWindow.h"
 
-#include "engine/HandlerGuard.h"
-#include "input/ValuePrompt.h"
+#include "form/FormCommands.h"
+#include "form/FormState.h"
+#include "form/HandlerGuard.h"
+#include "form/ValuePrompt.h"
 #include "report/CalculationSheet.h"
 #include "ui/pictures/Pictures.h"
 #include "ui/window/ClickableLabel.h"
@@ -9,7 +11,7 @@
 #include "ui/window/PictureView.h"
 #include "ui/window/QtHostServices.h"
 #include "ui/window/ThaiFonts.h"
-#include "ui/window/WindowCommands.h"
+#include "ui/window/WindowTexts.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -49,7 +51,6 @@ void Dress(QWidget& widget, const ControlRow& row, const QString& fontFamily) {
   if (row.handPointer) {
     widget.setCursor(pictures::handPointerCursor());
   }
-  widget.setVisible(row.visible);
 }
 
 QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
@@ -62,8 +63,7 @@ QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
     label->setText(FromUtf8(row.text));
     return label;
   }
-  case ControlKind::TextField:
-  case ControlKind::HiddenField: {
+  case ControlKind::TextField: {
     auto* field = new QLineEdit(parent);
     // Any text of any length: nothing typed or pasted is cut off.
     field->setMaxLength(std::numeric_limits<int>::max());
@@ -78,15 +78,39 @@ QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
   return nullptr;
 }
 
+// Widget names are the logic's keys in camel case: "verdictCaption", "projectField".
+QString CamelName(std::string_view key, const char* suffix) {
+  QString name;
+  bool upper = false;
+  for (const char c : key) {
+    if (c == '_') {
+      upper = true;
+      continue;
+    }
+    name += upper ? QChar(c).toUpper() : QChar(c);
+    upper = false;
+  }
+  return name + QLatin1String(suffix);
+}
+
+QString CaptionObjectName(form::Caption caption) {
+  return CamelName(form::KeyOf(caption), "Caption");
+}
+
+QString HeaderObjectName(form::HeaderField field) {
+  return CamelName(form::KeyOf(field), "Field");
+}
+
 } // namespace
 
-Form1::Form1(engine::HostServices* host, QWidget* parent)
-    : QWidget(parent), host_(host), exitAction_([] { QCoreApplication::exit(0); }) {
+MainWindow::MainWindow(form::HostServices* host, QWidget* parent)
+    : QWidget(parent), host_(host), state_(std::make_unique<form::FormState>()),
+      exitAction_([] { QCoreApplication::exit(0); }) {
   if (host_ == nullptr) {
     ownHost_ = std::make_unique<QtHostServices>(this);
     host_ = ownHost_.get();
   }
-  setObjectName(QStringLiteral("Form1"));
+  setObjectName(QStringLiteral("mainWindow"));
   setWindowTitle(FromUtf8(kWindowCaption));
   setWindowIcon(pictures::pipeIcon());
   QPalette palette = this->palette();
@@ -97,12 +121,11 @@ Form1::Form1(engine::HostServices* host, QWidget* parent)
 
   buildControls();
   connectHandlers();
-  runHandler([](engine::FormState& form, engine::HostServices&) { Form_Load(form); });
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::buildControls() {
+void MainWindow::buildControls() {
   const QString fontFamily = ResolveWindowFontFamily();
   for (const ControlRow& row : WindowControls()) {
     QWidget* control = MakeControl(row, this);
@@ -111,15 +134,14 @@ void Form1::buildControls() {
       label->setCaption(label->text());
     }
   }
-  for (engine::Caption caption : engine::kAllCaptions) {
+  for (form::Caption caption : form::kAllCaptions) {
     captions_[static_cast<std::size_t>(caption)] =
-        findChild<ClickableLabel*>(FromUtf8(engine::CaptionName(caption)));
+        findChild<ClickableLabel*>(CaptionObjectName(caption));
   }
-  for (engine::Field field : engine::kAllFields) {
-    fields_[static_cast<std::size_t>(field)] =
-        findChild<QLineEdit*>(FromUtf8(engine::FieldName(field)));
+  for (form::HeaderField field : form::kAllHeaderFields) {
+    headerFields_[static_cast<std::size_t>(field)] = findChild<QLineEdit*>(HeaderObjectName(field));
   }
-  printButton_ = findChild<QPushButton*>(QStringLiteral("Command3"));
+  printButton_ = findChild<QPushButton*>(QStringLiteral("printButton"));
 
   for (QWidget* widget : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     if (!qobject_cast<QLineEdit*>(widget) && !qobject_cast<QPushButton*>(widget)) {
@@ -135,55 +157,59 @@ void Form1::buildControls() {
   showState();
 }
 
-void Form1::connectHandlers() {
-  const auto onClick = [this](const char* name, Handler handler) {
-    auto* label = findChild<ClickableLabel*>(QString::fromLatin1(name));
-    connect(label, &ClickableLabel::clicked, this, [this, handler] { runHandler(handler); });
-  };
-  onClick("Label1", input::Label1_Click);
-  onClick("Label2", input::Label2_Click);
-  onClick("Label3", input::Label3_Click);
-  onClick("Label4", input::Label4_Click);
-  onClick("Label14", input::Label14_Click);
-  onClick("Label8", [](engine::FormState&, engine::HostServices& host) { Label8_Click(host); });
+void MainWindow::connectHandlers() {
+  for (form::Input input : form::kAllInputs) {
+    connect(captions_[static_cast<std::size_t>(form::CaptionOf(input))], &ClickableLabel::clicked,
+            this, [this, input] {
+              runHandler([input](form::FormState& form, form::HostServices& host) {
+                form::AskForInput(input, form, host);
+              });
+            });
+  }
+  connect(findChild<ClickableLabel*>(QStringLiteral("downloadLink")), &ClickableLabel::clicked,
+          this, [this] {
+            runHandler([](form::FormState&, form::HostServices& host) {
+              form::OpenDownloadPage(host, std::string(kDownloadAddress));
+            });
+          });
 
   const auto onPress = [this](const char* name, Handler handler) {
     auto* button = findChild<QPushButton*>(QString::fromLatin1(name));
     connect(button, &QPushButton::clicked, this, [this, handler] { runHandler(handler); });
   };
-  onPress("Command3", report::Command3_Click);
-  onPress("Command4", [](engine::FormState& form, engine::HostServices&) { Command4_Click(form); });
-  onPress("Command2", [this](engine::FormState&, engine::HostServices&) { exitAction_(); });
+  onPress("printButton", report::PrintCommand);
+  onPress("clearHeaderButton",
+          [](form::FormState& form, form::HostServices&) { form::ClearHeader(form); });
+  onPress("exitButton", [this](form::FormState&, form::HostServices&) { exitAction_(); });
 
   // The header fields are the user's: what is typed goes straight into the form state.
-  for (engine::Field field :
-       {engine::Field::Text15, engine::Field::Text16, engine::Field::Text17}) {
-    connect(fields_[static_cast<std::size_t>(field)], &QLineEdit::textChanged, this,
-            [this, field](const QString& text) { state_.setText(field, text.toStdString()); });
+  for (form::HeaderField field : form::kAllHeaderFields) {
+    connect(headerFields_[static_cast<std::size_t>(field)], &QLineEdit::textChanged, this,
+            [this, field](const QString& text) { state_->setHeader(field, text.toStdString()); });
   }
 }
 
-void Form1::runHandler(const Handler& handler) {
-  engine::RunHandler(*host_, [&] { handler(state_, *host_); });
+void MainWindow::runHandler(const Handler& handler) {
+  form::RunHandler(*host_, [&] { handler(*state_, *host_); });
   showState();
 }
 
-void Form1::showState() {
-  for (engine::Caption caption : engine::kAllCaptions) {
+void MainWindow::showState() {
+  for (form::Caption caption : form::kAllCaptions) {
     captions_[static_cast<std::size_t>(caption)]->setCaption(
-        QString::fromStdString(state_.caption(caption)));
+        QString::fromStdString(state_->caption(caption)));
   }
-  for (engine::Field field : engine::kAllFields) {
-    QLineEdit* edit = fields_[static_cast<std::size_t>(field)];
-    const QString text = QString::fromStdString(state_.text(field));
+  for (form::HeaderField field : form::kAllHeaderFields) {
+    QLineEdit* edit = headerFields_[static_cast<std::size_t>(field)];
+    const QString text = QString::fromStdString(state_->header(field));
     if (edit->text() != text) { // leaves the cursor alone while the user types
       edit->setText(text);
     }
   }
-  printButton_->setEnabled(state_.printEnabled());
+  printButton_->setEnabled(state_->printEnabled());
 }
 
-void Form1::centreOnScreen() {
+void MainWindow::centreOnScreen() {
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   if (screen == nullptr) {
     return;

@@ -1,9 +1,14 @@
-#include "engine/HandlerGuard.h"
+#include "form/HandlerGuard.h"
 
 #include "engine/Failure.h"
-#include "engine/HostServices.h"
+#include "form/HostServices.h"
 
-namespace engine {
+namespace form {
+
+using engine::DivisionByZero;
+using engine::InvalidArgument;
+using engine::Overflow;
+using engine::TypeMismatch;
 
 std::string UncaughtFailureMessage(const std::exception& failure) {
   if (dynamic_cast<const TypeMismatch*>(&failure) != nullptr) {
@@ -44,4 +49,4 @@ bool RunHandler(HostServices& host, const std::function<void()>& handler) {
   }
 }
 
-} // namespace engine
+} // namespace form

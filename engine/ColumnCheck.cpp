@@ -1,0 +1,115 @@
+#include "engine/ColumnCheck.h"
+
+#include "engine/Arithmetic.h"
+#include "engine/Rounding.h"
+#include "engine/Units.h"
+
+namespace engine {
+
+namespace {
+
+// Constants of the method; each is the double nearest to the decimal written.
+constexpr double kGyrationDivisor = 40;   // square root of D2 + d2 in mm, over 4, over 10
+constexpr double kAreaNumerator = 22;     // pi taken as 22/7 ...
+constexpr double kAreaDenominator = 2800; // ... over 4 and over 100 for cm2
+constexpr double kCriticalPi = 3.1428;
+constexpr double kBlendExponent = 1.4;
+constexpr double kBlendRootExponent = 0.714; // not 1/1.4
+constexpr double kAllowableStressFactor = 0.6;
+constexpr double kPlateSideMargin = 1;    // cm
+constexpr double kWidenedPlateMargin = 2; // cm
+constexpr double kOverhangDivisor = 20;   // half the difference, and mm to cm
+constexpr double kMinimumOverhang = 1;    // cm
+constexpr std::int32_t kThicknessNumerator = 3;
+constexpr double kThicknessBracketDivisor = 4;
+constexpr Fixed4 kMinimumPlateThickness = Fixed4::FromCount(2000); // 0.2 cm
+
+} // namespace
+
+void CheckColumn(const ColumnInputs& inputs, DesignRecord& q) {
+  const Materials& materials = inputs.materials;
+
+  const double D = inputs.outsideDiameterMm;
+  q.outsideDiameter = D;
+  const double T = inputs.wallThicknessMm;
+  q.wallThickness = T;
+  const double L = Multiply(inputs.heightM, kCentimetresPerMetre);
+  q.columnLength = L;
+  const double d = Subtract(D, Multiply(T, 2));
+  q.insideDiameter = d;
+  const Fixed4 r = ToFixed4(Divide(Power(Add(Square(D), Square(d)), 0.5), kGyrationDivisor));
+  q.radiusOfGyration = r;
+  const double K = inputs.kFactor;
+  q.kFactor = K;
+  const double KL = Multiply(K, L);
+  q.effectiveLength = KL;
+  const std::int32_t slenderness = ToInt32(Divide(KL, r.toDouble()));
+  q.slendernessRatio = slenderness;
+  const Fixed4 A =
+      ToFixed4(Divide(Multiply(Subtract(Square(D), Square(d)), kAreaNumerator), kAreaDenominator));
+  q.sectionArea = A;
+  const double fy = materials.yieldStressMpa;
+  q.yieldStress = fy;
+  const double E = materials.elasticModulusMpa;
+  q.elasticModulus = E;
+  const double fcc =
+      Divide(Multiply(Square(kCriticalPi), E), Square(static_cast<double>(slenderness)));
+  q.elasticCriticalStress = fcc;
+  const Fixed4 blend = ToFixed4(
+      Power(Add(Power(fcc, kBlendExponent), Power(fy, kBlendExponent)), kBlendRootExponent));
+  q.stressBlend = blend;
+  const std::int32_t Qac =
+      ToInt32(Multiply(Divide(Multiply(fcc, fy), blend.toDouble()), kAllowableStressFactor));
+  q.allowableStress = Qac;
+  const Fixed4 capacity = MultiplyExact(MultiplyExact(A, Qac), kKgPerCm2PerMpa);
+  q.axialCapacity = capacity;
+  q.maxAxialForce = ToInt32(capacity);
+
+  const double fc = materials.allowableBearingKgCm2;
+  q.allowableBearing = fc;
+  const double P = inputs.axialLoadKg;
+  q.axialLoad = P;
+  const double bearingArea = Divide(P, fc);
+  q.bearingAreaRequired = bearingArea;
+  std::int32_t B = ToInt32(Add(Power(bearingArea, 0.5), kPlateSideMargin));
+  q.plateSide = B;
+  // A plate narrower than the pipe is widened to the pipe's diameter in cm plus a margin.
+  if (static_cast<double>(B) < Divide(D, kMillimetresPerCentimetre)) {
+    B = ToInt32(Add(Divide(D, kMillimetresPerCentimetre), kWidenedPlateMargin));
+    q.plateSide = B;
+  }
+  double w =
+      Divide(Subtract(static_cast<double>(MultiplyWhole(B, kWholeMillimetresPerCentimetre)), D),
+             kOverhangDivisor);
+  q.plateOverhang = w;
+  if (w < kMinimumOverhang) {
+    w = kMinimumOverhang;
+    q.plateOverhang = w;
+  }
+  const Fixed4 fp = ToFixed4(Divide(P, static_cast<double>(MultiplyWhole(B, B))));
+  q.bearingPressure = fp;
+  const double fb = materials.allowablePlateBendingKgCm2;
+  q.allowablePlateBending = fb;
+  const double quotient = Divide(MultiplyExact(fp, kThicknessNumerator).toDouble(), fb);
+  const double bracket = Subtract(Square(w), Divide(Square(w), kThicknessBracketDivisor));
+  Fixed4 t = ToFixed4(Power(Multiply(quotient, bracket), 0.5));
+  q.plateThickness = t;
+  if (t < kMinimumPlateThickness) {
+    t = kMinimumPlateThickness;
+    q.plateThickness = t;
+  }
+  q.plateThicknessMm = ToInt32(MultiplyExact(t, kWholeMillimetresPerCentimetre));
+}
+
+DesignRecord CheckColumn(const ColumnInputs& inputs) {
+  DesignRecord record;
+  CheckColumn(inputs, record);
+  return record;
+}
+
+bool Carries(const DesignRecord& record) {
+  return record.axialCapacity && record.axialLoad &&
+         record.axialCapacity->toDouble() >= *record.axialLoad;
+}
+
+} // namespace engine

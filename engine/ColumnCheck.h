@@ -1,0 +1,20 @@
+#pragma once
+
+#include "engine/ColumnInputs.h"
+#include "engine/DesignRecord.h"
+
+namespace engine {
+
+// Checks the pipe as an axially loaded column and sizes its square base plate, filling every
+// quantity of `record` in a fixed order. The first step that fails throws a Failure: quantities of
+// earlier steps are new, those of later steps stay as `record` held them.
+void CheckColumn(const ColumnInputs& inputs, DesignRecord& record);
+
+// The same on a fresh record.
+DesignRecord CheckColumn(const ColumnInputs& inputs);
+
+// Whether the column carries its load: the exact capacity decides, not the rounded maximum force,
+// and equality passes.
+bool Carries(const DesignRecord& record);
+
+} // namespace engine

@@ -1,0 +1,27 @@
+#pragma once
+
+namespace engine {
+
+// The steel and concrete the program designs with; fixed for every column.
+struct Materials {
+  double elasticModulusMpa = 200000;        // E
+  double yieldStressMpa = 240;              // fy
+  double allowableBearingKgCm2 = 40;        // fc, on the concrete under the plate
+  double allowablePlateBendingKgCm2 = 1850; // fb, of the base plate
+
+  friend bool operator==(const Materials&, const Materials&) = default;
+};
+
+// What the check needs to know of one column. The defaults are the program's initial column.
+struct ColumnInputs {
+  double outsideDiameterMm = 114.3; // D
+  double wallThicknessMm = 3.2;     // T
+  double heightM = 4;               // H
+  double kFactor = 0.85;            // K, effective length factor
+  double axialLoadKg = 8000;        // P
+  Materials materials;
+
+  friend bool operator==(const ColumnInputs&, const ColumnInputs&) = default;
+};
+
+} // namespace engine

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+namespace engine {
+
+// Unit conversions of the check, each the exact factor between two units.
+inline constexpr double kCentimetresPerMetre = 100;
+inline constexpr double kMillimetresPerCentimetre = 10;
+inline constexpr std::int32_t kWholeMillimetresPerCentimetre = 10;
+// 1 MPa is taken as 10 kg/cm2.
+inline constexpr std::int32_t kKgPerCm2PerMpa = 10;
+
+} // namespace engine

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace form {
+
+class FormState;
+class HostServices;
+
+// Empties the three header fields of the calculation sheet; nothing else changes.
+void ClearHeader(FormState& form);
+
+// Opens the address with the desktop's viewer.
+void OpenDownloadPage(HostServices& host, const std::string& address);
+
+} // namespace form

@@ -1,0 +1,55 @@
+#pragma once
+
+// How the program fits together. The window owns one FormState: the column's typed inputs, the
+// sheet's header texts, the captions the logic rewrites, the print command's enabled state and
+// the DesignRecord. Every event handler is plain C++ that works on the FormState and reaches the
+// host only through HostServices (message box, input prompt, printer, shell): a value prompt
+// (ValuePrompt) stores the accepted number and recalculates (engine::CheckColumn, then the result
+// captions); the print command (report/) writes the calculation sheet onto a Printer. The window
+// (ui/, the only Qt code) runs each handler through RunHandler and then mirrors the FormState into
+// its widgets. The tests and pipecolumn-cli drive the same handlers with a RecordingHost.
+
+#include "engine/ColumnInputs.h"
+#include "engine/DesignRecord.h"
+#include "engine/NumberFormat.h"
+#include "form/FormFields.h"
+
+#include <array>
+#include <string>
+
+namespace form {
+
+class FormState {
+public:
+  FormState();
+
+  const engine::ColumnInputs& inputs() const { return inputs_; }
+  double input(Input input) const { return ValueOf(inputs_, input); }
+  void setInput(Input input, double value) { ValueOf(inputs_, input) = value; }
+
+  const std::string& header(HeaderField field) const;
+  void setHeader(HeaderField field, std::string text);
+
+  const std::string& caption(Caption caption) const;
+  void setCaption(Caption caption, std::string text);
+
+  bool printEnabled() const { return printEnabled_; }
+  void setPrintEnabled(bool enabled) { printEnabled_ = enabled; }
+
+  engine::DesignRecord& record() { return record_; }
+  const engine::DesignRecord& record() const { return record_; }
+
+  // The user's locale separators, chosen once by whoever creates the form.
+  const engine::NumberFormat& numberFormat() const { return numberFormat_; }
+  void setNumberFormat(engine::NumberFormat format) { numberFormat_ = std::move(format); }
+
+private:
+  engine::ColumnInputs inputs_;
+  std::array<std::string, kAllHeaderFields.size()> headers_;
+  std::array<std::string, kAllCaptions.size()> captions_;
+  bool printEnabled_ = true; // enabled from the start, so the sheet prints before any calculation
+  engine::DesignRecord record_;
+  engine::NumberFormat numberFormat_;
+};
+
+} // namespace form

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "engine/ColumnInputs.h"
+#include "form/FormFields.h"
+
+#include <string>
+#include <string_view>
+
+namespace form {
+
+class FormState;
+
+inline constexpr std::string_view kCarriesCaption = "เสาท่อกลมนี้รับน้ำหนักได้ OK";
+inline constexpr std::string_view kDoesNotCarryCaption =
+    "เสาท่อกลมนี้รับน้ำหนักไม่ได้  !!! โปรดแก้ไขนาดให้ใหญ่ขึ้น";
+
+// The text a caption shows before the first calculation: an input's with one blank after "=",
+// unlike the results.
+std::string InitialCaption(Caption caption, const engine::ColumnInputs& inputs);
+
+// An input's caption for a value: "ความหนาของท่อ T =  3.2 mm.".
+std::string InputCaption(Input input, double value);
+
+// Rewrites the D, T and H captions from the inputs, the verdict, the base plate caption and the
+// print command's enabled state from the record.
+void ShowResultCaptions(FormState& form);
+
+// Checks the form's column into its record, then shows the results. A failing step throws and
+// leaves the captions as they were.
+void Recalculate(FormState& form);
+
+} // namespace form

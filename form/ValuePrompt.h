@@ -1,0 +1,37 @@
+#pragma once
+
+#include "form/FormFields.h"
+
+#include <array>
+#include <string_view>
+
+namespace form {
+
+class FormState;
+class HostServices;
+
+// One input's prompt and caption: what it asks, the range it accepts and how its caption reads.
+struct ValuePrompt {
+  Input input;
+  std::string_view promptText;
+  std::string_view title;
+  double fallback;   // offered in the prompt, and taken for empty or rejected answers
+  double lowerBound; // inclusive
+  double upperBound; // inclusive
+  std::string_view messageBelow;
+  std::string_view messageAbove;
+  std::string_view messageNotANumber;
+  std::string_view captionLead;
+  std::string_view unit;
+};
+
+// The five prompts, in the order of their captions on the window: D, T, H, K, P.
+extern const std::array<ValuePrompt, 5> kValuePrompts;
+
+const ValuePrompt& PromptFor(Input input);
+
+// Asks for the input's value and, unless the user cancels, stores it (or the fallback), rewrites
+// its caption and recalculates. A failure of the calculation is not caught.
+void AskForInput(Input input, FormState& form, HostServices& host);
+
+} // namespace form
