@@ -1,6 +1,7 @@
 #include "engine/ColumnCheck.h"
 
 #include "engine/Arithmetic.h"
+#include "engine/Failure.h"
 #include "engine/Rounding.h"
 #include "engine/Units.h"
 
@@ -26,7 +27,14 @@ constexpr Fixed4 kMinimumPlateThickness = Fixed4::FromCount(2000); // 0.2 cm
 
 } // namespace
 
+bool IsPossiblePipe(double outsideDiameterMm, double wallThicknessMm) {
+  return 2 * wallThicknessMm < outsideDiameterMm;
+}
+
 void CheckColumn(const ColumnInputs& inputs, DesignRecord& q) {
+  if (!IsPossiblePipe(inputs.outsideDiameterMm, inputs.wallThicknessMm)) {
+    throw ImpossiblePipe("wall thickness of half the outside diameter or more");
+  }
   const Materials& materials = inputs.materials;
 
   const double D = inputs.outsideDiameterMm;

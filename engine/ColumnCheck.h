@@ -5,9 +5,13 @@
 
 namespace engine {
 
+// Whether the section exists: the wall thickness is less than half the outside diameter.
+bool IsPossiblePipe(double outsideDiameterMm, double wallThicknessMm);
+
 // Checks the pipe as an axially loaded column and sizes its square base plate, filling every
-// quantity of `record` in a fixed order. The first step that fails throws a Failure: quantities of
-// earlier steps are new, those of later steps stay as `record` held them.
+// quantity of `record` in a fixed order. An impossible pipe throws ImpossiblePipe before any step;
+// otherwise the first step that fails throws a Failure: quantities of earlier steps are new, those
+// of later steps stay as `record` held them.
 void CheckColumn(const ColumnInputs& inputs, DesignRecord& record);
 
 // The same on a fresh record.

@@ -41,4 +41,11 @@ public:
   std::string name() const override { return "InvalidArgument"; }
 };
 
+// A wall thickness of half the outside diameter or more: no pipe has such a section.
+class ImpossiblePipe final : public Failure {
+public:
+  using Failure::Failure;
+  std::string name() const override { return "ImpossiblePipe"; }
+};
+
 } // namespace engine

@@ -30,6 +30,23 @@ double ParseClean(const std::string& clean) {
   return std::strtod(clean.c_str(), nullptr);
 }
 
+// Thai digits (U+0E50 to U+0E59, three bytes each in UTF-8) as the digits 0 to 9.
+std::string WithArabicDigits(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    if (byte(i) == 0xE0 && i + 2 < text.size() && byte(i + 1) == 0xB9 && byte(i + 2) >= 0x90 &&
+        byte(i + 2) <= 0x99) {
+      result += static_cast<char>('0' + (byte(i + 2) - 0x90));
+      i += 2;
+    } else {
+      result += text[i];
+    }
+  }
+  return result;
+}
+
 bool StartsWith(std::string_view text, std::size_t position, std::string_view piece) {
   return !piece.empty() && text.substr(position, piece.size()) == piece;
 }
@@ -98,7 +115,9 @@ NumberBody ToBody(double magnitude) {
 
 } // namespace
 
-std::optional<double> ReadStrictNumber(std::string_view text, const NumberFormat& format) {
+std::optional<double> ReadStrictNumber(std::string_view typed, const NumberFormat& format) {
+  const std::string arabic = WithArabicDigits(typed);
+  std::string_view text = arabic;
   const std::string_view decimal = format.decimalSeparator;
   const std::string_view thousands = format.thousandsSeparator == format.decimalSeparator
                                          ? std::string_view{}
@@ -124,17 +143,28 @@ std::optional<double> ReadStrictNumber(std::string_view text, const NumberFormat
     ++i;
   }
   bool anyDigit = false;
-  // Whole part: digits, with a thousands separator allowed only between digits.
+  // Whole part: digits; a thousands separator only where it groups thousands ("12,500", not
+  // "1,5"): the first group has one to three digits and every later one exactly three.
+  std::size_t groupDigits = 0;
+  bool grouped = false;
   while (i < text.size()) {
     if (IsDigit(text[i])) {
       clean += text[i++];
       anyDigit = true;
-    } else if (anyDigit && StartsWith(text, i, thousands) && i + thousands.size() < text.size() &&
-               IsDigit(text[i + thousands.size()])) {
+      ++groupDigits;
+    } else if (anyDigit && StartsWith(text, i, thousands)) {
+      if (groupDigits > 3 || (grouped && groupDigits != 3)) {
+        return std::nullopt;
+      }
+      grouped = true;
+      groupDigits = 0;
       i += thousands.size();
     } else {
       break;
     }
+  }
+  if (grouped && groupDigits != 3) {
+    return std::nullopt;
   }
   if (StartsWith(text, i, decimal)) {
     i += decimal.size();

@@ -2,6 +2,7 @@
 
 #include "engine/Failure.h"
 #include "form/HostServices.h"
+#include "form/ValuePrompt.h"
 
 namespace form {
 
@@ -19,6 +20,9 @@ std::string UncaughtFailureMessage(const std::exception& failure) {
   }
   if (dynamic_cast<const DivisionByZero*>(&failure) != nullptr) {
     return "เกิดข้อผิดพลาด: มีการหารด้วยศูนย์ (Division by zero)   โปรดตรวจสอบค่าที่ป้อน";
+  }
+  if (dynamic_cast<const engine::ImpossiblePipe*>(&failure) != nullptr) {
+    return std::string(kImpossiblePipeMessage);
   }
   if (dynamic_cast<const InvalidArgument*>(&failure) != nullptr) {
     return "เกิดข้อผิดพลาด: ค่าติดลบยกกำลังเศษส่วนไม่ได้ (Invalid argument)   โปรดตรวจสอบค่าที่ป้อน";

@@ -51,6 +51,8 @@ public:
   virtual void SetCurrentY(int twips) = 0;
   // Prints one line at the current position; the first output opens the page.
   virtual void PrintLine(const std::string& text) = 0;
+  // The width of a line of text in the current font, in twips.
+  virtual int TextWidth(const std::string& text) = 0;
   // Draws a picture at its natural size with its top-left corner at the given position.
   virtual void DrawPicture(PictureId picture, int xTwips, int yTwips) = 0;
   // Releases the page to the printer.

@@ -45,6 +45,14 @@ public:
   void SetCurrentX(int twips) override { Record("SetCurrentX(" + std::to_string(twips) + ")"); }
   void SetCurrentY(int twips) override { Record("SetCurrentY(" + std::to_string(twips) + ")"); }
   void PrintLine(const std::string& text) override { Record("PrintLine(" + text + ")"); }
+  // Every character as wide as kRecordedCharacterTwips, marks that sit above or below included.
+  int TextWidth(const std::string& text) override {
+    int characters = 0;
+    for (const char c : text) {
+      characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return characters * kRecordedCharacterTwips;
+  }
   void DrawPicture(PictureId picture, int xTwips, int yTwips) override {
     Record("DrawPicture(" + PictureName(picture) + "," + std::to_string(xTwips) + "," +
            std::to_string(yTwips) + ")");

@@ -10,6 +10,9 @@
 
 namespace form {
 
+// How wide the recording printer takes every character to be.
+inline constexpr int kRecordedCharacterTwips = 100;
+
 struct MessageCall {
   std::string prompt;
   MessageStyle style;

@@ -1,5 +1,6 @@
 #include "form/ValuePrompt.h"
 
+#include "engine/ColumnCheck.h"
 #include "engine/NumberText.h"
 #include "form/FormState.h"
 #include "form/HostServices.h"
@@ -46,6 +47,7 @@ void AskForInput(Input input, FormState& form, HostServices& host) {
   if (!answer) {
     return; // cancelling keeps the value the input had
   }
+  const double previous = form.input(input);
   // An empty answer takes the fallback silently.
   double value = answer->empty() ? row.fallback : 0.0;
   const auto reject = [&](std::string_view message) {
@@ -65,6 +67,12 @@ void AskForInput(Input input, FormState& form, HostServices& host) {
     }
   }
   form.setInput(input, value);
+  if (!engine::IsPossiblePipe(form.input(Input::OutsideDiameter),
+                              form.input(Input::WallThickness))) {
+    form.setInput(input, previous);
+    host.ShowMessage(std::string(kImpossiblePipeMessage), MessageStyle::CriticalOk(), std::nullopt);
+    return;
+  }
   form.setCaption(CaptionOf(input), InputCaption(input, value));
   Recalculate(form);
 }

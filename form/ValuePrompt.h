@@ -25,6 +25,10 @@ struct ValuePrompt {
   std::string_view unit;
 };
 
+// Shown when an answer for D or T would leave no pipe wall (2T >= D); the input keeps its value.
+inline constexpr std::string_view kImpossiblePipeMessage =
+    "ความหนาของท่อต้องน้อยกว่าครึ่งหนึ่งของขนาดเส้นผ่าศูนย์กลาง !?!   โปรดแก้ไขใหม่";
+
 // The five prompts, in the order of their captions on the window: D, T, H, K, P.
 extern const std::array<ValuePrompt, 5> kValuePrompts;
 

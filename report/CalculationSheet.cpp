@@ -1,6 +1,7 @@
 #include "report/CalculationSheet.h"
 
 #include "engine/Arithmetic.h"
+#include "engine/ColumnCheck.h"
 #include "engine/Failure.h"
 #include "engine/NumberText.h"
 #include "engine/Units.h"
@@ -50,6 +51,68 @@ private:
   const engine::NumberFormat& format_;
 };
 
+// The tail of the capacity line: the comparison with the load and its verdict, true to the record;
+// a sheet printed before any calculation is a blank form with no verdict.
+std::string CapacityVerdict(const engine::DesignRecord& q, const SheetItems& n) {
+  if (!q.maxAxialForce || !q.axialLoad) {
+    return "    " + n(q.axialLoad) + "  kg.";
+  }
+  const bool carries = engine::Carries(q);
+  return std::string(carries ? "  >" : "  <") + n(q.axialLoad) +
+         (carries ? "  kg.     OK" : "  kg.     NOT OK");
+}
+
+// The sheet's right margin, as far from the page's right edge as its lines start from the left.
+constexpr int kRightEdgeTwips = 11906 - 1500;
+
+bool StartsCharacter(std::string_view text, std::size_t at) {
+  if (at >= text.size()) {
+    return true;
+  }
+  if ((static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) {
+    return false; // inside a UTF-8 sequence
+  }
+  // Thai vowel and tone marks above or below (U+0E31, U+0E34-U+0E3A, U+0E47-U+0E4E) stay with
+  // the consonant before them.
+  if (at + 2 < text.size() && text.compare(at, 2, "\xE0\xB8") == 0) {
+    const auto last = static_cast<unsigned char>(text[at + 2]);
+    return !(last == 0xB1 || (last >= 0xB4 && last <= 0xBA));
+  }
+  if (at + 2 < text.size() && text.compare(at, 2, "\xE0\xB9") == 0) {
+    const auto last = static_cast<unsigned char>(text[at + 2]);
+    return !(last >= 0x87 && last <= 0x8E);
+  }
+  return true;
+}
+
+// The line as it fits between `left` and the right margin: cut after a whole character and
+// ended with an ellipsis where it is too long.
+std::string FitLine(form::Printer& printer, int left, const std::string& line) {
+  const int room = kRightEdgeTwips - left;
+  if (printer.TextWidth(line) <= room) {
+    return line;
+  }
+  const std::string ellipsis = "\u2026";
+  std::vector<std::size_t> cuts; // where a character starts, so where the text may be cut
+  for (std::size_t end = 1; end < line.size(); ++end) {
+    if (StartsCharacter(line, end)) {
+      cuts.push_back(end);
+    }
+  }
+  // The longest cut that fits; widths grow with the cut, so a binary search finds it.
+  std::size_t low = 0;
+  std::size_t high = cuts.size();
+  while (low < high) {
+    const std::size_t middle = (low + high) / 2;
+    if (printer.TextWidth(line.substr(0, cuts[middle]) + ellipsis) <= room) {
+      low = middle + 1;
+    } else {
+      high = middle;
+    }
+  }
+  return low == 0 ? ellipsis : line.substr(0, cuts[low - 1]) + ellipsis;
+}
+
 void PrintAt(form::Printer& printer, int x, int y, const std::string& line) {
   printer.SetCurrentX(x);
   printer.SetCurrentY(y);
@@ -72,9 +135,11 @@ void PrintCalculationSheet(const engine::DesignRecord& q, const SheetHeader& hea
   printer.SetFontName("MS Sans Serif");
   printer.SetFontSize(10);
 
-  PrintAt(printer, 1500, 1500, " Project : " + header.project);
-  PrintAt(printer, 1500, 1800, " Engineer : " + header.engineer);
-  PrintAt(printer, 1500, 2100, " Column : " + header.columnMark);
+  // The header is the user's free text; a long one is cut at the margin rather than run off the
+  // page.
+  PrintAt(printer, 1500, 1500, FitLine(printer, 1500, " Project : " + header.project));
+  PrintAt(printer, 1500, 1800, FitLine(printer, 1500, " Engineer : " + header.engineer));
+  PrintAt(printer, 1500, 2100, FitLine(printer, 1500, " Column : " + header.columnMark));
 
   printer.DrawPicture(PictureId::ColumnSketch, 2400, 3200);
   printer.DrawPicture(PictureId::GyrationFormula, 5500, 7100);
@@ -86,7 +151,7 @@ void PrintCalculationSheet(const engine::DesignRecord& q, const SheetHeader& hea
   PrintAt(printer, 5500, 3300, " ขนาดเส้นผ่าศูนย์กลางภายใน d = " + n(q.insideDiameter) + " mm.");
   PrintAt(printer, 6500, 3600, " พื้นที่หน้าตัดของท่อเหล็กกลม  A = " + n(q.sectionArea) + " sq.cm.");
   PrintAt(printer, 5500, 6500, " ความหนาท่อเหล็กกลม T = " + n(q.wallThickness) + " mm.");
-  PrintAt(printer, 4500, 6800, " ความสูงหีรือความยาวท่อเหล็กกลม L = " + n(q.columnLength) + " cm.");
+  PrintAt(printer, 4500, 6800, " ความสูงหรือความยาวท่อเหล็กกลม L = " + n(q.columnLength) + " cm.");
   PrintAt(printer, 1500, 9100,
           " คำนวณหาค่า Radius of gyration  = " + n(q.radiusOfGyration) + " cm.");
   PrintAt(printer, 1500, 9400, " กำหนดค่า K ที่ใช้ในการออกแบบ = " + n(q.kFactor));
@@ -106,8 +171,7 @@ void PrintCalculationSheet(const engine::DesignRecord& q, const SheetHeader& hea
           " Qac x Section Area = " + n(qacKgCm2) + " x " + n(q.sectionArea) + " = " +
               n(q.maxAxialForce) + " kg.");
   PrintAt(printer, 5000, 13500,
-          "ท่อเหล็กกลมรับน้ำหนักได้สูงสุด = " + n(q.maxAxialForce) + " kg.  >" + n(q.axialLoad) +
-              "  kg.     OK");
+          "ท่อเหล็กกลมรับน้ำหนักได้สูงสุด = " + n(q.maxAxialForce) + " kg." + CapacityVerdict(q, n));
   PrintAt(printer, 5500, 14600, " คำนวณขนาด Base Plate แผ่นเหล็กรองเสา");
   PrintAt(printer, 4500, 14900,
           " ใช้แผ่นเหล็ก ขนาด " + n(q.plateSide) + " cm. x " + n(q.plateSide) + " cm. หนาอย่างน้อย " +

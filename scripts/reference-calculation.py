@@ -18,6 +18,9 @@ def whole(x):
 
 
 def run(D, T, H, K, P, E=200000.0, fy=240.0, fc=40.0, fb=1850.0):
+    """The design quantities, or None for an impossible pipe (no wall: 2T >= D), which is refused."""
+    if not 2 * T < D:
+        return None
     q = {}
     L = H * 100
     d = D - T * 2

@@ -6,6 +6,7 @@
 // To accept a deliberate change: PIPECOLUMN_SWEEP_UPDATE=1 build/release/tests/sweep/sweep_tests
 // rewrites tests/sweep/digest.txt and tests/sweep/golden.csv; review the diff before committing.
 
+#include "engine/Failure.h"
 #include "engine/NumberText.h"
 #include "form/FormState.h"
 #include "form/RecordingHost.h"
@@ -137,6 +138,14 @@ std::string CsvLine(const FormState& form) {
        << *q.plateThicknessMm << ',' << (form.printEnabled() ? "pass" : "fail");
   return line.str();
 }
+// An impossible pipe: its inputs, and no results.
+std::string RefusedCsvLine(const FormState& form) {
+  std::ostringstream line;
+  line << Text(form, Input::OutsideDiameter) << ',' << Text(form, Input::WallThickness) << ','
+       << Text(form, Input::Height) << ',' << Text(form, Input::KFactor) << ','
+       << Text(form, Input::AxialLoad) << ",,,,,,,,,,impossible";
+  return line.str();
+}
 const char* const kCsvHeader = "D,T,H,K,P,lambda,Qac,A,AxialCapacity,MaxAxialForce,PlateSize,"
                                "BearingPressure,PlateThickness,PlateThicknessMm,verdict";
 
@@ -201,6 +210,7 @@ TEST(Sweep, EveryGridCombinationCompletes) {
   Digest digest;
   std::vector<std::string> failures; // the first few, for the report
   std::size_t failureCount = 0;
+  std::size_t refusedCount = 0;
   std::ostringstream sample;
   std::size_t count = 0;
   for (const std::string& D : grid.D) {
@@ -214,18 +224,29 @@ TEST(Sweep, EveryGridCombinationCompletes) {
           for (const std::string& P : grid.P) {
             Set(form, Input::AxialLoad, P);
             std::string fault;
+            bool refused = false;
             try {
               form::Recalculate(form);
               fault = Inconsistency(form);
+            } catch (const engine::ImpossiblePipe&) {
+              refused = true; // no wall: refused before any step
+              ++refusedCount;
+              if (2 * form.input(Input::WallThickness) < form.input(Input::OutsideDiameter)) {
+                fault = "a possible pipe was refused";
+              }
             } catch (const std::exception& failure) {
               fault = std::string("failed: ") + failure.what();
             }
             if (!fault.empty() && ++failureCount <= 20) {
               failures.push_back(Describe(form) + ": " + fault);
             }
-            digest.add(form);
+            if (refused) {
+              digest.add(-1);
+            } else {
+              digest.add(form);
+            }
             if (count % 997 == 0) {
-              sample << CsvLine(form) << '\n';
+              sample << (refused ? RefusedCsvLine(form) : CsvLine(form)) << '\n';
             }
             ++count;
           }
@@ -253,8 +274,8 @@ TEST(Sweep, EveryGridCombinationCompletes) {
     }
   }
 
-  const std::string digestText =
-      "combinations " + std::to_string(count) + "\ndigest " + digest.hex() + "\n";
+  const std::string digestText = "combinations " + std::to_string(count) + "\nimpossible pipes " +
+                                 std::to_string(refusedCount) + "\ndigest " + digest.hex() + "\n";
   const std::string golden = std::string(kCsvHeader) + "\n" + standard.str() + sample.str();
   EXPECT_EQ(failureCount, 0u);
   std::cout << "[ sweep    ] " << count << " combinations, " << failureCount << " failures, digest "

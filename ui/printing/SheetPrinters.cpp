@@ -202,6 +202,12 @@ public:
     y_ += static_cast<int>(metrics.height() * kTwipsPerInch / Dpi().y() + 0.5);
   }
 
+  int TextWidth(const std::string& text) override {
+    const QFontMetricsF metrics(font_, &destination_->device());
+    return static_cast<int>(metrics.horizontalAdvance(FromUtf8(text)) * kTwipsPerInch / Dpi().x() +
+                            0.5);
+  }
+
   void DrawPicture(form::PictureId picture, int xTwips, int yTwips) override {
     OpenPage();
     const QSizeF inches = pictures::naturalSizeInches(picture);
