@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build tool: renders the scalable application icon to a square PNG of the given size.
 #include <QGuiApplication>
 #include <QImage>

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Installs a finished build into a temporary prefix and checks the installed tree:
-# both programs, the menu entry, the icons, the AppStream metadata and the manual pages.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs a finished build into a temporary prefix and checks the installed tree: both programs,
+# the menu entry, the icons, the AppStream metadata, the manual pages and the documentation.
+# Then builds the Debian package from the same build and lints it.
 set -euo pipefail
 build=${1:?usage: check-install.sh BUILD_DIR}
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
@@ -15,8 +18,11 @@ expected=(
   share/icons/hicolor/scalable/apps/pipecolumn.svg
   share/icons/hicolor/32x32/apps/pipecolumn.png
   share/metainfo/org.example.pipecolumn.metainfo.xml
-  share/man/man1/pipecolumn.1
-  share/man/man1/pipecolumn-cli.1
+  share/man/man1/pipecolumn.1.gz
+  share/man/man1/pipecolumn-cli.1.gz
+  share/doc/pipecolumn/copyright
+  share/doc/pipecolumn/changelog.gz
+  share/doc/pipecolumn/handbook.html
 )
 status=0
 for file in "${expected[@]}"; do
@@ -28,9 +34,7 @@ done
 
 desktop-file-validate "$prefix/share/applications/pipecolumn.desktop" || status=1
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/org.example.pipecolumn.metainfo.xml" ||
-  appstreamcli validate --no-net "$prefix/share/metainfo/org.example.pipecolumn.metainfo.xml" || status=1
-man --warnings -l -Tutf8 "$prefix/share/man/man1/pipecolumn-cli.1" >/dev/null 2>&1 ||
-  { command -v man >/dev/null || true; }
+  status=1
 
 # The installed programs agree on one version, and the calculator works from the installed tree.
 window_version=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/pipecolumn" --version)
@@ -39,7 +43,8 @@ if [ "${window_version#pipecolumn }" != "${cli_version#pipecolumn-cli }" ]; then
   echo "versions differ: '$window_version' and '$cli_version'"
   status=1
 fi
-"$prefix/bin/pipecolumn-cli" --json | grep -q '"MaxAxialForce": 10280' || {
+# MaxAxialForce is the key before the JSON's schema 1.
+"$prefix/bin/pipecolumn-cli" --json | grep -Eq '"(max_axial_force_kg|MaxAxialForce)": 10280' || {
   echo "the installed calculator does not give the worked example"
   status=1
 }
@@ -49,5 +54,12 @@ case "$png_size" in
   *) echo "the 32 px icon is not 32 x 32: $png_size"; status=1 ;;
 esac
 
-[ $status -eq 0 ] && echo "installed tree complete and valid"
+# The package from this build: lintian finds no error and no warning (its manual page checks
+# included). CI runs as root, which lintian only warns about.
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null
+lintian_options=(--fail-on error,warning)
+[ "$(id -u)" -ne 0 ] || lintian_options+=(--allow-root)
+lintian "${lintian_options[@]}" "$work"/package/pipecolumn_*.deb || status=1
+
+[ $status -eq 0 ] && echo "installed tree complete and valid, package lintian-clean"
 exit $status
