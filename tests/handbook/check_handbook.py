@@ -5,8 +5,9 @@
 Usage: check_handbook.py HANDBOOK.html CALCULATOR [ARGUMENT]...
 The calculator is run with its arguments plus --json and must print schema 1. A figure is
 marked data-input, data-material or data-result with its key in that JSON section; with
-data-digits="N" it is the value rounded to N decimals, otherwise the value itself. The verdict
-is marked data-verdict. Every key of those sections must be shown at least once.
+data-digits="N" it is the value rounded to N decimals, otherwise the value itself. Every key of
+those sections must be shown at least once. A window caption quoted is marked data-caption and
+must read exactly as the calculator's; the verdict is marked data-verdict.
 """
 import json
 import subprocess
@@ -15,7 +16,8 @@ from decimal import ROUND_HALF_UP, Decimal, InvalidOperation
 from html.parser import HTMLParser
 
 SECTION_OF_ATTRIBUTE = {"data-input": "inputs", "data-material": "materials",
-                        "data-result": "results"}
+                        "data-result": "results", "data-caption": "captions"}
+EVERY_KEY_SHOWN = ("inputs", "materials", "results")
 
 
 class MarkedFigures(HTMLParser):
@@ -52,6 +54,8 @@ class MarkedFigures(HTMLParser):
 
 def mismatch(value, digits, shown):
     """Why the shown text is not the value, or None when it is."""
+    if isinstance(value, str):
+        return None if shown == value else f"reads '{shown}', the calculator's '{value}'"
     if isinstance(value, bool) or not isinstance(value, (int, float)):
         return f"the calculator gives {json.dumps(value)}, not a number"
     try:
@@ -94,7 +98,7 @@ def main(handbook_path, command):
     if not parser.verdicts:
         faults.append("the worked example's verdict is not marked")
     shown_keys = {(section, key) for section, key, *_ in parser.figures}
-    for section in SECTION_OF_ATTRIBUTE.values():
+    for section in EVERY_KEY_SHOWN:
         for key in document.get(section, {}):
             if (section, key) not in shown_keys:
                 faults.append(f"the worked example does not show {section}.{key}")
