@@ -12,7 +12,10 @@ void ClearHeader(FormState& form) {
 }
 
 void OpenDownloadPage(HostServices& host, const std::string& address) {
-  host.OpenAddress(address);
+  if (!host.OpenAddress(address)) {
+    host.ShowMessage("ไม่พบโปรแกรมที่เปิดเอกสารนี้ได้ (web browser)   โปรดเปิดเองที่\n" + address,
+                     MessageStyle::CriticalOk(), std::nullopt);
+  }
 }
 
 } // namespace form

@@ -53,9 +53,17 @@ std::string_view KeyOf(Caption caption) {
   case Caption::Verdict:
     return "verdict";
   case Caption::BasePlate:
+    return "base_plate";
+  case Caption::Utilisation:
+    return "utilisation";
+  case Caption::Suggestion:
+    return "suggestion";
+  case Caption::SlendernessWarning:
+    return "slenderness_warning";
+  case Caption::LocalBucklingWarning:
     break;
   }
-  return "base_plate";
+  return "local_buckling_warning";
 }
 
 std::string_view KeyOf(HeaderField field) {

@@ -13,7 +13,8 @@ enum class Input { OutsideDiameter, WallThickness, Height, KFactor, AxialLoad };
 inline constexpr std::array kAllInputs = {Input::OutsideDiameter, Input::WallThickness,
                                           Input::Height, Input::KFactor, Input::AxialLoad};
 
-// The captions the logic rewrites: one per input, then the verdict and the base plate size.
+// The captions the logic rewrites: one per input, the verdict and the base plate size; then what
+// the method itself does not say: the utilisation, the lightest standard pipe, two warnings.
 enum class Caption {
   OutsideDiameter,
   WallThickness,
@@ -22,12 +23,20 @@ enum class Caption {
   AxialLoad,
   Verdict,
   BasePlate,
+  Utilisation,
+  Suggestion,
+  SlendernessWarning,
+  LocalBucklingWarning,
 };
 
 inline constexpr std::array kAllCaptions = {
     Caption::OutsideDiameter, Caption::WallThickness, Caption::Height,    Caption::KFactor,
     Caption::AxialLoad,       Caption::Verdict,       Caption::BasePlate,
 };
+
+inline constexpr std::array kAssessmentCaptions = {Caption::Utilisation, Caption::Suggestion,
+                                                   Caption::SlendernessWarning,
+                                                   Caption::LocalBucklingWarning};
 
 // The calculation sheet's header, typed by the user and printed at the top of the sheet.
 enum class HeaderField { Project, Engineer, ColumnMark };

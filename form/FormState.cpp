@@ -21,6 +21,19 @@ FormState::FormState() {
   }
 }
 
+const std::optional<engine::StandardPipe>& FormState::lightestStandardPipe() {
+  engine::ColumnInputs key = inputs_;
+  key.outsideDiameterMm = 0;
+  key.wallThicknessMm = 0;
+  if (lastSearched_ != key) {
+    const std::optional<engine::PipeCandidate> lightest =
+        engine::LightestPassingPipe(catalogue_, inputs_);
+    lastLightest_ = lightest ? std::optional(lightest->pipe) : std::nullopt;
+    lastSearched_ = key;
+  }
+  return lastLightest_;
+}
+
 const std::string& FormState::header(HeaderField field) const {
   return headers_[IndexOf(field)];
 }

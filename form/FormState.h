@@ -12,9 +12,11 @@
 #include "engine/ColumnInputs.h"
 #include "engine/DesignRecord.h"
 #include "engine/NumberFormat.h"
+#include "engine/PipeCatalogue.h"
 #include "form/FormFields.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace form {
@@ -36,6 +38,17 @@ public:
   bool printEnabled() const { return printEnabled_; }
   void setPrintEnabled(bool enabled) { printEnabled_ = enabled; }
 
+  // The standard pipes the prompts offer and the suggestion is chosen from.
+  const engine::PipeCatalogue& catalogue() const { return catalogue_; }
+  // The lightest standard pipe that carries the load at the column's height and K, when it is not
+  // the column's own pipe; set by every calculation.
+  const std::optional<engine::StandardPipe>& suggestion() const { return suggestion_; }
+  void setSuggestion(std::optional<engine::StandardPipe> pipe) { suggestion_ = std::move(pipe); }
+
+  // The lightest standard pipe for the column's height, K, load and materials, searched anew only
+  // when one of them has changed since the last search.
+  const std::optional<engine::StandardPipe>& lightestStandardPipe();
+
   engine::DesignRecord& record() { return record_; }
   const engine::DesignRecord& record() const { return record_; }
 
@@ -46,10 +59,14 @@ public:
 private:
   engine::ColumnInputs inputs_;
   std::array<std::string, kAllHeaderFields.size()> headers_;
-  std::array<std::string, kAllCaptions.size()> captions_;
+  std::array<std::string, kAllCaptions.size() + kAssessmentCaptions.size()> captions_;
   bool printEnabled_ = true; // enabled from the start, so the sheet prints before any calculation
   engine::DesignRecord record_;
   engine::NumberFormat numberFormat_;
+  engine::PipeCatalogue catalogue_ = engine::PipeCatalogue::Standard();
+  std::optional<engine::StandardPipe> suggestion_;
+  std::optional<engine::ColumnInputs> lastSearched_; // its D and T do not matter
+  std::optional<engine::StandardPipe> lastLightest_;
 };
 
 } // namespace form

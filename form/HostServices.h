@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace form {
 
@@ -73,6 +74,16 @@ public:
   // empty), or nothing when the user cancelled or closed the prompt.
   virtual std::optional<std::string> AskText(const std::string& prompt, const std::string& title,
                                              const std::string& offered) = 0;
+
+  // AskText whose field also offers a list to pick from; a picked item comes back as its text.
+  // Hosts without lists ask as AskText does.
+  virtual std::optional<std::string> AskTextWithChoices(const std::string& prompt,
+                                                        const std::string& title,
+                                                        const std::string& offered,
+                                                        const std::vector<std::string>& choices) {
+    static_cast<void>(choices);
+    return AskText(prompt, title, offered);
+  }
 
   // A document on the default printer, or nothing when the host has no printer.
   virtual std::unique_ptr<Printer> OpenDefaultPrinter() = 0;

@@ -95,12 +95,21 @@ MessageAnswer RecordingHost::ShowMessage(const std::string& prompt, MessageStyle
 std::optional<std::string> RecordingHost::AskText(const std::string& prompt,
                                                   const std::string& title,
                                                   const std::string& offered) {
-  prompts_.push_back({prompt, title, offered});
+  prompts_.push_back({prompt, title, offered, {}});
   if (answers_.empty()) {
     return std::nullopt;
   }
   std::optional<std::string> answer = std::move(answers_.front());
   answers_.pop_front();
+  return answer;
+}
+
+std::optional<std::string>
+RecordingHost::AskTextWithChoices(const std::string& prompt, const std::string& title,
+                                  const std::string& offered,
+                                  const std::vector<std::string>& choices) {
+  std::optional<std::string> answer = AskText(prompt, title, offered);
+  prompts_.back().choices = choices;
   return answer;
 }
 

@@ -23,6 +23,7 @@ struct PromptCall {
   std::string prompt;
   std::string title;
   std::string offered;
+  std::vector<std::string> choices;
 };
 
 // A host without a screen: answers come from a script, and every call is recorded with its
@@ -50,6 +51,9 @@ public:
                             const std::optional<std::string>& title) override;
   std::optional<std::string> AskText(const std::string& prompt, const std::string& title,
                                      const std::string& offered) override;
+  std::optional<std::string> AskTextWithChoices(const std::string& prompt, const std::string& title,
+                                                const std::string& offered,
+                                                const std::vector<std::string>& choices) override;
   std::unique_ptr<Printer> OpenDefaultPrinter() override;
   std::optional<std::string> AskPdfFileName(const std::string& suggestedName) override;
   std::unique_ptr<Printer> OpenPdfFile(const std::string& path) override;

@@ -1,9 +1,13 @@
 #include "form/ResultCaptions.h"
 
+#include "engine/ColumnAssessment.h"
 #include "engine/ColumnCheck.h"
 #include "engine/NumberText.h"
 #include "form/FormState.h"
 #include "form/ValuePrompt.h"
+
+#include <charconv>
+#include <cmath>
 
 namespace form {
 
@@ -11,6 +15,20 @@ namespace {
 std::string Spaced(const engine::OptionalWhole& value) {
   return value ? engine::SpacedText(*value) : std::string();
 }
+// A ratio as a percentage with one decimal: 0.7782 gives "77.8".
+std::string Percent(double ratio) {
+  char buffer[64];
+  const auto printed =
+      std::to_chars(buffer, buffer + sizeof buffer, ratio * 100, std::chars_format::fixed, 1);
+  return std::string(buffer, printed.ptr);
+}
+
+std::string PipeSize(const engine::StandardPipe& pipe) {
+  return engine::PlainText(pipe.outsideDiameterMm) + " x " +
+         engine::PlainText(pipe.wallThicknessMm) + " mm. (" +
+         engine::UnitMassText(pipe.unitMassKgPerM()) + " kg/m)";
+}
+
 } // namespace
 
 std::string InitialCaption(Caption caption, const engine::ColumnInputs& inputs) {
@@ -46,9 +64,63 @@ void ShowResultCaptions(FormState& form) {
                                           " cm. หนา = " + Spaced(q.plateThicknessMm) + " mm.");
 }
 
+void ShowAssessment(FormState& form) {
+  const engine::ColumnInputs& inputs = form.inputs();
+  const engine::ColumnAssessment assessment = engine::Assess(inputs, form.record());
+  form.setCaption(Caption::Utilisation,
+                  assessment.utilisation
+                      ? "อัตราส่วนการใช้งาน (utilisation) = " + Percent(*assessment.utilisation) + " %"
+                      : std::string());
+  form.setCaption(Caption::SlendernessWarning,
+                  assessment.slendernessWarning
+                      ? "คำเตือน: KL/r = " + engine::SpacedText(*form.record().slendernessRatio) +
+                            " เกิน " + std::to_string(engine::kSlendernessLimit) +
+                            " ที่ใช้กันสำหรับเสารับน้ำหนักบรรทุก"
+                      : std::string());
+  const engine::Materials& steel = inputs.materials;
+  const double limit =
+      engine::kLocalBucklingFactor * steel.elasticModulusMpa / steel.yieldStressMpa;
+  form.setCaption(
+      Caption::LocalBucklingWarning,
+      assessment.localBucklingWarning
+          ? "คำเตือน: D/T = " +
+                engine::PlainText(
+                    std::round(inputs.outsideDiameterMm / inputs.wallThicknessMm * 10) / 10) +
+                " เกิน " + engine::PlainText(std::round(limit)) +
+                " ผนังบางจนอาจเกิด local buckling ซึ่งการคำนวณนี้ไม่ครอบคลุม"
+          : std::string());
+
+  const std::optional<engine::StandardPipe> lightest = form.lightestStandardPipe();
+  const bool isCurrent = lightest && lightest->outsideDiameterMm == inputs.outsideDiameterMm &&
+                         lightest->wallThicknessMm == inputs.wallThicknessMm;
+  form.setSuggestion(lightest && !isCurrent ? lightest : std::nullopt);
+  if (!lightest) {
+    form.setCaption(Caption::Suggestion, "ไม่มีท่อมาตรฐานที่รับน้ำหนักนี้ได้");
+  } else if (isCurrent) {
+    form.setCaption(Caption::Suggestion, {});
+  } else {
+    form.setCaption(Caption::Suggestion,
+                    "ท่อมาตรฐานที่เบาที่สุดที่รับได้ " + PipeSize(*lightest) + " คลิกเพื่อใช้");
+  }
+}
+
 void Recalculate(FormState& form) {
   engine::CheckColumn(form.inputs(), form.record());
   ShowResultCaptions(form);
+  ShowAssessment(form);
+}
+
+void ApplySuggestion(FormState& form) {
+  if (!form.suggestion()) {
+    return;
+  }
+  const engine::StandardPipe pipe = *form.suggestion();
+  for (const auto& [input, value] : {std::pair{Input::OutsideDiameter, pipe.outsideDiameterMm},
+                                     std::pair{Input::WallThickness, pipe.wallThicknessMm}}) {
+    form.setInput(input, value);
+    form.setCaption(CaptionOf(input), InputCaption(input, value));
+  }
+  Recalculate(form);
 }
 
 } // namespace form

@@ -25,8 +25,14 @@ std::string InputCaption(Input input, double value);
 // print command's enabled state from the record.
 void ShowResultCaptions(FormState& form);
 
-// Checks the form's column into its record, then shows the results. A failing step throws and
-// leaves the captions as they were.
+// The utilisation, the two warnings and the lightest standard pipe for the form's record.
+void ShowAssessment(FormState& form);
+
+// Checks the form's column into its record, then shows the results and the assessment. A failing
+// step throws and leaves the captions as they were.
 void Recalculate(FormState& form);
+
+// Takes the suggested standard pipe's D and T as if they had been answered in the prompts.
+void ApplySuggestion(FormState& form);
 
 } // namespace form

@@ -6,6 +6,7 @@
 #include "form/HostServices.h"
 #include "form/ResultCaptions.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -37,13 +38,43 @@ const ValuePrompt& PromptFor(Input input) {
   return kValuePrompts[static_cast<std::size_t>(input)];
 }
 
+namespace {
+constexpr std::string_view kChoiceNoteLead = "  (";
+} // namespace
+
+std::vector<std::string> PromptChoices(Input input, const FormState& form) {
+  std::vector<std::string> choices;
+  const engine::PipeCatalogue& catalogue = form.catalogue();
+  const engine::NumberFormat& format = form.numberFormat();
+  if (input == Input::OutsideDiameter) {
+    for (const double diameter : catalogue.diameters()) {
+      const std::string nominal = catalogue.sizesOf(diameter).front().nominal();
+      choices.push_back(
+          engine::PlainText(diameter, format) +
+          (nominal.empty() ? std::string() : std::string(kChoiceNoteLead) + nominal + ")"));
+    }
+  } else if (input == Input::WallThickness) {
+    for (const engine::StandardPipe& pipe : catalogue.sizesOf(form.input(Input::OutsideDiameter))) {
+      choices.push_back(engine::PlainText(pipe.wallThicknessMm, format) +
+                        std::string(kChoiceNoteLead) + engine::UnitMassText(pipe.unitMassKgPerM()) +
+                        " kg/m)");
+    }
+  }
+  return choices;
+}
+
 void AskForInput(Input input, FormState& form, HostServices& host) {
   const ValuePrompt& row = PromptFor(input);
   const engine::NumberFormat& format = form.numberFormat();
   const std::string offered = engine::PlainText(row.fallback, format);
+  const std::vector<std::string> choices = PromptChoices(input, form);
 
-  const std::optional<std::string> answer =
-      host.AskText(std::string(row.promptText), std::string(row.title), offered);
+  std::optional<std::string> answer = host.AskTextWithChoices(
+      std::string(row.promptText), std::string(row.title), offered, choices);
+  // A picked item reads as its number; the note after it only explains.
+  if (answer && std::find(choices.begin(), choices.end(), *answer) != choices.end()) {
+    answer = answer->substr(0, answer->find(kChoiceNoteLead));
+  }
   if (!answer) {
     return; // cancelling keeps the value the input had
   }

@@ -3,7 +3,9 @@
 #include "form/FormFields.h"
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace form {
 
@@ -33,6 +35,11 @@ inline constexpr std::string_view kImpossiblePipeMessage =
 extern const std::array<ValuePrompt, 5> kValuePrompts;
 
 const ValuePrompt& PromptFor(Input input);
+
+// The standard values a prompt lists: every standard diameter with its nominal size
+// ("114.3  (100A, 4\")"), or the standard thicknesses of the form's diameter with their unit
+// masses; nothing for the other inputs or a diameter the standard does not list.
+std::vector<std::string> PromptChoices(Input input, const FormState& form);
 
 // Asks for the input's value and, unless the user cancels, stores it (or the fallback), rewrites
 // its caption and recalculates. A failure of the calculation is not caught.

@@ -6,6 +6,7 @@
 // To accept a deliberate change: PIPECOLUMN_SWEEP_UPDATE=1 build/release/tests/sweep/sweep_tests
 // rewrites tests/sweep/digest.txt and tests/sweep/golden.csv; review the diff before committing.
 
+#include "engine/ColumnCheck.h"
 #include "engine/Failure.h"
 #include "engine/NumberText.h"
 #include "form/FormState.h"
@@ -226,7 +227,9 @@ TEST(Sweep, EveryGridCombinationCompletes) {
             std::string fault;
             bool refused = false;
             try {
-              form::Recalculate(form);
+              // The check and its captions; the standard pipe search has tests of its own.
+              engine::CheckColumn(form.inputs(), form.record());
+              form::ShowResultCaptions(form);
               fault = Inconsistency(form);
             } catch (const engine::ImpossiblePipe&) {
               refused = true; // no wall: refused before any step
