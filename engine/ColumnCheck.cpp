@@ -27,6 +27,28 @@ constexpr Fixed4 kMinimumPlateThickness = Fixed4::FromCount(2000); // 0.2 cm
 
 } // namespace
 
+std::int32_t FillAllowableStress(std::int32_t slenderness, const Materials& materials,
+                                 DesignRecord& q) {
+  const double fy = materials.yieldStressMpa;
+  q.yieldStress = fy;
+  const double E = materials.elasticModulusMpa;
+  q.elasticModulus = E;
+  const double fcc =
+      Divide(Multiply(Square(kCriticalPi), E), Square(static_cast<double>(slenderness)));
+  q.elasticCriticalStress = fcc;
+  const Fixed4 blend = ToFixed4(
+      Power(Add(Power(fcc, kBlendExponent), Power(fy, kBlendExponent)), kBlendRootExponent));
+  q.stressBlend = blend;
+  const std::int32_t Qac =
+      ToInt32(Multiply(Divide(Multiply(fcc, fy), blend.toDouble()), kAllowableStressFactor));
+  q.allowableStress = Qac;
+  return Qac;
+}
+
+double AllowableStressCeiling(const Materials& materials) {
+  return kAllowableStressFactor * materials.yieldStressMpa;
+}
+
 bool IsPossiblePipe(double outsideDiameterMm, double wallThicknessMm) {
   return 2 * wallThicknessMm < outsideDiameterMm;
 }
@@ -56,19 +78,7 @@ void CheckColumn(const ColumnInputs& inputs, DesignRecord& q) {
   const Fixed4 A =
       ToFixed4(Divide(Multiply(Subtract(Square(D), Square(d)), kAreaNumerator), kAreaDenominator));
   q.sectionArea = A;
-  const double fy = materials.yieldStressMpa;
-  q.yieldStress = fy;
-  const double E = materials.elasticModulusMpa;
-  q.elasticModulus = E;
-  const double fcc =
-      Divide(Multiply(Square(kCriticalPi), E), Square(static_cast<double>(slenderness)));
-  q.elasticCriticalStress = fcc;
-  const Fixed4 blend = ToFixed4(
-      Power(Add(Power(fcc, kBlendExponent), Power(fy, kBlendExponent)), kBlendRootExponent));
-  q.stressBlend = blend;
-  const std::int32_t Qac =
-      ToInt32(Multiply(Divide(Multiply(fcc, fy), blend.toDouble()), kAllowableStressFactor));
-  q.allowableStress = Qac;
+  const std::int32_t Qac = FillAllowableStress(slenderness, materials, q);
   const Fixed4 capacity = MultiplyExact(MultiplyExact(A, Qac), kKgPerCm2PerMpa);
   q.axialCapacity = capacity;
   q.maxAxialForce = ToInt32(capacity);

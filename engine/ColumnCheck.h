@@ -5,6 +5,15 @@
 
 namespace engine {
 
+// The allowable compressive stress Qac (whole MPa) at a slenderness KL/r, by the check's own
+// steps: the elastic critical stress, the blend with the yield stress and Qac go into `record` in
+// that order, and Qac is returned. Throws as the check does (a slenderness of 0 divides by zero).
+std::int32_t FillAllowableStress(std::int32_t slenderness, const Materials& materials,
+                                 DesignRecord& record);
+
+// The stress Qac approaches for a very stocky column: 0.6 fy, MPa.
+double AllowableStressCeiling(const Materials& materials);
+
 // Whether the section exists: the wall thickness is less than half the outside diameter.
 bool IsPossiblePipe(double outsideDiameterMm, double wallThicknessMm);
 

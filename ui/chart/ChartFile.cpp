@@ -1,0 +1,86 @@
+#include "ui/chart/ChartFile.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+namespace ui {
+
+namespace {
+
+constexpr int kPngPixelsPerPoint = 2; // sharp when printed or shown on a high-density screen
+
+QByteArray Svg(const StressChart& chart) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QSvgGenerator generator;
+  generator.setOutputDevice(&buffer);
+  generator.setSize(
+      QSize(static_cast<int>(kChartWidthPoints), static_cast<int>(kChartHeightPoints)));
+  generator.setViewBox(QRectF(0, 0, kChartWidthPoints, kChartHeightPoints));
+  generator.setResolution(72);
+  generator.setTitle(QStringLiteral("Qac - KL/r"));
+  QPainter painter(&generator);
+  DrawStressChart(painter, QRectF(0, 0, kChartWidthPoints, kChartHeightPoints), chart);
+  painter.end();
+  return buffer.data();
+}
+
+QByteArray Png(const StressChart& chart) {
+  QImage image(static_cast<int>(kChartWidthPoints) * kPngPixelsPerPoint,
+               static_cast<int>(kChartHeightPoints) * kPngPixelsPerPoint, QImage::Format_RGB32);
+  image.setDotsPerMeterX(72 * kPngPixelsPerPoint * 10000 / 254);
+  image.setDotsPerMeterY(72 * kPngPixelsPerPoint * 10000 / 254);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  DrawStressChart(painter, QRectF(QPointF(0, 0), QSizeF(image.size())), chart);
+  painter.end();
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return buffer.data();
+}
+
+QByteArray Pdf(const StressChart& chart) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&buffer);
+  writer.setResolution(720);
+  writer.setPageLayout(
+      QPageLayout(QPageSize(QSizeF(kChartWidthPoints, kChartHeightPoints), QPageSize::Point),
+                  QPageLayout::Portrait, QMarginsF()));
+  QPainter painter(&writer);
+  const QRectF page(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
+  DrawStressChart(painter, page, chart);
+  painter.end();
+  return buffer.data();
+}
+
+} // namespace
+
+QString WriteStressChart(const QString& path, const StressChart& chart) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  QByteArray bytes;
+  if (suffix == QLatin1String("svg")) {
+    bytes = Svg(chart);
+  } else if (suffix == QLatin1String("png")) {
+    bytes = Png(chart);
+  } else if (suffix == QLatin1String("pdf")) {
+    bytes = Pdf(chart);
+  } else {
+    return QStringLiteral("ชนิดไฟล์ไม่รองรับ (.svg, .png หรือ .pdf เท่านั้น): %1").arg(path);
+  }
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    return QStringLiteral("บันทึกไฟล์ไม่สำเร็จ: %1 (%2)").arg(path, file.errorString());
+  }
+  return {};
+}
+
+} // namespace ui

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ui/chart/StressChart.h"
+
+#include <QString>
+
+namespace ui {
+
+// Writes the chart to `path` as SVG, PNG or PDF by its extension, through a temporary file that
+// takes the name only when complete. Returns an empty string, or what went wrong.
+QString WriteStressChart(const QString& path, const StressChart& chart);
+
+} // namespace ui

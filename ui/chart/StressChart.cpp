@@ -1,0 +1,199 @@
+#include "ui/chart/StressChart.h"
+
+#include "engine/ColumnAssessment.h"
+#include "engine/ColumnCheck.h"
+#include "ui/fonts/ThaiFonts.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+
+namespace {
+
+constexpr int kLastSlenderness = 250;
+constexpr int kSlendernessTick = 50;
+constexpr int kStressTick = 20;
+const QString kStressAxisTitle = QStringLiteral("หน่วยแรงอัดที่ยอมให้ Qac (MPa)");
+const QString kSlendernessAxisTitle = QStringLiteral("อัตราส่วนความชะลูด KL/r");
+
+QFont ChartFont(const QPainter& painter, double points, bool bold = false) {
+  QFont font(InstalledThaiFamily(QString::fromLatin1(kDesignFontFamily), ThaiTextTarget::Document));
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return QFont(font, painter.device());
+}
+
+// Maps KL/r and MPa onto the plot area.
+class Axes {
+public:
+  Axes(const QRectF& plot, double stressTop) : plot_(plot), stressTop_(stressTop) {}
+  double x(double slenderness) const {
+    return plot_.left() + plot_.width() * slenderness / kLastSlenderness;
+  }
+  double y(double stress) const { return plot_.bottom() - plot_.height() * stress / stressTop_; }
+  QPointF at(double slenderness, double stress) const { return {x(slenderness), y(stress)}; }
+  const QRectF& plot() const { return plot_; }
+  double stressTop() const { return stressTop_; }
+
+private:
+  QRectF plot_;
+  double stressTop_;
+};
+
+void DrawAxes(QPainter& painter, const Axes& axes, double unit) {
+  const QRectF& plot = axes.plot();
+  painter.setFont(ChartFont(painter, 8));
+  const QFontMetricsF metrics(painter.font(), painter.device());
+  for (int stress = 0; stress <= axes.stressTop(); stress += kStressTick) {
+    painter.setPen(QPen(QColor(0xD0, 0xD0, 0xD0), 0.5 * unit));
+    painter.drawLine(QPointF(plot.left(), axes.y(stress)), QPointF(plot.right(), axes.y(stress)));
+    painter.setPen(QPen(Qt::black, 0.8 * unit));
+    const QString text = QString::number(stress);
+    painter.drawText(QPointF(plot.left() - 4 * unit - metrics.horizontalAdvance(text),
+                             axes.y(stress) + metrics.ascent() / 2 - unit),
+                     text);
+  }
+  for (int slenderness = 0; slenderness <= kLastSlenderness; slenderness += kSlendernessTick) {
+    painter.setPen(QPen(QColor(0xD0, 0xD0, 0xD0), 0.5 * unit));
+    painter.drawLine(QPointF(axes.x(slenderness), plot.top()),
+                     QPointF(axes.x(slenderness), plot.bottom()));
+    painter.setPen(QPen(Qt::black, 0.8 * unit));
+    const QString text = QString::number(slenderness);
+    painter.drawText(QPointF(axes.x(slenderness) - metrics.horizontalAdvance(text) / 2,
+                             plot.bottom() + 4 * unit + metrics.ascent()),
+                     text);
+  }
+  painter.setPen(QPen(Qt::black, 1 * unit));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(plot);
+
+  painter.setFont(ChartFont(painter, 9, true));
+  const QFontMetricsF titleMetrics(painter.font(), painter.device());
+  painter.drawText(
+      QPointF(plot.center().x() - titleMetrics.horizontalAdvance(kSlendernessAxisTitle) / 2,
+              plot.bottom() + 8 * unit + metrics.height() + titleMetrics.ascent()),
+      kSlendernessAxisTitle);
+  painter.save();
+  painter.translate(plot.left() - 10 * unit - metrics.horizontalAdvance(QStringLiteral("000")),
+                    plot.center().y() + titleMetrics.horizontalAdvance(kStressAxisTitle) / 2);
+  painter.rotate(-90);
+  painter.drawText(QPointF(0, 0), kStressAxisTitle);
+  painter.restore();
+}
+
+void DrawCurves(QPainter& painter, const Axes& axes, const StressChart& chart, double unit) {
+  painter.save();
+  painter.setClipRect(axes.plot());
+  // The yield-based ceiling: a thin line.
+  painter.setPen(QPen(Qt::black, 0.6 * unit, Qt::DotLine));
+  painter.drawLine(axes.at(0, chart.ceiling), axes.at(kLastSlenderness, chart.ceiling));
+  // The elastic critical stress where it lies on the chart: dashed.
+  QPainterPath elastic;
+  bool started = false;
+  for (const engine::StressCurvePoint& point : chart.curve) {
+    if (point.elasticCriticalStress > axes.stressTop() * 1.05) {
+      continue;
+    }
+    const QPointF at = axes.at(point.slenderness, point.elasticCriticalStress);
+    started ? elastic.lineTo(at) : elastic.moveTo(at);
+    started = true;
+  }
+  painter.setPen(QPen(Qt::black, 1 * unit, Qt::DashLine));
+  painter.drawPath(elastic);
+  // Qac in the check's whole-MPa steps: a solid step line.
+  QPainterPath allowable;
+  for (std::size_t i = 0; i < chart.curve.size(); ++i) {
+    const engine::StressCurvePoint& point = chart.curve[i];
+    const QPointF left = axes.at(point.slenderness - 0.5, point.allowableStress);
+    const QPointF right = axes.at(point.slenderness + 0.5, point.allowableStress);
+    i == 0 ? allowable.moveTo(left) : allowable.lineTo(left);
+    allowable.lineTo(right);
+  }
+  painter.setPen(QPen(Qt::black, 1.8 * unit));
+  painter.drawPath(allowable);
+  painter.restore();
+
+  // The usual slenderness limit: a dash-dot vertical mark with its value.
+  const double limitX = axes.x(engine::kSlendernessLimit);
+  painter.setPen(QPen(Qt::black, 0.8 * unit, Qt::DashDotLine));
+  painter.drawLine(QPointF(limitX, axes.plot().top()), QPointF(limitX, axes.plot().bottom()));
+  painter.setFont(ChartFont(painter, 7.5));
+  painter.drawText(QPointF(limitX + 3 * unit, axes.plot().top() + 10 * unit),
+                   QStringLiteral("KL/r = %1").arg(engine::kSlendernessLimit));
+}
+
+void DrawLegend(QPainter& painter, const Axes& axes, const StressChart& chart, double unit) {
+  painter.setFont(ChartFont(painter, 7.5));
+  const QFontMetricsF metrics(painter.font(), painter.device());
+  const struct {
+    Qt::PenStyle style;
+    double width;
+    QString text;
+  } kEntries[] = {
+      {Qt::SolidLine, 1.8, QStringLiteral("Qac ที่ใช้ในการตรวจสอบ")},
+      {Qt::DashLine, 1, QStringLiteral("fcc = π²E / (KL/r)²")},
+      {Qt::DotLine, 0.6, QStringLiteral("0.6 fy = %1 MPa").arg(chart.ceiling)},
+  };
+  // The lower left stays clear of the curves at every material: the legend goes there.
+  double y = axes.y(axes.stressTop() * 0.3);
+  const double x = axes.x(6);
+  for (const auto& entry : kEntries) {
+    painter.setPen(QPen(Qt::black, entry.width * unit, entry.style));
+    painter.drawLine(QPointF(x, y - metrics.ascent() / 3),
+                     QPointF(x + 18 * unit, y - metrics.ascent() / 3));
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(x + 22 * unit, y), entry.text);
+    y += metrics.height() * 1.1;
+  }
+}
+
+void DrawColumns(QPainter& painter, const Axes& axes, const StressChart& chart, double unit) {
+  painter.setFont(ChartFont(painter, 8, true));
+  const QFontMetricsF metrics(painter.font(), painter.device());
+  for (const ChartColumn& column : chart.columns) {
+    const QPointF at =
+        axes.at(std::min(column.slenderness, kLastSlenderness), column.allowableStress);
+    painter.setPen(QPen(Qt::black, 1 * unit));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(at, 4.5 * unit, 4.5 * unit);
+    painter.setBrush(Qt::black);
+    painter.drawEllipse(at, 2 * unit, 2 * unit);
+    painter.setBrush(Qt::NoBrush);
+    const double width = metrics.horizontalAdvance(column.label);
+    const bool leftSide = at.x() + 8 * unit + width > axes.plot().right();
+    painter.drawText(
+        QPointF(leftSide ? at.x() - 8 * unit - width : at.x() + 8 * unit, at.y() - 6 * unit),
+        column.label);
+  }
+}
+
+} // namespace
+
+StressChart StressChart::For(const engine::Materials& materials, std::vector<ChartColumn> columns) {
+  return {engine::AllowableStressCurve(materials, 1, kLastSlenderness),
+          engine::AllowableStressCeiling(materials), std::move(columns)};
+}
+
+void DrawStressChart(QPainter& painter, const QRectF& area, const StressChart& chart) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  // Everything scales with the area, so a chart twice the size is the same drawing twice as big.
+  const double unit = area.width() / kChartWidthPoints;
+  const QRectF plot = area.adjusted(62 * unit, 14 * unit, -14 * unit, -46 * unit);
+  const double stressTop = std::ceil((chart.ceiling + 1) / kStressTick) * kStressTick;
+  const Axes axes(plot, stressTop);
+  painter.fillRect(area, Qt::white);
+  DrawAxes(painter, axes, unit);
+  DrawCurves(painter, axes, chart, unit);
+  DrawLegend(painter, axes, chart, unit);
+  DrawColumns(painter, axes, chart, unit);
+  painter.restore();
+}
+
+} // namespace ui
