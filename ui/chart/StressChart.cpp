@@ -167,9 +167,13 @@ void DrawColumns(QPainter& painter, const Axes& axes, const StressChart& chart, 
     painter.setBrush(Qt::NoBrush);
     const double width = metrics.horizontalAdvance(column.label);
     const bool leftSide = at.x() + 8 * unit + width > axes.plot().right();
-    painter.drawText(
-        QPointF(leftSide ? at.x() - 8 * unit - width : at.x() + 8 * unit, at.y() - 6 * unit),
-        column.label);
+    const QPointF baseline(leftSide ? at.x() - 8 * unit - width : at.x() + 8 * unit,
+                           at.y() - 6 * unit);
+    // On white, so the label reads where it crosses a curve or a grid line.
+    painter.fillRect(QRectF(baseline.x() - unit, baseline.y() - metrics.ascent(), width + 2 * unit,
+                            metrics.height()),
+                     Qt::white);
+    painter.drawText(baseline, column.label);
   }
 }
 
