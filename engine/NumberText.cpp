@@ -249,4 +249,11 @@ std::string PlainText(double value, const NumberFormat& format) {
   return text + body.exponentSuffix;
 }
 
+std::string PercentText(double ratio) {
+  char buffer[400];
+  const auto printed =
+      std::to_chars(buffer, buffer + sizeof buffer, ratio * 100, std::chars_format::fixed, 1);
+  return std::string(buffer, printed.ptr);
+}
+
 } // namespace engine

@@ -29,4 +29,7 @@ std::string SpacedText(std::int32_t value);
 // decimal separator (0.5 gives "0.5").
 std::string PlainText(double value, const NumberFormat& format = {});
 
+// A ratio as a percentage with one decimal: 0.7782 gives "77.8", 1 gives "100.0".
+std::string PercentText(double ratio);
+
 } // namespace engine

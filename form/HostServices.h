@@ -56,7 +56,12 @@ public:
   virtual int TextWidth(const std::string& text) = 0;
   // Draws a picture at its natural size with its top-left corner at the given position.
   virtual void DrawPicture(PictureId picture, int xTwips, int yTwips) = 0;
-  // Releases the page to the printer.
+  virtual void SetFontBold(bool bold) = 0;
+  // Shades a rectangle light grey, beneath what is printed over it later.
+  virtual void ShadeRectangle(int xTwips, int yTwips, int widthTwips, int heightTwips) = 0;
+  // Ends the page and starts the next one of the same document.
+  virtual void NewPage() = 0;
+  // Releases the document to the printer.
   virtual void EndDocument() = 0;
   // Withdraws a document that cannot be finished; nothing half-printed is left behind.
   virtual void AbortDocument() = 0;

@@ -57,6 +57,14 @@ public:
     Record("DrawPicture(" + PictureName(picture) + "," + std::to_string(xTwips) + "," +
            std::to_string(yTwips) + ")");
   }
+  void SetFontBold(bool bold) override {
+    Record(std::string("SetFontBold(") + (bold ? "true" : "false") + ")");
+  }
+  void ShadeRectangle(int x, int y, int width, int height) override {
+    Record("ShadeRectangle(" + std::to_string(x) + "," + std::to_string(y) + "," +
+           std::to_string(width) + "," + std::to_string(height) + ")");
+  }
+  void NewPage() override { Record("NewPage()"); }
   void EndDocument() override { Record("EndDocument()"); }
   void AbortDocument() override { log_->push_back("AbortDocument()"); }
 

@@ -6,7 +6,6 @@
 #include "form/FormState.h"
 #include "form/ValuePrompt.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace form {
@@ -15,14 +14,6 @@ namespace {
 std::string Spaced(const engine::OptionalWhole& value) {
   return value ? engine::SpacedText(*value) : std::string();
 }
-// A ratio as a percentage with one decimal: 0.7782 gives "77.8".
-std::string Percent(double ratio) {
-  char buffer[64];
-  const auto printed =
-      std::to_chars(buffer, buffer + sizeof buffer, ratio * 100, std::chars_format::fixed, 1);
-  return std::string(buffer, printed.ptr);
-}
-
 std::string PipeSize(const engine::StandardPipe& pipe) {
   return engine::PlainText(pipe.outsideDiameterMm) + " x " +
          engine::PlainText(pipe.wallThicknessMm) + " mm. (" +
@@ -68,9 +59,9 @@ void ShowAssessment(FormState& form) {
   const engine::ColumnInputs& inputs = form.inputs();
   const engine::ColumnAssessment assessment = engine::Assess(inputs, form.record());
   form.setCaption(Caption::Utilisation,
-                  assessment.utilisation
-                      ? "อัตราส่วนการใช้งาน (utilisation) = " + Percent(*assessment.utilisation) + " %"
-                      : std::string());
+                  assessment.utilisation ? "อัตราส่วนการใช้งาน (utilisation) = " +
+                                               engine::PercentText(*assessment.utilisation) + " %"
+                                         : std::string());
   form.setCaption(Caption::SlendernessWarning,
                   assessment.slendernessWarning
                       ? "คำเตือน: KL/r = " + engine::SpacedText(*form.record().slendernessRatio) +

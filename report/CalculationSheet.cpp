@@ -8,6 +8,7 @@
 #include "form/FormState.h"
 #include "form/HandlerGuard.h"
 #include "form/HostServices.h"
+#include "report/TextFit.h"
 
 #include <memory>
 #include <optional>
@@ -63,54 +64,11 @@ std::string CapacityVerdict(const engine::DesignRecord& q, const SheetItems& n) 
 }
 
 // The sheet's right margin, as far from the page's right edge as its lines start from the left.
-constexpr int kRightEdgeTwips = 11906 - 1500;
+constexpr int kRightEdgeTwips = kPageWidthTwips - 1500;
 
-bool StartsCharacter(std::string_view text, std::size_t at) {
-  if (at >= text.size()) {
-    return true;
-  }
-  if ((static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) {
-    return false; // inside a UTF-8 sequence
-  }
-  // Thai vowel and tone marks above or below (U+0E31, U+0E34-U+0E3A, U+0E47-U+0E4E) stay with
-  // the consonant before them.
-  if (at + 2 < text.size() && text.compare(at, 2, "\xE0\xB8") == 0) {
-    const auto last = static_cast<unsigned char>(text[at + 2]);
-    return !(last == 0xB1 || (last >= 0xB4 && last <= 0xBA));
-  }
-  if (at + 2 < text.size() && text.compare(at, 2, "\xE0\xB9") == 0) {
-    const auto last = static_cast<unsigned char>(text[at + 2]);
-    return !(last >= 0x87 && last <= 0x8E);
-  }
-  return true;
-}
-
-// The line as it fits between `left` and the right margin: cut after a whole character and
-// ended with an ellipsis where it is too long.
+// The line as it fits between `left` and the right margin.
 std::string FitLine(form::Printer& printer, int left, const std::string& line) {
-  const int room = kRightEdgeTwips - left;
-  if (printer.TextWidth(line) <= room) {
-    return line;
-  }
-  const std::string ellipsis = "\u2026";
-  std::vector<std::size_t> cuts; // where a character starts, so where the text may be cut
-  for (std::size_t end = 1; end < line.size(); ++end) {
-    if (StartsCharacter(line, end)) {
-      cuts.push_back(end);
-    }
-  }
-  // The longest cut that fits; widths grow with the cut, so a binary search finds it.
-  std::size_t low = 0;
-  std::size_t high = cuts.size();
-  while (low < high) {
-    const std::size_t middle = (low + high) / 2;
-    if (printer.TextWidth(line.substr(0, cuts[middle]) + ellipsis) <= room) {
-      low = middle + 1;
-    } else {
-      high = middle;
-    }
-  }
-  return low == 0 ? ellipsis : line.substr(0, cuts[low - 1]) + ellipsis;
+  return FitText(printer, line, kRightEdgeTwips - left);
 }
 
 void PrintAt(form::Printer& printer, int x, int y, const std::string& line) {
@@ -126,14 +84,21 @@ std::string Reason(const std::exception& failure) {
 
 } // namespace
 
-void PrintCalculationSheet(const engine::DesignRecord& q, const SheetHeader& header,
+void PrintCalculationSheet(const engine::DesignRecord& record, const SheetHeader& header,
                            const engine::NumberFormat& format, form::Printer& printer) {
+  DrawCalculationSheet(record, header, format, printer);
+  printer.EndDocument();
+}
+
+void DrawCalculationSheet(const engine::DesignRecord& q, const SheetHeader& header,
+                          const engine::NumberFormat& format, form::Printer& printer) {
   using form::PictureId;
   const SheetItems n(format);
 
   printer.SetOrientation(form::PageOrientation::Portrait);
-  printer.SetFontName("MS Sans Serif");
+  printer.SetFontName(kSheetFontName);
   printer.SetFontSize(10);
+  printer.SetFontBold(false);
 
   // The header is the user's free text; a long one is cut at the margin rather than run off the
   // page.
@@ -176,8 +141,6 @@ void PrintCalculationSheet(const engine::DesignRecord& q, const SheetHeader& hea
   PrintAt(printer, 4500, 14900,
           " ใช้แผ่นเหล็ก ขนาด " + n(q.plateSide) + " cm. x " + n(q.plateSide) + " cm. หนาอย่างน้อย " +
               n(q.plateThicknessMm) + " mm.");
-
-  printer.EndDocument();
 }
 
 void PrintCalculationSheet(const form::FormState& form, form::Printer& printer) {

@@ -25,6 +25,14 @@ struct SheetHeader {
 // A printing failure aborts the document and is reported in a message box.
 void PrintCommand(form::FormState& form, form::HostServices& host);
 
+// The face the sheet is designed in; the printer maps it onto an installed Thai face.
+inline constexpr const char* kSheetFontName = "MS Sans Serif";
+
+// Writes the sheet onto the current page of an open document; throws on the first failing
+// operation.
+void DrawCalculationSheet(const engine::DesignRecord& record, const SheetHeader& header,
+                          const engine::NumberFormat& format, form::Printer& printer);
+
 // Writes the sheet onto an open document and ends it; throws on the first failing operation.
 void PrintCalculationSheet(const engine::DesignRecord& record, const SheetHeader& header,
                            const engine::NumberFormat& format, form::Printer& printer);

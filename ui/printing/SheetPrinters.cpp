@@ -1,11 +1,11 @@
 #include "ui/printing/SheetPrinters.h"
 
+#include "ui/fonts/ThaiFonts.h"
 #include "ui/pictures/Pictures.h"
 #include "ui/printing/PdfText.h"
 
 #include <QBuffer>
 #include <QFont>
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -15,7 +15,6 @@
 #include <QPrinterInfo>
 #include <QSaveFile>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -24,32 +23,6 @@ namespace ui {
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
-
-// Faces that carry Thai, tried in order wherever the requested face is not installed or cannot
-// write Thai. The sheet's font name is a classic bitmap face that modern systems rarely have.
-const QStringList kThaiFaces = {
-    QStringLiteral("Tahoma"), QStringLiteral("Leelawadee UI"),  QStringLiteral("Loma"),
-    QStringLiteral("Garuda"), QStringLiteral("Noto Sans Thai"), QStringLiteral("Waree"),
-    QStringLiteral("Norasi"),
-};
-
-bool WritesThai(const QString& family) {
-  return QFontDatabase::hasFamily(family) &&
-         QFontDatabase::writingSystems(family).contains(QFontDatabase::Thai);
-}
-
-QString ThaiCapableFamily(const QString& requested) {
-  if (WritesThai(requested)) {
-    return requested;
-  }
-  for (const QString& face : kThaiFaces) {
-    if (WritesThai(face)) {
-      return face;
-    }
-  }
-  // Nothing suitable is installed: keep the name and let the font matching pick a fallback.
-  return requested;
-}
 
 QString FromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), text.size());
@@ -103,7 +76,7 @@ public:
     // Opened at once, so an unwritable place is reported before anything is drawn.
     if (!file_.open(QIODevice::WriteOnly)) {
       throw form::PrinterError("สร้างไฟล์ PDF ไม่ได้ (" + path.toStdString() +
-                                 "): " + file_.errorString().toStdString());
+                               "): " + file_.errorString().toStdString());
     }
     page_.open(QIODevice::WriteOnly);
     writer_.emplace(&page_);
@@ -122,7 +95,7 @@ public:
       const std::string reason = file_.errorString().toStdString();
       file_.cancelWriting();
       throw form::PrinterError("เขียนไฟล์ PDF ไม่สำเร็จ (" + file_.fileName().toStdString() +
-                                 "): " + reason);
+                               "): " + reason);
     }
   }
 
@@ -169,7 +142,7 @@ public:
 
   void SetFontName(const std::string& name) override {
     Usable();
-    font_.setFamily(ThaiCapableFamily(FromUtf8(name)));
+    font_.setFamily(InstalledThaiFamily(FromUtf8(name), ThaiTextTarget::Document));
     ApplyFont();
   }
 
@@ -216,6 +189,26 @@ public:
     painter_.save();
     pictures::drawPicture(painter_, picture, target);
     painter_.restore();
+  }
+
+  void SetFontBold(bool bold) override {
+    Usable();
+    font_.setBold(bold);
+    ApplyFont();
+  }
+
+  void ShadeRectangle(int xTwips, int yTwips, int widthTwips, int heightTwips) override {
+    OpenPage();
+    painter_.fillRect(QRectF(DeviceX(xTwips), DeviceY(yTwips), DeviceX(widthTwips),
+                             DeviceY(heightTwips)),
+                      QColor(0xE0, 0xE0, 0xE0));
+  }
+
+  void NewPage() override {
+    OpenPage();
+    if (!destination_->device().newPage()) {
+      throw form::PrinterError("ขึ้นหน้าใหม่ไม่ได้ (a new page could not be started)");
+    }
   }
 
   void EndDocument() override {

@@ -1,0 +1,154 @@
+#include "report/ProjectPackage.h"
+
+#include "engine/ColumnAssessment.h"
+#include "engine/ColumnCheck.h"
+#include "engine/NumberText.h"
+#include "form/HostServices.h"
+#include "report/CalculationSheet.h"
+#include "report/TextFit.h"
+
+#include <algorithm>
+#include <array>
+
+namespace report {
+
+namespace {
+
+constexpr int kLeft = 1000;
+constexpr int kRight = kPageWidthTwips - 1000;
+constexpr int kRowHeight = 300;
+constexpr int kTableTop = 3000;
+constexpr int kTableBottom = kPageHeightTwips - 1200;
+constexpr int kRowsPerPage = (kTableBottom - kTableTop) / kRowHeight - 1; // less the heading row
+
+struct TableColumn {
+  const char* heading;
+  int left; // twips
+};
+
+constexpr std::array<TableColumn, 9> kTable = {{
+    {"Mark", kLeft},
+    {"D x T (mm)", 2300},
+    {"H (m)", 4000},
+    {"K", 4700},
+    {"P (kg)", 5300},
+    {"Capacity (kg)", 6400},
+    {"Util. (%)", 7700},
+    {"Verdict", 8700},
+    {"Base Plate", 9750},
+}};
+
+int RightOf(std::size_t column) {
+  return column + 1 < kTable.size() ? kTable[column + 1].left - 100 : kRight;
+}
+
+void PrintCell(form::Printer& printer, std::size_t column, int y, const std::string& text) {
+  printer.SetCurrentX(kTable[column].left);
+  printer.SetCurrentY(y);
+  printer.PrintLine(FitText(printer, text, RightOf(column) - kTable[column].left));
+}
+
+std::string Whole(const engine::OptionalWhole& value) {
+  return value ? std::to_string(*value) : std::string("-");
+}
+
+std::array<std::string, kTable.size()> Row(const PackageColumn& column) {
+  const engine::ColumnInputs& in = column.inputs;
+  const engine::DesignRecord& q = column.record;
+  const std::optional<double> utilisation = column.failure ? std::nullopt : engine::Utilisation(q);
+  const bool passes = !column.failure && engine::Carries(q);
+  return {column.mark,
+          engine::PlainText(in.outsideDiameterMm) + " x " + engine::PlainText(in.wallThicknessMm),
+          engine::PlainText(in.heightM),
+          engine::PlainText(in.kFactor),
+          engine::PlainText(in.axialLoadKg),
+          column.failure ? "-" : Whole(q.maxAxialForce),
+          utilisation ? engine::PercentText(*utilisation) : "-",
+          column.failure ? "ERROR (" + *column.failure + ")"
+          : passes       ? "OK"
+                         : "NOT OK",
+          column.failure ? "-"
+                         : Whole(q.plateSide) + " x " + Whole(q.plateSide) + " cm, " +
+                               Whole(q.plateThicknessMm) + " mm"};
+}
+
+void PrintSummaryTop(form::Printer& printer, const PackageHeader& header,
+                     std::span<const PackageColumn> columns, int page, int pages) {
+  const auto passing = std::count_if(columns.begin(), columns.end(), [](const PackageColumn& c) {
+    return !c.failure && engine::Carries(c.record);
+  });
+  printer.SetFontBold(true);
+  printer.SetFontSize(13);
+  printer.SetCurrentX(kLeft);
+  printer.SetCurrentY(1000);
+  printer.PrintLine(
+      FitText(printer, "สรุปผลการตรวจสอบเสาท่อเหล็กกลม (Column Schedule)", kRight - kLeft));
+  printer.SetFontSize(10);
+  printer.SetFontBold(false);
+  const std::string lines[] = {
+      " Project : " + header.project,
+      " Engineer : " + header.engineer,
+      " Date : " + header.date + "     หน้า " + std::to_string(page) + " / " + std::to_string(pages),
+      " ผ่าน " + std::to_string(passing) + " ต้น   ไม่ผ่าน " +
+          std::to_string(static_cast<long>(columns.size()) - passing) + " ต้น   จากทั้งหมด " +
+          std::to_string(columns.size()) + " ต้น",
+  };
+  int y = 1600;
+  for (const std::string& line : lines) {
+    printer.SetCurrentX(kLeft);
+    printer.SetCurrentY(y);
+    printer.PrintLine(FitText(printer, line, kRight - kLeft));
+    y += 300;
+  }
+  printer.SetFontSize(9);
+  printer.SetFontBold(true);
+  for (std::size_t column = 0; column < kTable.size(); ++column) {
+    PrintCell(printer, column, kTableTop, kTable[column].heading);
+  }
+  printer.SetFontBold(false);
+}
+
+} // namespace
+
+int PackagePageCount(std::size_t columnCount) {
+  const auto summaryPages =
+      std::max<std::size_t>(1, (columnCount + kRowsPerPage - 1) / kRowsPerPage);
+  return static_cast<int>(summaryPages + columnCount);
+}
+
+void PrintProjectPackage(const PackageHeader& header, std::span<const PackageColumn> columns,
+                         const engine::NumberFormat& format, form::Printer& printer) {
+  printer.SetOrientation(form::PageOrientation::Portrait);
+  printer.SetFontName(kSheetFontName);
+  const int summaryPages = PackagePageCount(columns.size()) - static_cast<int>(columns.size());
+  for (int page = 0; page < summaryPages; ++page) {
+    if (page > 0) {
+      printer.NewPage();
+    }
+    PrintSummaryTop(printer, header, columns, page + 1, summaryPages);
+    const std::size_t first = static_cast<std::size_t>(page) * kRowsPerPage;
+    const std::size_t last = std::min(columns.size(), first + kRowsPerPage);
+    for (std::size_t i = first; i < last; ++i) {
+      const int y = kTableTop + kRowHeight * static_cast<int>(i - first + 1);
+      const bool fails = columns[i].failure || !engine::Carries(columns[i].record);
+      // A failing row is shaded and bold, so it stands out in black and white.
+      if (fails) {
+        printer.ShadeRectangle(kLeft - 60, y - 40, kRight - kLeft + 120, kRowHeight);
+        printer.SetFontBold(true);
+      }
+      const auto cells = Row(columns[i]);
+      for (std::size_t column = 0; column < cells.size(); ++column) {
+        PrintCell(printer, column, y, cells[column]);
+      }
+      printer.SetFontBold(false);
+    }
+  }
+  for (const PackageColumn& column : columns) {
+    printer.NewPage();
+    DrawCalculationSheet(column.record, {header.project, header.engineer, column.mark}, format,
+                         printer);
+  }
+  printer.EndDocument();
+}
+
+} // namespace report

@@ -1,0 +1,59 @@
+#include "report/TextFit.h"
+
+#include "form/HostServices.h"
+
+#include <string_view>
+#include <vector>
+
+namespace report {
+
+namespace {
+
+// Whether a character starts at byte `at`: not inside a UTF-8 sequence, and not a Thai vowel or
+// tone mark above or below (U+0E31, U+0E34-U+0E3A, U+0E47-U+0E4E), which stays with its letter.
+bool StartsCharacter(std::string_view text, std::size_t at) {
+  if (at >= text.size()) {
+    return true;
+  }
+  if ((static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) {
+    return false;
+  }
+  if (at + 2 < text.size() && text.compare(at, 2, "\xE0\xB8") == 0) {
+    const auto last = static_cast<unsigned char>(text[at + 2]);
+    return !(last == 0xB1 || (last >= 0xB4 && last <= 0xBA));
+  }
+  if (at + 2 < text.size() && text.compare(at, 2, "\xE0\xB9") == 0) {
+    const auto last = static_cast<unsigned char>(text[at + 2]);
+    return !(last >= 0x87 && last <= 0x8E);
+  }
+  return true;
+}
+
+} // namespace
+
+std::string FitText(form::Printer& printer, const std::string& text, int roomTwips) {
+  if (printer.TextWidth(text) <= roomTwips) {
+    return text;
+  }
+  const std::string ellipsis = "\u2026";
+  std::vector<std::size_t> cuts;
+  for (std::size_t end = 1; end < text.size(); ++end) {
+    if (StartsCharacter(text, end)) {
+      cuts.push_back(end);
+    }
+  }
+  // The longest cut that fits; widths grow with the cut, so a binary search finds it.
+  std::size_t low = 0;
+  std::size_t high = cuts.size();
+  while (low < high) {
+    const std::size_t middle = (low + high) / 2;
+    if (printer.TextWidth(text.substr(0, cuts[middle]) + ellipsis) <= roomTwips) {
+      low = middle + 1;
+    } else {
+      high = middle;
+    }
+  }
+  return low == 0 ? ellipsis : text.substr(0, cuts[low - 1]) + ellipsis;
+}
+
+} // namespace report

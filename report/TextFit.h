@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+namespace form {
+class Printer;
+}
+
+namespace report {
+
+// A4 in twips.
+inline constexpr int kPageWidthTwips = 11906;
+inline constexpr int kPageHeightTwips = 16838;
+
+// `text` as it fits in `roomTwips` in the printer's current font: whole where it fits, else cut
+// after a whole character (a Thai mark stays with its letter) and ended with an ellipsis.
+std::string FitText(form::Printer& printer, const std::string& text, int roomTwips);
+
+} // namespace report
