@@ -17,8 +17,9 @@ using SheetWriter = std::function<void(const form::FormState& form, const std::s
 enum class ExitStatus { Carries = 0, DoesNotCarry = 1, Failed = 2 };
 
 // The headless calculator: each input option answers its value prompt, as a user would, then the
-// captions and the record are written to `out` as text or JSON. Messages go to `err` (text) or
-// into the JSON.
+// captions and the results are written to `out` as text or JSON. Every message a prompt or the
+// calculation shows goes to `err`, and into the JSON too. An answer a prompt rejects ends the run
+// with Failed, no verdict and no sheet.
 ExitStatus RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                           std::ostream& err, const SheetWriter& writeSheet);
 

@@ -5,12 +5,27 @@
 #include "ui/printing/SheetPrinters.h"
 
 #include <QGuiApplication>
+#include <QString>
 
 #include <cstdlib>
 #include <iostream>
 #include <memory>
 
 namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// Without a session (root in a container, a cron job) Qt says that XDG_RUNTIME_DIR is unset and
+// then uses its own fallback folder, which it checks to be private; that notice alone would break
+// the rule that a run that goes well writes nothing on stderr. Every other message passes on.
+void DropRuntimeFolderNotice(QtMsgType type, const QMessageLogContext& context,
+                             const QString& message) {
+  if (type == QtWarningMsg &&
+      message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) {
+    return;
+  }
+  qtHandler(type, context, message);
+}
 
 // The sheet needs Qt's fonts and painter, so a GUI application is created on first use only; a run
 // without --sheet never touches Qt. Without a display the offscreen platform serves.
@@ -25,6 +40,7 @@ void EnsureGuiApplication(std::unique_ptr<QGuiApplication>& application) {
   if (!hasDisplay && std::getenv("QT_QPA_PLATFORM") == nullptr) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
   }
+  qtHandler = qInstallMessageHandler(DropRuntimeFolderNotice);
   static int argc = 1;
   static char name[] = "pipecolumn-cli";
   static char* argv[] = {name, nullptr};
