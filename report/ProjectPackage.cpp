@@ -64,10 +64,8 @@ std::array<std::string, kTable.size()> Row(const PackageColumn& column) {
           engine::PlainText(in.axialLoadKg),
           column.failure ? "-" : Whole(q.maxAxialForce),
           utilisation ? engine::PercentText(*utilisation) : "-",
-          column.failure ? "ERROR (" + *column.failure + ")"
-          : passes       ? "OK"
-                         : "NOT OK",
-          column.failure ? "-"
+          column.failure ? "ERROR" : (passes ? "OK" : "NOT OK"),
+          column.failure ? *column.failure
                          : Whole(q.plateSide) + " x " + Whole(q.plateSide) + " cm, " +
                                Whole(q.plateThicknessMm) + " mm"};
 }
