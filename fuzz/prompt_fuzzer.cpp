@@ -1,13 +1,14 @@
-// Feeds arbitrary answers to the five value prompts, one after another on the same form, each
-// followed by the calculation and the captions, and checks that every answer ends in exactly one
-// of three ways and that nothing else happens:
+// Feeds arbitrary answers to the five value prompts, one after another on the same form, and checks
+// that every answer ends in exactly one of these ways and that nothing else happens:
 // - cancelled: nothing changes at all;
-// - accepted: no message, the calculation completes;
-// - rejected: one critical-stop box with the row's message, the fallback in the field, and the
-//   calculation completes with it.
-// After every answer the field holds a text that the captions' strict reading and the
-// calculation's forgiving reading both take as the same number inside the row's range, the
-// captions agree with the field and the record, and no other field, dialog or device is touched.
+// - accepted: no message, the value read is within the row's range, the caption shows it and the
+//   calculation completes with it;
+// - rejected: one critical-stop box with the row's message, the row's fallback taken, its caption
+//   shown and the calculation completed with it;
+// - refused, where the value would leave no pipe wall: a critical-stop box says so (after the
+//   rejection's box, if any), the input keeps the value it had and nothing else changes.
+// In every case no other input, header, dialog or device is touched, and the verdict, the print
+// command and the base plate caption agree with the record.
 //
 // Input: segments separated by the byte 0xFF (never part of UTF-8). The first byte of a segment
 // chooses the prompt and how it is answered, the rest is the text typed:
@@ -16,23 +17,32 @@
 //   bit 4     repeat the typed text up to 100 000 bytes
 //   bit 5     in the first segment only: the form uses the comma locale (decimal comma, period
 //             for thousands); the locale is chosen once, when the form is created
+//   bit 6     pick one of the prompt's listed values (chosen by the text's length) where it lists
+//   any
 
-#include "engine/FormState.h"
-#include "engine/HandlerGuard.h"
+#include "engine/ColumnCheck.h"
+#include "engine/DesignRecord.h"
 #include "engine/NumberText.h"
-#include "engine/RecordingHost.h"
-#include "input/ValuePrompt.h"
+#include "form/FormState.h"
+#include "form/HandlerGuard.h"
+#include "form/RecordingHost.h"
+#include "form/ResultCaptions.h"
+#include "form/ValuePrompt.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
-using engine::Caption;
-using engine::Field;
+using form::Caption;
+using form::FormState;
+using form::Input;
 
 [[noreturn]] void Fail(const char* property, std::string_view answer) {
   std::fprintf(stderr, "property violated: %s [answer %.*s]\n", property,
@@ -49,84 +59,170 @@ using engine::Field;
 
 constexpr std::size_t kLongAnswer = 100000;
 constexpr int kMaxAnswers = 8;
+// A listed value reads as the number before its note in brackets: "114.3  (100A, 4")".
+constexpr std::string_view kChoiceNoteLead = "  (";
 
-std::string ExpectedPlateCaption(const engine::DesignRecord& q) {
-  return "Base Plate ขนาด = " + engine::SpacedText(q.PlateSize) + " cm. x " +
-         engine::SpacedText(q.PlateSize) + " cm. หนา = " + engine::SpacedText(q.PlateThicknessMm) +
-         " mm.";
+std::vector<engine::QuantityValue> Results(const engine::DesignRecord& record) {
+  std::vector<engine::QuantityValue> values;
+  engine::ForEachResult(record, [&](std::string_view, const engine::QuantityValue& value) {
+    values.push_back(value);
+  });
+  return values;
 }
 
-void AnswerOnce(engine::FormState& form, std::uint8_t how, std::string answer) {
-  const input::ValuePrompt& row = input::kValuePrompts[(how & 7) % 5];
-  const bool cancel = (how & 8) != 0;
-  if ((how & 16) != 0 && !answer.empty()) {
-    while (answer.size() < kLongAnswer) {
-      answer += answer;
+bool SameAllButInput(const FormState& a, const FormState& b, Input except) {
+  for (Input input : form::kAllInputs) {
+    if (input != except && a.input(input) != b.input(input)) {
+      return false;
     }
   }
+  for (form::HeaderField field : form::kAllHeaderFields) {
+    if (a.header(field) != b.header(field)) {
+      return false;
+    }
+  }
+  return a.inputs().materials == b.inputs().materials && a.numberFormat() == b.numberFormat();
+}
+
+bool Unchanged(const FormState& a, const FormState& b) {
+  if (!SameAllButInput(a, b, Input::OutsideDiameter) ||
+      a.input(Input::OutsideDiameter) != b.input(Input::OutsideDiameter)) {
+    return false;
+  }
+  for (Caption caption : form::kAllCaptions) {
+    if (a.caption(caption) != b.caption(caption)) {
+      return false;
+    }
+  }
+  for (Caption caption : form::kAssessmentCaptions) {
+    if (a.caption(caption) != b.caption(caption)) {
+      return false;
+    }
+  }
+  return a.printEnabled() == b.printEnabled() && Results(a.record()) == Results(b.record());
+}
+
+std::string Spaced(const engine::OptionalWhole& value) {
+  return value ? engine::SpacedText(*value) : std::string();
+}
+
+// How the prompt should end for an answer, worked out from the answer alone.
+struct Expected {
+  double value = 0;
+  std::optional<std::string_view> message; // the rejection's box, if any
+};
+
+Expected Expect(const form::ValuePrompt& row, std::string_view answer,
+                const engine::NumberFormat& format) {
+  if (answer.empty()) {
+    return {row.fallback, std::nullopt};
+  }
+  const std::optional<double> read = engine::ReadStrictNumber(answer, format);
+  if (!read) {
+    return {row.fallback, row.messageNotANumber};
+  }
+  if (*read < row.lowerBound) {
+    return {row.fallback, row.messageBelow};
+  }
+  if (*read > row.upperBound) {
+    return {row.fallback, row.messageAbove};
+  }
+  return {*read, std::nullopt};
+}
+
+void AnswerOnce(FormState& form, std::uint8_t how, std::string typed) {
+  const Input input = form::kAllInputs[(how & 7) % 5];
+  const form::ValuePrompt& row = form::PromptFor(input);
+  const bool cancel = (how & 8) != 0;
+  if ((how & 16) != 0 && !typed.empty()) {
+    while (typed.size() < kLongAnswer) {
+      typed += typed;
+    }
+  }
+  const std::vector<std::string> choices = form::PromptChoices(input, form);
+  const std::string answer =
+      (how & 64) != 0 && !choices.empty() ? choices[typed.size() % choices.size()] : typed;
+  const bool picked = std::find(choices.begin(), choices.end(), answer) != choices.end();
   const engine::NumberFormat format = form.numberFormat();
 
-  engine::RecordingHost host;
+  form::RecordingHost host;
   host.setPrinterAvailable(false);
   if (!cancel) {
     host.scriptAnswer(answer);
   }
-  const engine::FormState before = form;
+  const FormState before = form;
 
-  const bool completed = engine::RunHandler(host, [&] { input::RunValuePrompt(row, form, host); });
+  const bool completed = form::RunHandler(host, [&] { form::AskForInput(input, form, host); });
 
-  // Only the prompt itself and its message box were used.
+  // Every calculation completes; only the prompt and its message boxes were used.
   CHECK(completed);
   CHECK(host.prompts().size() == 1);
-  CHECK(host.shellCalls().empty() && host.printerOperations().empty());
-  CHECK(host.pdfFilesOpened().empty());
-  for (Field field : engine::kAllFields) {
-    CHECK(field == row.field || form.text(field) == before.text(field));
-  }
+  CHECK(host.prompts().front().choices == choices);
+  CHECK(host.printerOperations().empty() && host.pdfFilesOpened().empty());
+  CHECK(host.addressesOpened().empty());
+  CHECK(SameAllButInput(form, before, input));
   if (cancel) {
     CHECK(host.messages().empty());
-    for (Field field : engine::kAllFields) {
-      CHECK(form.text(field) == before.text(field));
-    }
-    for (Caption caption : engine::kAllCaptions) {
-      CHECK(form.caption(caption) == before.caption(caption));
-    }
+    CHECK(Unchanged(form, before));
     return;
   }
 
-  // Accepted silently, or rejected with one box carrying the row's message.
-  CHECK(host.messages().size() <= 1);
-  if (host.messages().size() == 1) {
-    const engine::MessageCall& box = host.messages().front();
-    CHECK(box.prompt == row.messageBelow || box.prompt == row.messageAbove ||
-          box.prompt == row.messageNotANumber);
-    CHECK(box.style == engine::MessageStyle::CriticalOk() && !box.title);
-    CHECK(engine::ReadStrictNumber(form.text(row.field), format) == row.defaultValue);
+  const Expected expected = Expect(
+      row, picked ? std::string_view(answer).substr(0, answer.find(kChoiceNoteLead)) : answer,
+      format);
+  const engine::ColumnInputs tried = [&] {
+    engine::ColumnInputs inputs = before.inputs();
+    form::ValueOf(inputs, input) = expected.value;
+    return inputs;
+  }();
+  const bool refused = !engine::IsPossiblePipe(tried.outsideDiameterMm, tried.wallThicknessMm);
+  // A listed value is always in range, and a listed thickness always fits the diameter.
+  CHECK(!picked || !expected.message);
+  CHECK(!picked || input != Input::WallThickness || !refused);
+
+  const std::size_t boxes = (expected.message ? 1 : 0) + (refused ? 1 : 0);
+  CHECK(host.messages().size() == boxes);
+  for (const form::MessageCall& box : host.messages()) {
+    CHECK(box.style == form::MessageStyle::CriticalOk() && !box.title);
+  }
+  if (expected.message) {
+    CHECK(host.messages().front().prompt == *expected.message);
+  }
+  if (refused) {
+    CHECK(host.messages().back().prompt == form::kImpossiblePipeMessage);
+    CHECK(Unchanged(form, before));
+    return;
   }
 
-  // The field is a number both readings agree on, inside the range.
-  const std::string& text = form.text(row.field);
-  const std::optional<double> strict = engine::ReadStrictNumber(text, format);
-  CHECK(strict.has_value());
-  CHECK(*strict == engine::LeadingNumber(text));
-  CHECK(*strict >= row.lowerBound && *strict <= row.upperBound);
-
-  // The calculation ran on it and the captions show it.
+  // Accepted or rejected: the value is in place, within the range, and the calculation used it.
+  CHECK(form.input(input) == expected.value);
+  CHECK(expected.value >= row.lowerBound && expected.value <= row.upperBound);
+  CHECK(form.caption(form::CaptionOf(input)) == form::InputCaption(input, expected.value));
+  for (Input other : form::kAllInputs) {
+    const bool rewritten = other == input || other == Input::OutsideDiameter ||
+                           other == Input::WallThickness || other == Input::Height;
+    CHECK(form.caption(form::CaptionOf(other)) ==
+          (rewritten ? form::InputCaption(other, form.input(other))
+                     : before.caption(form::CaptionOf(other))));
+  }
   const engine::DesignRecord& q = form.record();
-  const double load = q.AxialLoad.value_or(-1);
-  CHECK(load == engine::LeadingNumber(form.text(Field::Text14)));
-  const std::string caption =
-      std::string(row.captionLead) + engine::SpacedText(*strict) + std::string(row.unit);
-  CHECK(form.caption(row.label) == caption);
-  const bool carries = q.AxialCapacity.toDouble() >= load;
+  const engine::ColumnInputs& now = form.inputs();
+  CHECK(q.outsideDiameter == now.outsideDiameterMm && q.wallThickness == now.wallThicknessMm);
+  CHECK(q.columnLength == now.heightM * 100 && q.kFactor == now.kFactor);
+  CHECK(q.axialLoad == now.axialLoadKg && q.plateThicknessMm.has_value());
+  const bool carries = engine::Carries(q);
   CHECK(form.printEnabled() == carries);
-  CHECK(form.caption(Caption::Label556) == ExpectedPlateCaption(q));
+  CHECK(form.caption(Caption::Verdict) ==
+        (carries ? form::kCarriesCaption : form::kDoesNotCarryCaption));
+  CHECK(form.caption(Caption::BasePlate) ==
+        "Base Plate ขนาด = " + Spaced(q.plateSide) + " cm. x " + Spaced(q.plateSide) +
+            " cm. หนา = " + Spaced(q.plateThicknessMm) + " mm.");
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  engine::FormState form;
+  FormState form;
   if (size != 0 && (data[0] & 32) != 0) {
     form.setNumberFormat(engine::NumberFormat{",", "."});
   }

@@ -29,7 +29,7 @@ write("number_text_fuzzer", [t.encode("utf-8", "surrogateescape") if isinstance(
                              for t in texts] + numbers + products)
 
 D, T, H, K, P = b"\x00", b"\x01", b"\x02", b"\x03", b"\x04"
-CANCEL, LONG, COMMA = 8, 16, 32
+CANCEL, LONG, COMMA, PICK = 8, 16, 32, 64
 SEP = b"\xff"
 
 
@@ -51,5 +51,9 @@ prompts = [
     SEP.join([answer(D, "10"), answer(T, "50"), answer(H, "1"), answer(K, "0.6"),
               answer(P, "100")]),
     SEP.join([answer(D, "168.3"), answer(T, "6"), answer(P, "8000")]),
+    answer(D, "", PICK), answer(D, "12345", PICK | COMMA), answer(T, "x", PICK),
+    SEP.join([answer(D, "114.3"), answer(T, "", PICK), answer(H, "", PICK)]),
+    SEP.join([answer(T, "50"), answer(D, "100")]), SEP.join([answer(T, "50"), answer(D, "abc")]),
+    SEP.join([answer(T, "50"), answer(D, "", PICK)]), answer(D, "๑๑๔.๓"), answer(P, "12,500"),
 ]
 write("prompt_fuzzer", prompts)

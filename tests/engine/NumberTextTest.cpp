@@ -5,7 +5,6 @@
 
 #include <ostream>
 
-#include <cfloat>
 #include <cmath>
 #include <string>
 
@@ -22,30 +21,6 @@ struct TextToNumber {
 // Names the case in test listings instead of dumping its bytes.
 void PrintTo(const TextToNumber& c, std::ostream* os) {
   *os << "\"" << c.text << "\"";
-}
-
-class LeadingNumberReading : public testing::TestWithParam<TextToNumber> {};
-
-TEST_P(LeadingNumberReading, ReadsTheLongestLeadingNumber) {
-  EXPECT_EQ(engine::LeadingNumber(GetParam().text), GetParam().expected) << GetParam().text;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LeadingNumberReading,
-    testing::Values(TextToNumber{"", 0}, TextToNumber{"abc", 0}, TextToNumber{"12.5mm", 12.5},
-                    TextToNumber{"-.5", -0.5}, TextToNumber{" 1 14.3 mm", 114.3},
-                    TextToNumber{"1e3", 1000}, TextToNumber{"1,5", 1}, TextToNumber{"1 2", 12},
-                    TextToNumber{"1.2.3", 1.2}, TextToNumber{"+7", 7}, TextToNumber{"--7", 0},
-                    TextToNumber{"2D2", 200}, TextToNumber{"2e", 2}, TextToNumber{"2e+", 2},
-                    TextToNumber{"2 e - 1", 0.2}, TextToNumber{"\t8000\n", 8000},
-                    TextToNumber{"&HFF", 255}, TextToNumber{"&o17", 15}, TextToNumber{"&H", 0},
-                    TextToNumber{"&X1", 0}, TextToNumber{".", 0}, TextToNumber{"-0", 0},
-                    TextToNumber{"1e400", DBL_MAX}, TextToNumber{"-1e400", -DBL_MAX},
-                    TextToNumber{"1e-400", 0}, TextToNumber{"114.3", 114.3},
-                    TextToNumber{"๑๒", 0}));
-
-TEST(LeadingNumber, NegativeZeroReadsAsPlainZero) {
-  EXPECT_FALSE(std::signbit(engine::LeadingNumber("-0")));
 }
 
 class StrictNumberAccepts : public testing::TestWithParam<TextToNumber> {};
@@ -131,13 +106,6 @@ TEST(SpacedText, Fixed4AndWholeNumbersAreExact) {
   EXPECT_EQ(engine::SpacedText(Fixed4::FromCount(-20000)), "-2");
   EXPECT_EQ(engine::SpacedText(std::int32_t{87}), " 87");
   EXPECT_EQ(engine::SpacedText(std::int32_t{-3}), "-3");
-}
-
-TEST(SpacedText, FieldTextIsReadStrictly) {
-  EXPECT_EQ(engine::SpacedFieldText("8000"), " 8000");
-  EXPECT_EQ(engine::SpacedFieldText("0114.30"), " 114.3");
-  EXPECT_EQ(engine::SpacedFieldText("0.8"), " .8");
-  EXPECT_THROW(engine::SpacedFieldText(""), engine::TypeMismatch);
 }
 
 } // namespace

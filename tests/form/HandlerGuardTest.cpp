@@ -1,6 +1,6 @@
-#include "engine/HandlerGuard.h"
+#include "form/HandlerGuard.h"
 #include "engine/Failure.h"
-#include "engine/RecordingHost.h"
+#include "form/RecordingHost.h"
 
 #include <gtest/gtest.h>
 
@@ -25,16 +25,16 @@ void PrintTo(const Thrown& c, std::ostream* os) {
 class UncaughtFailures : public testing::TestWithParam<Thrown> {};
 
 TEST_P(UncaughtFailures, EndTheHandlerAndAreReportedInThai) {
-  engine::RecordingHost host;
+  form::RecordingHost host;
   bool reachedEnd = false;
-  const bool completed = engine::RunHandler(host, [&] {
+  const bool completed = form::RunHandler(host, [&] {
     GetParam().raise();
     reachedEnd = true;
   });
   EXPECT_FALSE(completed);
   EXPECT_FALSE(reachedEnd);
   ASSERT_EQ(host.messages().size(), 1u);
-  EXPECT_EQ(host.messages()[0].style.code(), 16);
+  EXPECT_EQ(host.messages()[0].style, form::MessageStyle::CriticalOk());
   EXPECT_NE(host.messages()[0].prompt.find("เกิดข้อผิดพลาด"), std::string::npos);
   EXPECT_NE(host.messages()[0].prompt.find(GetParam().namedInMessage), std::string::npos);
 }
@@ -51,8 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Thrown>& info) { return std::string(info.param.name); });
 
 TEST(RunHandler, CompletedHandlerShowsNothing) {
-  engine::RecordingHost host;
-  EXPECT_TRUE(engine::RunHandler(host, [] {}));
+  form::RecordingHost host;
+  EXPECT_TRUE(form::RunHandler(host, [] {}));
   EXPECT_TRUE(host.messages().empty());
 }
 

@@ -1,43 +1,62 @@
-#include "input/ValuePrompt.h"
-#include "engine/FormState.h"
-#include "engine/NumberText.h"
-#include "engine/RecordingHost.h"
+#include "form/ValuePrompt.h"
+#include "form/FormState.h"
+#include "form/RecordingHost.h"
+#include "form/ResultCaptions.h"
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <optional>
+#include <ostream>
 #include <string>
+#include <vector>
 
 namespace {
 
-using engine::Caption;
-using engine::Field;
+using form::Caption;
+using form::FormState;
+using form::Input;
+using form::RecordingHost;
 
-// Records what the prompt's field holds at the moment each message box appears.
-class FieldWatchingHost : public engine::RecordingHost {
+// Records what the prompt's input holds at the moment each message box appears.
+class InputWatchingHost : public RecordingHost {
 public:
-  FieldWatchingHost(const engine::FormState& form, Field field) : form_(form), field_(field) {}
+  InputWatchingHost(const FormState& form, Input input) : form_(form), input_(input) {}
 
-  engine::MessageAnswer ShowMessage(const std::string& prompt, engine::MessageStyle style,
-                                    const std::optional<std::string>& title) override {
-    fieldWhenShown.push_back(form_.text(field_));
+  form::MessageAnswer ShowMessage(const std::string& prompt, form::MessageStyle style,
+                                  const std::optional<std::string>& title) override {
+    inputWhenShown.push_back(form_.input(input_));
     return RecordingHost::ShowMessage(prompt, style, title);
   }
 
-  std::vector<std::string> fieldWhenShown;
+  std::vector<double> inputWhenShown;
 
 private:
-  const engine::FormState& form_;
-  Field field_;
+  const FormState& form_;
+  Input input_;
 };
+
+// The input as the last calculation took it.
+std::optional<double> Calculated(const engine::DesignRecord& q, Input input) {
+  switch (input) {
+  case Input::OutsideDiameter:
+    return q.outsideDiameter;
+  case Input::WallThickness:
+    return q.wallThickness;
+  case Input::Height:
+    return q.columnLength ? std::optional(*q.columnLength / 100) : std::nullopt;
+  case Input::KFactor:
+    return q.kFactor;
+  case Input::AxialLoad:
+    break;
+  }
+  return q.axialLoad;
+}
 
 struct Answer {
   const char* name;
-  Caption label;
+  Input input;
   std::string typed;
-  std::string fieldAfter;
+  double valueAfter;
   std::string message; // empty when no box is shown
   std::string caption;
 };
@@ -49,29 +68,28 @@ void PrintTo(const Answer& c, std::ostream* os) {
 
 class PromptAnswers : public testing::TestWithParam<Answer> {};
 
-TEST_P(PromptAnswers, WriteFieldShowMessageAndCaption) {
+TEST_P(PromptAnswers, StoreTheValueShowMessageAndCaption) {
   const Answer& answer = GetParam();
-  engine::FormState form;
-  const input::ValuePrompt& row = input::PromptFor(answer.label);
-  FieldWatchingHost host(form, row.field);
+  FormState form;
+  InputWatchingHost host(form, answer.input);
   host.scriptAnswer(answer.typed);
 
-  input::RunValuePrompt(row, form, host);
+  form::AskForInput(answer.input, form, host);
 
-  EXPECT_EQ(form.text(row.field), answer.fieldAfter);
+  EXPECT_EQ(form.input(answer.input), answer.valueAfter);
   if (answer.message.empty()) {
     EXPECT_TRUE(host.messages().empty());
   } else {
     ASSERT_EQ(host.messages().size(), 1u);
     EXPECT_EQ(host.messages()[0].prompt, answer.message);
-    EXPECT_EQ(host.messages()[0].style.code(), 16);
+    EXPECT_EQ(host.messages()[0].style, form::MessageStyle::CriticalOk());
     EXPECT_FALSE(host.messages()[0].title.has_value());
-    // The fallback is already in the field when the box appears.
-    EXPECT_EQ(host.fieldWhenShown[0], answer.fieldAfter);
+    // The fallback is already in place when the box appears.
+    EXPECT_EQ(host.inputWhenShown[0], answer.valueAfter);
   }
-  EXPECT_EQ(form.caption(answer.label), answer.caption);
-  // The calculation ran on what the field now holds.
-  EXPECT_TRUE(form.record().AxialLoad.has_value());
+  EXPECT_EQ(form.caption(form::CaptionOf(answer.input)), answer.caption);
+  // The calculation ran on the value now held.
+  EXPECT_EQ(Calculated(form.record(), answer.input), answer.valueAfter);
 }
 
 const std::string D = "ขนาดเส้นผ่าศูนย์กลางภายนอก D = ";
@@ -83,158 +101,156 @@ const std::string P = "ออกแบบให้เสารับน้ำห
 INSTANTIATE_TEST_SUITE_P(
     Cases, PromptAnswers,
     testing::Values(
-        Answer{"DiameterLowerBound", Caption::Label1, "10", "10", "", D + " 10 mm."},
-        Answer{"DiameterUpperBound", Caption::Label1, "2000", "2000", "", D + " 2000 mm."},
-        Answer{"DiameterBelow", Caption::Label1, "9.99", "100",
+        Answer{"DiameterLowerBound", Input::OutsideDiameter, "10", 10, "", D + " 10 mm."},
+        Answer{"DiameterUpperBound", Input::OutsideDiameter, "2000", 2000, "", D + " 2000 mm."},
+        Answer{"DiameterBelow", Input::OutsideDiameter, "9.99", 100,
                "ขนาดเส้นผ่าศูนย์กลางภายนอก คุณป้อนน้อยกว่า 10 mm.. !?!   โปรดแก้ไขใหม่", D + " 100 mm."},
-        Answer{"DiameterAbove", Caption::Label1, "2001", "100",
+        Answer{"DiameterAbove", Input::OutsideDiameter, "2001", 100,
                "ขนาดเส้นผ่าศูนย์กลางภายนอก คุณป้อนมากกว่า 2000 mm.!?!   โปรดแก้ไขใหม่", D + " 100 mm."},
-        Answer{"DiameterExponent", Caption::Label1, "1e3", "1e3", "", D + " 1000 mm."},
-        Answer{"DiameterBeyondDoubles", Caption::Label1, "1e400", "100",
+        Answer{"DiameterExponent", Input::OutsideDiameter, "1e3", 1000, "", D + " 1000 mm."},
+        Answer{"DiameterBeyondDoubles", Input::OutsideDiameter, "1e400", 100,
                "ขนาดเส้นผ่าศูนย์กลางภายนอก คุณป้อนมากกว่า 2000 mm.!?!   โปรดแก้ไขใหม่", D + " 100 mm."},
-        Answer{"DiameterLetters", Caption::Label1, "abc", "100",
+        Answer{"DiameterLetters", Input::OutsideDiameter, "abc", 100,
                "ขนาดเส้นผ่าศูนย์กลางภายนอก คุณป้อนค่าที่ไม่ใช่ตัวเลข !?!   โปรดแก้ไขใหม่", D + " 100 mm."},
-        Answer{"DiameterEmpty", Caption::Label1, "", "100", "", D + " 100 mm."},
-        Answer{"ThicknessBlanksKept", Caption::Label2, " 50 ", " 50 ", "", T + " 50 mm."},
-        Answer{"ThicknessAbove", Caption::Label2, "60", "3.2",
+        Answer{"DiameterEmpty", Input::OutsideDiameter, "", 100, "", D + " 100 mm."},
+        Answer{"ThicknessWithBlanks", Input::WallThickness, " 50 ", 50, "", T + " 50 mm."},
+        Answer{"ThicknessAbove", Input::WallThickness, "60", 3.2,
                "ความหนาที่ คุณป้อนมากกว่า 50 mm.!?!   โปรดแก้ไขใหม่", T + " 3.2 mm."},
-        Answer{"ThicknessBelow", Caption::Label2, "0.5", "3.2",
+        Answer{"ThicknessBelow", Input::WallThickness, "0.5", 3.2,
                "ความหนาที่ คุณป้อนน้อยกว่า 1 mm.. !?!   โปรดแก้ไขใหม่", T + " 3.2 mm."},
-        Answer{"ThicknessLoneBlank", Caption::Label2, " ", "3.2",
+        Answer{"ThicknessLoneBlank", Input::WallThickness, " ", 3.2,
                "ความหนาที่ คุณป้อนค่าที่ไม่ใช่ตัวเลข !?!   โปรดแก้ไขใหม่", T + " 3.2 mm."},
-        Answer{"HeightDoublePoint", Caption::Label3, "1..2", "4",
+        Answer{"HeightDoublePoint", Input::Height, "1..2", 4,
                "ความสูงที่คุณป้อนค่าที่ไม่ใช่ตัวเลข !?!   โปรดแก้ไขใหม่", H + " 4 m."},
-        Answer{"HeightBelow", Caption::Label3, "0.5", "4",
-               "ความสูงที่คุณป้อนน้อยกว่า 1 m. !?!   โปรดแก้ไขใหม่", H + " 4 m."},
-        Answer{"HeightAbove", Caption::Label3, "11", "4",
-               "ความสูงที่คุณป้อนมากกว่า 10 m.!?!   โปรดแก้ไขใหม่", H + " 4 m."},
-        Answer{"KLowerBound", Caption::Label4, "0.6", "0.6", "", K + " .6"},
-        Answer{"KUpperBound", Caption::Label4, "2", "2", "", K + " 2"},
-        Answer{"KOffered", Caption::Label4, "0.85", "0.85", "", K + " .85"},
-        Answer{"KBelow", Caption::Label4, "0.59", "0.85", "กำหนดค่า K น้อยกว่า 0.6 !?!   โปรดแก้ไขใหม่",
+        Answer{"HeightBelow", Input::Height, "0.5", 4, "ความสูงที่คุณป้อนน้อยกว่า 1 m. !?!   โปรดแก้ไขใหม่",
+               H + " 4 m."},
+        Answer{"HeightAbove", Input::Height, "11", 4, "ความสูงที่คุณป้อนมากกว่า 10 m.!?!   โปรดแก้ไขใหม่",
+               H + " 4 m."},
+        Answer{"KLowerBound", Input::KFactor, "0.6", 0.6, "", K + " .6"},
+        Answer{"KUpperBound", Input::KFactor, "2", 2, "", K + " 2"},
+        Answer{"KOffered", Input::KFactor, "0.85", 0.85, "", K + " .85"},
+        Answer{"KBelow", Input::KFactor, "0.59", 0.85, "กำหนดค่า K น้อยกว่า 0.6 !?!   โปรดแก้ไขใหม่",
                K + " .85"},
-        Answer{"KAbove", Caption::Label4, "2.01", "0.85", "กำหนดค่า K มากกว่า 2 !?!   โปรดแก้ไขใหม่",
+        Answer{"KAbove", Input::KFactor, "2.01", 0.85, "กำหนดค่า K มากกว่า 2 !?!   โปรดแก้ไขใหม่",
                K + " .85"},
-        Answer{"LoadOffered", Caption::Label14, "8000", "8000", "", P + " 8000 kg."},
-        Answer{"LoadBelow", Caption::Label14, "99", "8000",
+        Answer{"LoadOffered", Input::AxialLoad, "8000", 8000, "", P + " 8000 kg."},
+        Answer{"LoadBelow", Input::AxialLoad, "99", 8000,
                "กำหนดเสารับน้ำหนักน้อยกว่า 100 kg. !?!   โปรดแก้ไขใหม่", P + " 8000 kg."},
-        Answer{"LoadAbove", Caption::Label14, "900001", "8000",
+        Answer{"LoadAbove", Input::AxialLoad, "900001", 8000,
                "กำหนดเสารับน้ำหนักมากกว่า 900000 kg.!?!   โปรดแก้ไขใหม่", P + " 8000 kg."},
-        Answer{"LoadNegativeBeyondDoubles", Caption::Label14, "-1e400", "8000",
+        Answer{"LoadNegativeBeyondDoubles", Input::AxialLoad, "-1e400", 8000,
                "กำหนดเสารับน้ำหนักน้อยกว่า 100 kg. !?!   โปรดแก้ไขใหม่", P + " 8000 kg."},
-        // The calculation reads what the caption shows, not 1.
-        Answer{"LoadWithThousandsSeparator", Caption::Label14, "1,000", "1000", "",
-               P + " 1000 kg."},
-        Answer{"LoadWithUnit", Caption::Label14, "12000 kg", "8000",
+        // The calculation takes what the caption shows, not 1.
+        Answer{"LoadWithThousandsSeparator", Input::AxialLoad, "1,000", 1000, "", P + " 1000 kg."},
+        Answer{"LoadWithUnit", Input::AxialLoad, "12000 kg", 8000,
                "กำหนดเสารับน้ำหนักไม่ใช่ตัวเลข !?!   โปรดแก้ไขใหม่", P + " 8000 kg."}),
     [](const testing::TestParamInfo<Answer>& info) { return std::string(info.param.name); });
 
 TEST(ValuePrompt, AsksWithTheDefaultOfferedNeverTheCurrentValue) {
-  engine::FormState form;
-  form.setText(Field::Text2, "4.5");
-  engine::RecordingHost host;
+  FormState form;
+  form.setInput(Input::WallThickness, 4.5);
+  RecordingHost host;
   host.scriptAnswer("6");
-  input::Label2_Click(form, host);
+  form::AskForInput(Input::WallThickness, form, host);
   ASSERT_EQ(host.prompts().size(), 1u);
   EXPECT_EQ(host.prompts()[0].prompt, "ความหนาของท่อ T ( m.m.) =");
   EXPECT_EQ(host.prompts()[0].title, "Input Thickness  ");
   EXPECT_EQ(host.prompts()[0].offered, "3.2");
 }
 
-TEST(ValuePrompt, CancelKeepsFieldCaptionRecordAndPrintState) {
-  engine::FormState form;
-  engine::RecordingHost host;
+TEST(ValuePrompt, CancelKeepsInputCaptionRecordAndPrintState) {
+  FormState form;
+  RecordingHost host;
   host.scriptAnswer("168.3");
-  input::Label1_Click(form, host);
+  form::AskForInput(Input::OutsideDiameter, form, host);
   host.scriptAnswer("90000");
-  input::Label14_Click(form, host);
+  form::AskForInput(Input::AxialLoad, form, host);
   ASSERT_FALSE(form.printEnabled());
-  const std::string caption = form.caption(Caption::Label1);
-  const engine::OptionalDouble diameter = form.record().OutsideDiameter;
+  const std::string caption = form.caption(Caption::OutsideDiameter);
+  const engine::OptionalDouble diameter = form.record().outsideDiameter;
 
   host.scriptAnswer(std::nullopt);
-  input::Label1_Click(form, host);
+  form::AskForInput(Input::OutsideDiameter, form, host);
 
-  EXPECT_EQ(form.text(Field::Text1), "168.3");
-  EXPECT_EQ(form.caption(Caption::Label1), caption);
-  EXPECT_EQ(form.record().OutsideDiameter, diameter);
+  EXPECT_EQ(form.input(Input::OutsideDiameter), 168.3);
+  EXPECT_EQ(form.caption(Caption::OutsideDiameter), caption);
+  EXPECT_EQ(form.record().outsideDiameter, diameter);
   EXPECT_FALSE(form.printEnabled());
   EXPECT_TRUE(host.messages().empty());
 }
 
 TEST(ValuePrompt, CancelRunsNoCalculation) {
-  engine::FormState form;
-  engine::RecordingHost host;
+  FormState form;
+  RecordingHost host;
   host.scriptAnswer(std::nullopt);
-  input::Label14_Click(form, host);
-  EXPECT_FALSE(form.record().AxialLoad.has_value());
-  EXPECT_EQ(form.caption(Caption::Label555), "เสาท่อกลมนี้รับน้ำหนักได้ ?");
+  form::AskForInput(Input::AxialLoad, form, host);
+  EXPECT_FALSE(form.record().axialLoad.has_value());
+  EXPECT_EQ(form.caption(Caption::Verdict), "เสาท่อกลมนี้รับน้ำหนักได้ ?");
 }
 
-TEST(ValuePrompt, LoadOfTwelveThousandFailsTheDefaultColumn) {
-  engine::FormState form;
-  engine::RecordingHost host;
+TEST(ValuePrompt, LoadOfTwelveThousandFailsTheInitialColumn) {
+  FormState form;
+  RecordingHost host;
   host.scriptAnswer("12000");
-  input::Label14_Click(form, host);
+  form::AskForInput(Input::AxialLoad, form, host);
 
   ASSERT_EQ(host.prompts().size(), 1u);
   EXPECT_EQ(host.prompts()[0].prompt, "กำหนดให้เสารับน้ำหนัก( kg.) =");
   EXPECT_EQ(host.prompts()[0].title, "Input Axial Load ");
   EXPECT_EQ(host.prompts()[0].offered, "8000");
-  EXPECT_EQ(form.text(Field::Text14), "12000");
-  EXPECT_EQ(form.caption(Caption::Label14), "ออกแบบให้เสารับน้ำหนัก =  12000 kg.");
-  EXPECT_EQ(form.record().Qac, 92);
-  EXPECT_EQ(form.record().SectionArea, engine::Fixed4::FromCount(111735));
-  EXPECT_EQ(form.record().AxialCapacity, engine::Fixed4::FromCount(102796200));
-  EXPECT_EQ(form.caption(Caption::Label555), "เสาท่อกลมนี้รับน้ำหนักไม่ได้  !!! โปรดแก้ไขนาดให้ใหญ่ขึ้น");
+  EXPECT_EQ(form.input(Input::AxialLoad), 12000);
+  EXPECT_EQ(form.caption(Caption::AxialLoad), "ออกแบบให้เสารับน้ำหนัก =  12000 kg.");
+  EXPECT_EQ(form.record().allowableStress, 92);
+  EXPECT_EQ(form.record().sectionArea, engine::Fixed4::FromCount(111735));
+  EXPECT_EQ(form.record().axialCapacity, engine::Fixed4::FromCount(102796200));
+  EXPECT_EQ(form.caption(Caption::Verdict), form::kDoesNotCarryCaption);
   EXPECT_FALSE(form.printEnabled());
-  EXPECT_EQ(form.caption(Caption::Label556), "Base Plate ขนาด =  18 cm. x  18 cm. หนา =  7 mm.");
+  EXPECT_EQ(form.caption(Caption::BasePlate), "Base Plate ขนาด =  18 cm. x  18 cm. หนา =  7 mm.");
   EXPECT_TRUE(host.messages().empty());
 }
 
-TEST(ValuePrompt, NotANumberLeavesAReadableFieldForLaterCalculations) {
-  engine::FormState form;
-  engine::RecordingHost host;
+TEST(ValuePrompt, RejectedAnswerLeavesTheFallbackForLaterCalculations) {
+  FormState form;
+  RecordingHost host;
   host.scriptAnswer("abc");
-  input::Label3_Click(form, host);
-  // A later prompt for another value still completes: the height field holds the fallback.
+  form::AskForInput(Input::Height, form, host);
   host.scriptAnswer("9000");
-  input::Label14_Click(form, host);
-  EXPECT_EQ(form.text(Field::Text3), "4");
-  EXPECT_EQ(form.caption(Caption::Label3), "ความสูงของท่อกลม H =  4 m.");
-  EXPECT_EQ(form.caption(Caption::Label14), "ออกแบบให้เสารับน้ำหนัก =  9000 kg.");
+  form::AskForInput(Input::AxialLoad, form, host);
+  EXPECT_EQ(form.input(Input::Height), 4);
+  EXPECT_EQ(form.record().columnLength, 400);
+  EXPECT_EQ(form.caption(Caption::Height), "ความสูงของท่อกลม H =  4 m.");
+  EXPECT_EQ(form.caption(Caption::AxialLoad), "ออกแบบให้เสารับน้ำหนัก =  9000 kg.");
 }
 
-// Under a locale with the decimal comma the caption and the calculation still see one number:
-// the field is rewritten where the period would read it differently.
+// Under a locale with the decimal comma the caption and the calculation see the number typed.
 TEST(ValuePrompt, CommaLocaleCaptionAndCalculationAgree) {
   struct Case {
-    Caption label;
+    Input input;
     std::string typed;
     double value;
     std::string caption;
   };
   const Case cases[] = {
-      {Caption::Label4, "1,5", 1.5, K + " 1.5"},
-      {Caption::Label4, "0,5", 0.85, K + " .85"}, // rejected: the fallback is "0,85"
-      {Caption::Label1, "114,3", 114.3, D + " 114.3 mm."},
-      {Caption::Label14, "12.000", 12000, P + " 12000 kg."},
-      {Caption::Label2, "4", 4, T + " 4 mm."},
+      {Input::KFactor, "1,5", 1.5, K + " 1.5"},
+      {Input::KFactor, "0,5", 0.85, K + " .85"}, // rejected: the fallback
+      {Input::OutsideDiameter, "114,3", 114.3, D + " 114.3 mm."},
+      {Input::AxialLoad, "12.000", 12000, P + " 12000 kg."},
+      {Input::WallThickness, "4", 4, T + " 4 mm."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
-    engine::FormState form;
+    FormState form;
     form.setNumberFormat(engine::NumberFormat{",", "."});
-    engine::RecordingHost host;
+    RecordingHost host;
     host.scriptAnswer(c.typed);
-    const input::ValuePrompt& row = input::PromptFor(c.label);
 
-    input::RunValuePrompt(row, form, host);
+    form::AskForInput(c.input, form, host);
 
-    const std::string& text = form.text(row.field);
-    EXPECT_EQ(engine::StrictNumber(text, form.numberFormat()), c.value) << text;
-    EXPECT_EQ(engine::LeadingNumber(text), c.value) << text;
-    EXPECT_EQ(form.caption(c.label), c.caption);
+    ASSERT_EQ(host.prompts().size(), 1u);
+    EXPECT_EQ(host.prompts()[0].offered.find('.'), std::string::npos);
+    EXPECT_EQ(form.input(c.input), c.value);
+    EXPECT_EQ(Calculated(form.record(), c.input), c.value);
+    EXPECT_EQ(form.caption(form::CaptionOf(c.input)), c.caption);
   }
 }
 

@@ -1,131 +1,156 @@
 #include "report/CalculationSheet.h"
-#include "engine/CapacityCalculation.h"
-#include "engine/FormState.h"
-#include "engine/RecordingHost.h"
+#include "form/FormState.h"
+#include "form/RecordingHost.h"
+#include "form/ResultCaptions.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
 
-using engine::Field;
-using engine::FormState;
-using engine::MessageAnswer;
-using engine::RecordingHost;
+using form::FormState;
+using form::HeaderField;
+using form::MessageAnswer;
+using form::MessageStyle;
+using form::RecordingHost;
+using Operations = std::vector<std::string>;
 
 const std::string kConfirmPrompt = "Are You Want To Print  Calculation Report?";
+const std::string kNoPrinterPrompt =
+    "ไม่พบเครื่องพิมพ์ (Printer) ในเครื่องนี้   ต้องการบันทึกรายการคำนวณเป็นไฟล์ PDF แทนหรือไม่?";
 const std::string kTitle = "Print Calculation Report";
 const std::string kFailedLead = "พิมพ์รายการคำนวณไม่สำเร็จ";
 const std::string kOverflowMessage = "เกิดข้อผิดพลาด: ตัวเลขมีค่ามากเกินไป (Overflow)   โปรดตรวจสอบค่าที่ป้อน";
 
 FormState Calculated() {
   FormState form;
-  engine::RunCapacityCalculation(form);
+  form::Recalculate(form);
   return form;
 }
 
-std::vector<std::string> Printed(const FormState& form) {
+Operations Printed(const FormState& form) {
   RecordingHost host;
   FormState copy = form;
-  report::Command3_Click(copy, host);
+  report::PrintCommand(copy, host);
   return host.printerOperations();
 }
 
-// The text of the n-th printed line (1-based), as it went to the printer.
-std::string Line(const std::vector<std::string>& operations, int n) {
-  int seen = 0;
-  for (const std::string& operation : operations) {
-    if (operation.rfind("PrintLine(", 0) == 0 && ++seen == n) {
-      return operation.substr(10, operation.size() - 11);
-    }
-  }
-  return "<no line " + std::to_string(n) + ">";
+// A line or a picture where it stands on the page.
+struct Placed {
+  std::string what;
+  int x;
+  int y;
+  friend bool operator==(const Placed&, const Placed&) = default;
+};
+
+void PrintTo(const Placed& p, std::ostream* os) {
+  *os << "{\"" << p.what << "\", " << p.x << ", " << p.y << "}";
 }
 
-TEST(CalculationSheet, DefaultsPrintEveryItemInPlaceAndOrder) {
-  const std::vector<std::string> expected = {
-      "SetOrientation(Portrait)",
-      "SetPaperSize(A4)",
-      "SetFontName(MS Sans Serif)",
-      "SetFontSize(10)",
-      "SetCurrentX(1500)",
-      "SetCurrentY(1500)",
-      "PrintLine( Project : อาคารโกดัง B)",
-      "SetCurrentX(1500)",
-      "SetCurrentY(1800)",
-      "PrintLine( Engineer : นายสมมติ ตัวอย่าง)",
-      "SetCurrentX(1500)",
-      "SetCurrentY(2100)",
-      "PrintLine( Column :  C-002)",
-      "DrawPicture(ColumnSketch,2400,3200)",
-      "DrawPicture(GyrationFormula,5500,7100)",
-      "DrawPicture(PermissibleStressSheet,5700,9300)",
-      "SetCurrentX(3500)",
-      "SetCurrentY(2700)",
-      "PrintLine(ออกแบบให้เสาท่อเหล็ก รับน้ำหนัก Axial Load P =  8000  kg.)",
-      "SetCurrentX(5500)",
-      "SetCurrentY(3000)",
-      "PrintLine( ขนาดเส้นผ่าศูนย์กลางภายนอก D =  114.3  mm.)",
-      "SetCurrentX(5500)",
-      "SetCurrentY(3300)",
-      "PrintLine( ขนาดเส้นผ่าศูนย์กลางภายใน d =  107.9  mm.)",
-      "SetCurrentX(6500)",
-      "SetCurrentY(3600)",
-      "PrintLine( พื้นที่หน้าตัดของท่อเหล็กกลม  A =  11.1735  sq.cm.)",
-      "SetCurrentX(5500)",
-      "SetCurrentY(6500)",
-      "PrintLine( ความหนาท่อเหล็กกลม T =  3.2  mm.)",
-      "SetCurrentX(4500)",
-      "SetCurrentY(6800)",
-      "PrintLine( ความสูงหีรือความยาวท่อเหล็กกลม L =  400  cm.)",
-      "SetCurrentX(1500)",
-      "SetCurrentY(9100)",
-      "PrintLine( คำนวณหาค่า Radius of gyration  =  3.9296  cm.)",
-      "SetCurrentX(1500)",
-      "SetCurrentY(9400)",
-      "PrintLine( กำหนดค่า K ที่ใช้ในการออกแบบ =  .85 )",
-      "SetCurrentX(1500)",
-      "SetCurrentY(9700)",
-      "PrintLine( Effective Length =  .85  x  400  =  340  cm.)",
-      "SetCurrentX(2500)",
-      "SetCurrentY(10000)",
-      "PrintLine( ค่า KL/R =  87  )",
-      "SetCurrentX(5500)",
-      "SetCurrentY(12900)",
-      "PrintLine( Qac =  92 MPa =  920  kg./sq.cm.)",
-      "SetCurrentX(5500)",
-      "SetCurrentY(13200)",
-      "PrintLine( Qac x Section Area =  920  x  11.1735  =  10280  kg.)",
-      "SetCurrentX(5000)",
-      "SetCurrentY(13500)",
-      "PrintLine(ท่อเหล็กกลมรับน้ำหนักได้สูงสุด =  10280  kg.  > 8000   kg.     OK)",
-      "SetCurrentX(5500)",
-      "SetCurrentY(14600)",
-      "PrintLine( คำนวณขนาด Base Plate แผ่นเหล็กรองเสา)",
-      "SetCurrentX(4500)",
-      "SetCurrentY(14900)",
-      "PrintLine( ใช้แผ่นเหล็ก ขนาด  15  cm. x  15  cm. หนาอย่างน้อย  4  mm.)",
-      "EndDocument()",
+// The page as the recording printer saw it.
+struct Page {
+  std::vector<Placed> lines;
+  std::vector<Placed> pictures;
+  Operations settings; // orientation and font
+  bool settingsBeforeOutput = true;
+  int ends = 0;
+};
+
+Page Read(const Operations& operations) {
+  Page page;
+  int x = 0;
+  int y = 0;
+  for (const std::string& operation : operations) {
+    const std::size_t open = operation.find('(');
+    const std::string name = operation.substr(0, open);
+    const std::string argument = operation.substr(open + 1, operation.size() - open - 2);
+    if (name == "SetCurrentX") {
+      x = std::stoi(argument);
+    } else if (name == "SetCurrentY") {
+      y = std::stoi(argument);
+    } else if (name == "PrintLine") {
+      page.lines.push_back({argument, x, y});
+    } else if (name == "DrawPicture") {
+      const std::size_t first = argument.find(',');
+      const std::size_t second = argument.find(',', first + 1);
+      page.pictures.push_back({argument.substr(0, first),
+                               std::stoi(argument.substr(first + 1, second - first - 1)),
+                               std::stoi(argument.substr(second + 1))});
+    } else if (name == "EndDocument") {
+      ++page.ends;
+    } else {
+      page.settings.push_back(operation);
+      page.settingsBeforeOutput =
+          page.settingsBeforeOutput && page.lines.empty() && page.pictures.empty();
+    }
+  }
+  return page;
+}
+
+TEST(CalculationSheet, WorkedExamplePrintsEveryLineAndPictureInPlace) {
+  const std::vector<Placed> lines = {
+      {" Project : อาคารโกดัง B", 1500, 1500},
+      {" Engineer : นายสมมติ ตัวอย่าง", 1500, 1800},
+      {" Column :  C-002", 1500, 2100},
+      {"ออกแบบให้เสาท่อเหล็ก รับน้ำหนัก Axial Load P =  8000  kg.", 3500, 2700},
+      {" ขนาดเส้นผ่าศูนย์กลางภายนอก D =  114.3  mm.", 5500, 3000},
+      {" ขนาดเส้นผ่าศูนย์กลางภายใน d =  107.9  mm.", 5500, 3300},
+      {" พื้นที่หน้าตัดของท่อเหล็กกลม  A =  11.1735  sq.cm.", 6500, 3600},
+      {" ความหนาท่อเหล็กกลม T =  3.2  mm.", 5500, 6500},
+      {" ความสูงหีรือความยาวท่อเหล็กกลม L =  400  cm.", 4500, 6800},
+      {" คำนวณหาค่า Radius of gyration  =  3.9296  cm.", 1500, 9100},
+      {" กำหนดค่า K ที่ใช้ในการออกแบบ =  .85 ", 1500, 9400},
+      {" Effective Length =  .85  x  400  =  340  cm.", 1500, 9700},
+      {" ค่า KL/R =  87  ", 2500, 10000},
+      {" Qac =  92 MPa =  920  kg./sq.cm.", 5500, 12900},
+      {" Qac x Section Area =  920  x  11.1735  =  10280  kg.", 5500, 13200},
+      {"ท่อเหล็กกลมรับน้ำหนักได้สูงสุด =  10280  kg.  > 8000   kg.     OK", 5000, 13500},
+      {" คำนวณขนาด Base Plate แผ่นเหล็กรองเสา", 5500, 14600},
+      {" ใช้แผ่นเหล็ก ขนาด  15  cm. x  15  cm. หนาอย่างน้อย  4  mm.", 4500, 14900},
   };
-  RecordingHost host;
-  FormState form = Calculated();
-  report::Command3_Click(form, host);
-  EXPECT_EQ(host.printerOperations(), expected);
-  ASSERT_EQ(host.messages().size(), 1u); // the confirmation only
-  EXPECT_EQ(host.messages()[0].prompt, kConfirmPrompt);
-  EXPECT_EQ(host.messages()[0].style.code(), 33);
-  EXPECT_EQ(host.messages()[0].title, kTitle);
+  const std::vector<Placed> pictures = {
+      {"ColumnSketch", 2400, 3200},
+      {"GyrationFormula", 5500, 7100},
+      {"PermissibleStressSheet", 5700, 9300},
+  };
+  const Page page = Read(Printed(Calculated()));
+  EXPECT_EQ(page.lines, lines);
+  EXPECT_EQ(page.pictures, pictures);
+  EXPECT_EQ(page.settings, (Operations{"SetOrientation(Portrait)", "SetFontName(MS Sans Serif)",
+                                       "SetFontSize(10)"}));
+  EXPECT_TRUE(page.settingsBeforeOutput);
+  EXPECT_EQ(page.ends, 1);
+}
+
+TEST(CalculationSheet, BeforeAnyCalculationNoValueIsPrinted) {
+  const Page page = Read(Printed(FormState()));
+  ASSERT_EQ(page.lines.size(), 18u);
+  // The three header lines are the user's texts; every line after them is a label with its items.
+  for (std::size_t i = 3; i < page.lines.size(); ++i) {
+    EXPECT_EQ(page.lines[i].what.find_first_of("0123456789"), std::string::npos)
+        << page.lines[i].what;
+  }
+  EXPECT_EQ(page.pictures.size(), 3u);
+  EXPECT_EQ(page.ends, 1);
 }
 
 struct LineCase {
   const char* name;
   std::function<FormState()> form;
-  int line;
+  int line; // 1-based
   std::string expected;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const LineCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 FormState Blank() {
   return FormState();
@@ -133,16 +158,16 @@ FormState Blank() {
 
 FormState Cleared() {
   FormState form = Calculated();
-  for (const Field field : {Field::Text15, Field::Text16, Field::Text17}) {
-    form.setText(field, "");
+  for (const HeaderField field : form::kAllHeaderFields) {
+    form.setHeader(field, "");
   }
   return form;
 }
 
 FormState Negative() {
   FormState form = Calculated();
-  form.record().Qac = -5;
-  form.record().AxialLoad = -120.5;
+  form.record().allowableStress = -5;
+  form.record().axialLoad = -120.5;
   return form;
 }
 
@@ -154,7 +179,7 @@ FormState CommaLocale() {
 
 FormState HeaderEditedAfterwards() {
   FormState form = Calculated();
-  form.setText(Field::Text15, "สะพานลอย  ");
+  form.setHeader(HeaderField::Project, "สะพานลอย  ");
   return form;
 }
 
@@ -162,25 +187,21 @@ class SheetLines : public testing::TestWithParam<LineCase> {};
 
 TEST_P(SheetLines, ReadAsTheUserExpects) {
   const LineCase& c = GetParam();
-  EXPECT_EQ(Line(Printed(c.form()), c.line), c.expected);
+  const Page page = Read(Printed(c.form()));
+  ASSERT_GE(page.lines.size(), static_cast<std::size_t>(c.line));
+  EXPECT_EQ(page.lines[c.line - 1].what, c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Report, SheetLines,
     testing::Values(
-        LineCase{"Line6_WorkedExample", Calculated, 6, " ขนาดเส้นผ่าศูนย์กลางภายใน d =  107.9  mm."},
-        LineCase{"Line11_WorkedExample", Calculated, 11, " กำหนดค่า K ที่ใช้ในการออกแบบ =  .85 "},
-        LineCase{"Line14_QacInMegapascals", Calculated, 14, " Qac =  92 MPa =  920  kg./sq.cm."},
-        LineCase{"Line16_Verdict", Calculated, 16,
-                 "ท่อเหล็กกลมรับน้ำหนักได้สูงสุด =  10280  kg.  > 8000   kg.     OK"},
         LineCase{"Line4_BeforeAnyCalculation", Blank, 4,
                  "ออกแบบให้เสาท่อเหล็ก รับน้ำหนัก Axial Load P =  kg."},
         LineCase{"Line5_BeforeAnyCalculation", Blank, 5, " ขนาดเส้นผ่าศูนย์กลางภายนอก D =  mm."},
         LineCase{"Line12_BeforeAnyCalculation", Blank, 12, " Effective Length =  x  =  cm."},
-        LineCase{"Line15_BeforeAnyCalculation", Blank, 15,
-                 " Qac x Section Area =  0  x  0  =  0  kg."},
+        LineCase{"Line15_BeforeAnyCalculation", Blank, 15, " Qac x Section Area =  x  =  kg."},
         LineCase{"Line16_BeforeAnyCalculation", Blank, 16,
-                 "ท่อเหล็กกลมรับน้ำหนักได้สูงสุด =  0  kg.  >  kg.     OK"},
+                 "ท่อเหล็กกลมรับน้ำหนักได้สูงสุด =  kg.  >  kg.     OK"},
         LineCase{"Line1_EmptyProject", Cleared, 1, " Project : "},
         LineCase{"Line3_EmptyColumn", Cleared, 3, " Column : "},
         LineCase{"Line1_EditedAfterTheCalculation", HeaderEditedAfterwards, 1,
@@ -194,117 +215,165 @@ INSTANTIATE_TEST_SUITE_P(
                  " กำหนดค่า K ที่ใช้ในการออกแบบ =  ,85 "}),
     [](const testing::TestParamInfo<LineCase>& info) { return std::string(info.param.name); });
 
-// What one click does, from the confirmation to the end of the document.
+// Where in the full sheet the operation starting with `prefix` stands.
+std::size_t IndexOf(const Operations& sheet, const std::string& prefix) {
+  const auto found = std::find_if(sheet.begin(), sheet.end(), [&](const std::string& operation) {
+    return operation.rfind(prefix, 0) == 0;
+  });
+  EXPECT_NE(found, sheet.end()) << prefix;
+  return static_cast<std::size_t>(found - sheet.begin());
+}
+
+enum class Outcome { NothingPrinted, SheetPrinted, SheetWithdrawn };
+
+// What one print command does, from the confirmation to the end of the document.
 struct ClickCase {
   const char* name;
-  std::function<void(RecordingHost&, FormState&)> arrange;
-  // Printer operations: all 62 of a full sheet, none, or the first n followed by AbortDocument().
-  int operationsBeforeAbort; // -1: the full sheet, ended; -2: none at all
+  std::function<void(RecordingHost&, FormState&, const Operations& sheet)> arrange;
+  Outcome outcome;
+  // For a withdrawn sheet: how many of the full sheet's operations went out before the abort.
+  std::function<std::size_t(const Operations& sheet)> operationsOut;
   std::vector<std::string> messagePrompts;
   std::vector<std::string> pdfFiles;
 };
 
-const std::string kNoPrinterPrompt =
-    "ไม่พบเครื่องพิมพ์ (Printer) ในเครื่องนี้   ต้องการบันทึกรายการคำนวณเป็นไฟล์ PDF แทนหรือไม่?";
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const ClickCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class PrintCommand : public testing::TestWithParam<ClickCase> {};
 
 TEST_P(PrintCommand, PrintsAbortsOrOffersAPdf) {
   const ClickCase& c = GetParam();
+  const Operations sheet = Printed(Calculated());
   RecordingHost host;
   FormState form = Calculated();
-  c.arrange(host, form);
-  report::Command3_Click(form, host);
+  c.arrange(host, form, sheet);
 
-  const std::vector<std::string> full = Printed(Calculated());
-  const std::vector<std::string>& operations = host.printerOperations();
-  if (c.operationsBeforeAbort == -1) {
-    EXPECT_EQ(operations, full);
-  } else if (c.operationsBeforeAbort == -2) {
+  report::PrintCommand(form, host);
+
+  const Operations& operations = host.printerOperations();
+  switch (c.outcome) {
+  case Outcome::NothingPrinted:
     EXPECT_TRUE(operations.empty());
-  } else {
-    std::vector<std::string> expected(full.begin(), full.begin() + c.operationsBeforeAbort);
+    break;
+  case Outcome::SheetPrinted:
+    EXPECT_EQ(operations, sheet);
+    break;
+  case Outcome::SheetWithdrawn: {
+    Operations expected(sheet.begin(), sheet.begin() + c.operationsOut(sheet));
     expected.push_back("AbortDocument()");
     EXPECT_EQ(operations, expected);
+    break;
+  }
   }
   std::vector<std::string> prompts;
-  for (const engine::MessageCall& message : host.messages()) {
+  for (const form::MessageCall& message : host.messages()) {
     prompts.push_back(message.prompt);
     EXPECT_EQ(message.title, kTitle);
   }
   EXPECT_EQ(prompts, c.messagePrompts);
   EXPECT_EQ(host.pdfFilesOpened(), c.pdfFiles);
-  if (c.operationsBeforeAbort >= 0) {
-    EXPECT_EQ(host.messages().back().style.code(), 16); // a critical-stop box
+  // Questions are asked with OK and Cancel; a failure is told in a critical-stop box.
+  for (std::size_t i = 0; i < host.messages().size(); ++i) {
+    const bool failureBox = c.outcome == Outcome::SheetWithdrawn && i + 1 == host.messages().size();
+    EXPECT_EQ(host.messages()[i].style,
+              failureBox ? MessageStyle::CriticalOk() : MessageStyle::QuestionOkCancel())
+        << host.messages()[i].prompt;
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Report, PrintCommand,
     testing::Values(
-        ClickCase{"Cancel",
-                  [](RecordingHost& host, FormState&) {
-                    host.scriptMessageAnswer(MessageAnswer::Cancel);
-                  },
-                  -2,
+        ClickCase{"Confirmed",
+                  [](RecordingHost&, FormState&, const Operations&) {},
+                  Outcome::SheetPrinted,
+                  {},
                   {kConfirmPrompt},
                   {}},
-        ClickCase{
-            "FailureOnTheFirstOperation",
-            [](RecordingHost& host, FormState&) { host.failPrinterOperation(0, "ไม่มีกระดาษ"); },
-            0,
-            {kConfirmPrompt, kFailedLead + ": ไม่มีกระดาษ"},
-            {}},
+        ClickCase{"Cancel",
+                  [](RecordingHost& host, FormState&, const Operations&) {
+                    host.scriptMessageAnswer(MessageAnswer::Cancel);
+                  },
+                  Outcome::NothingPrinted,
+                  {},
+                  {kConfirmPrompt},
+                  {}},
+        ClickCase{"FailureOnTheFirstOperation",
+                  [](RecordingHost& host, FormState&, const Operations&) {
+                    host.failPrinterOperation(0, "ไม่มีกระดาษ");
+                  },
+                  Outcome::SheetWithdrawn,
+                  [](const Operations&) { return std::size_t{0}; },
+                  {kConfirmPrompt, kFailedLead + ": ไม่มีกระดาษ"},
+                  {}},
         ClickCase{
             "FailureWhileDrawingThePictures",
-            [](RecordingHost& host, FormState&) { host.failPrinterOperation(14, "paper jam"); },
-            14,
+            [](RecordingHost& host, FormState&, const Operations& sheet) {
+              host.failPrinterOperation(IndexOf(sheet, "DrawPicture(GyrationFormula"), "paper jam");
+            },
+            Outcome::SheetWithdrawn,
+            [](const Operations& sheet) { return IndexOf(sheet, "DrawPicture(GyrationFormula"); },
             {kConfirmPrompt, kFailedLead + ": paper jam"},
             {}},
         ClickCase{"FailureAtTheEndWithoutAReason",
-                  [](RecordingHost& host, FormState&) { host.failPrinterOperation(61, ""); },
-                  61,
+                  [](RecordingHost& host, FormState&, const Operations& sheet) {
+                    host.failPrinterOperation(static_cast<int>(sheet.size()) - 1, "");
+                  },
+                  Outcome::SheetWithdrawn,
+                  [](const Operations& sheet) { return sheet.size() - 1; },
                   {kConfirmPrompt, kFailedLead},
                   {}},
         ClickCase{"TenTimesQacOutOfRange",
-                  [](RecordingHost&, FormState& form) { form.record().Qac = 300000000; },
-                  46, // lines 1 to 13 and the pictures are out; line 14 cannot be formed
+                  [](RecordingHost&, FormState& form, const Operations&) {
+                    form.record().allowableStress = 300000000;
+                  },
+                  Outcome::SheetWithdrawn,
+                  // The lines up to KL/R and the pictures are out; the Qac line cannot be formed.
+                  [](const Operations& sheet) { return IndexOf(sheet, "PrintLine( ค่า KL/R") + 1; },
                   {kConfirmPrompt, kFailedLead + ": " + kOverflowMessage},
                   {}},
         ClickCase{"NoPrinterSavesAPdf",
-                  [](RecordingHost& host, FormState&) {
+                  [](RecordingHost& host, FormState&, const Operations&) {
                     host.setPrinterAvailable(false);
                     host.scriptPdfFileName("/tmp/sheet.pdf");
                   },
-                  -1,
+                  Outcome::SheetPrinted,
+                  {},
                   {kConfirmPrompt, kNoPrinterPrompt},
                   {"/tmp/sheet.pdf"}},
         ClickCase{"NoPrinterAndThePdfDeclined",
-                  [](RecordingHost& host, FormState&) {
+                  [](RecordingHost& host, FormState&, const Operations&) {
                     host.setPrinterAvailable(false);
                     host.scriptMessageAnswer(MessageAnswer::Ok);
                     host.scriptMessageAnswer(MessageAnswer::Cancel);
                   },
-                  -2,
+                  Outcome::NothingPrinted,
+                  {},
                   {kConfirmPrompt, kNoPrinterPrompt},
                   {}},
         ClickCase{"NoPrinterAndTheSaveDialogCancelled",
-                  [](RecordingHost& host, FormState&) {
+                  [](RecordingHost& host, FormState&, const Operations&) {
                     host.setPrinterAvailable(false);
                     host.scriptPdfFileName(std::nullopt);
                   },
-                  -2,
+                  Outcome::NothingPrinted,
+                  {},
                   {kConfirmPrompt, kNoPrinterPrompt},
                   {}}),
     [](const testing::TestParamInfo<ClickCase>& info) { return std::string(info.param.name); });
 
-TEST(CalculationSheet, LeavesTheRecordAndFieldsAsTheyWere) {
+TEST(CalculationSheet, PrintingLeavesTheFormAsItWas) {
   RecordingHost host;
   FormState form = Calculated();
   const FormState before = form;
-  report::Command3_Click(form, host);
-  EXPECT_EQ(form.record().Qac, before.record().Qac);
-  EXPECT_EQ(form.text(Field::Text15), before.text(Field::Text15));
+  report::PrintCommand(form, host);
+  EXPECT_EQ(form.inputs(), before.inputs());
+  EXPECT_EQ(form.record().allowableStress, before.record().allowableStress);
+  EXPECT_EQ(form.record().plateSide, before.record().plateSide);
+  EXPECT_EQ(form.header(HeaderField::Project), before.header(HeaderField::Project));
   EXPECT_EQ(form.printEnabled(), before.printEnabled());
 }
 

@@ -1,6 +1,6 @@
-#include "engine/CapacityCalculation.h"
-#include "engine/FormState.h"
-#include "engine/RecordingHost.h"
+#include "form/FormState.h"
+#include "form/RecordingHost.h"
+#include "form/ResultCaptions.h"
 #include "report/CalculationSheet.h"
 #include "ui/printing/PdfText.h"
 #include "ui/printing/SheetPrinters.h"
@@ -26,7 +26,7 @@
 
 namespace {
 
-using engine::FormState;
+using form::FormState;
 
 QString Tool(const char* name) {
   return QStandardPaths::findExecutable(QString::fromLatin1(name));
@@ -65,15 +65,15 @@ QString Comparable(const QString& text) {
 
 FormState Calculated() {
   FormState form;
-  engine::RunCapacityCalculation(form);
+  form::Recalculate(form);
   return form;
 }
 
 // The lines of the sheet as the report sends them to a printer.
 std::vector<QString> SheetLines(const FormState& form) {
-  engine::RecordingHost host;
+  form::RecordingHost host;
   FormState copy = form;
-  report::Command3_Click(copy, host);
+  report::PrintCommand(copy, host);
   std::vector<QString> lines;
   for (const std::string& operation : host.printerOperations()) {
     if (operation.rfind("PrintLine(", 0) == 0) {
@@ -128,6 +128,20 @@ TEST_F(SheetPdf, PicturesAreVectorsWithSearchableText) {
   }
 }
 
+// No operation chooses the paper: every document comes out as one A4 portrait page.
+TEST_F(SheetPdf, IsOneA4PortraitPage) {
+  if (Tool("pdfinfo").isEmpty()) {
+    GTEST_SKIP() << "pdfinfo is not installed";
+  }
+  const QString info = RunTool(Tool("pdfinfo"), {path_});
+  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
+      << info.toStdString();
+  // 210 x 297 mm, narrow side across.
+  EXPECT_TRUE(info.contains(
+      QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 84[12](\\.\\d+)? pts"))))
+      << info.toStdString();
+}
+
 struct Placement {
   int line;
   const char* firstWord;
@@ -169,10 +183,10 @@ TEST_F(SheetPdf, LinesStandWhereTheLayoutPutsThem) {
 }
 
 // A host whose documents are real PDF files; there is no default printer.
-class PdfHost : public engine::RecordingHost {
+class PdfHost : public form::RecordingHost {
 public:
-  std::unique_ptr<engine::Printer> OpenDefaultPrinter() override { return nullptr; }
-  std::unique_ptr<engine::Printer> OpenPdfFile(const std::string& path) override {
+  std::unique_ptr<form::Printer> OpenDefaultPrinter() override { return nullptr; }
+  std::unique_ptr<form::Printer> OpenPdfFile(const std::string& path) override {
     RecordingHost::OpenPdfFile(path);
     return ui::OpenPdfPrinter(path);
   }
@@ -184,7 +198,7 @@ TEST(SheetPdfFile, WithoutAPrinterThePrintCommandSavesThePdf) {
   PdfHost host;
   host.scriptPdfFileName(path.toStdString());
   FormState form = Calculated();
-  report::Command3_Click(form, host);
+  report::PrintCommand(form, host);
   ASSERT_EQ(host.messages().size(), 2u); // the confirmation and the offer, no failure
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -225,8 +239,8 @@ TEST(SheetPdfFile, AnUnfinishedDocumentLeavesNoFile) {
   PdfHost host;
   host.scriptPdfFileName(fresh.toStdString());
   FormState form = Calculated();
-  form.record().Qac = 300000000;
-  report::Command3_Click(form, host);
+  form.record().allowableStress = 300000000;
+  report::PrintCommand(form, host);
   EXPECT_FALSE(QFile::exists(fresh));
   ASSERT_EQ(host.messages().size(), 3u);
   EXPECT_NE(host.messages().back().prompt.find("Overflow"), std::string::npos);
@@ -238,13 +252,13 @@ TEST(SheetPdfFile, AnUnwritablePlaceIsReportedBeforeDrawing) {
   try {
     ui::OpenPdfPrinter(path.toStdString());
     FAIL() << "no failure reported";
-  } catch (const engine::PrinterError& failure) {
+  } catch (const form::PrinterError& failure) {
     EXPECT_NE(std::string(failure.what()).find("PDF"), std::string::npos) << failure.what();
   }
   PdfHost host;
   host.scriptPdfFileName(path.toStdString());
   FormState form = Calculated();
-  report::Command3_Click(form, host);
+  report::PrintCommand(form, host);
   ASSERT_EQ(host.messages().size(), 3u);
   EXPECT_EQ(host.messages().back().prompt.rfind("พิมพ์รายการคำนวณไม่สำเร็จ: ", 0), 0u);
 }
@@ -313,9 +327,8 @@ TEST(SheetOnPrinter, ComesOutOfThePrintSystemAsOneA4Page) {
   const QDir folder(outputFolder);
   const QStringList before = folder.entryList({QStringLiteral("*.pdf")}, QDir::Files);
 
-  FormState form;
-  engine::RunCapacityCalculation(form);
-  std::unique_ptr<engine::Printer> printer = ui::OpenDefaultSystemPrinter();
+  FormState form = Calculated();
+  std::unique_ptr<form::Printer> printer = ui::OpenDefaultSystemPrinter();
   ASSERT_NE(printer, nullptr);
   report::PrintCalculationSheet(form, *printer);
 
