@@ -18,7 +18,6 @@ struct PictureEntry {
   const char* path;
   double widthInches;
   double heightInches;
-  bool vector;
 };
 
 constexpr double kPixelsPerInch = 96.0;
@@ -26,18 +25,17 @@ constexpr double kTwipsPerInch = 1440.0;
 
 // The window shows the column drawing at exactly 5235 x 7050 twips.
 constexpr std::array<PictureEntry, 7> kPictures{{
-    {PictureId::PipeIcon, ":/pictures/svg/pipe-icon.svg", 32 / kPixelsPerInch, 32 / kPixelsPerInch,
-     true},
+    {PictureId::PipeIcon, ":/pictures/svg/pipe-icon.svg", 32 / kPixelsPerInch, 32 / kPixelsPerInch},
     {PictureId::HandPointer, ":/pictures/svg/hand-pointer.svg", 32 / kPixelsPerInch,
-     32 / kPixelsPerInch, true},
-    {PictureId::HandbookCover, ":/pictures/bitmaps/handbook-cover.png", 126 / kPixelsPerInch,
-     174 / kPixelsPerInch, false},
+     32 / kPixelsPerInch},
+    {PictureId::HandbookCover, ":/pictures/svg/handbook-cover.svg", 126 / kPixelsPerInch,
+     174 / kPixelsPerInch},
     {PictureId::ColumnDrawing, ":/pictures/svg/column-drawing.svg", 5235 / kTwipsPerInch,
-     7050 / kTwipsPerInch, true},
-    {PictureId::ColumnSketch, ":/pictures/svg/column-sketch.svg", 3.486, 8.939, true},
-    {PictureId::GyrationFormula, ":/pictures/svg/gyration-formula.svg", 1.333, 1.193, true},
-    {PictureId::PermissibleStressSheet, ":/pictures/svg/permissible-stress-sheet.svg", 3.460, 2.448,
-     true},
+     7050 / kTwipsPerInch},
+    {PictureId::ColumnSketch, ":/pictures/svg/column-sketch.svg", 3.486, 8.939},
+    {PictureId::GyrationFormula, ":/pictures/svg/gyration-formula.svg", 1.333, 1.193},
+    {PictureId::PermissibleStressSheet, ":/pictures/svg/permissible-stress-sheet.svg", 3.460,
+     2.448},
 }};
 
 constexpr QPoint kHandPointerHotSpot{13, 2};
@@ -75,20 +73,12 @@ QSize naturalSizePixels(PictureId id) {
           static_cast<int>(std::lround(inches.height() * kPixelsPerInch))};
 }
 
-bool isVectorPicture(PictureId id) {
-  return entryFor(id).vector;
-}
-
 QString resourcePath(PictureId id) {
   return QString::fromLatin1(entryFor(id).path);
 }
 
 void drawPicture(QPainter& painter, PictureId id, const QRectF& target) {
-  if (isVectorPicture(id)) {
-    VectorPicture(resourcePath(id)).draw(painter, target);
-    return;
-  }
-  painter.drawImage(target, QImage(resourcePath(id)));
+  VectorPicture(resourcePath(id)).draw(painter, target);
 }
 
 QPixmap picturePixmap(PictureId id, qreal devicePixelRatio) {

@@ -15,19 +15,17 @@ class QPainter;
 
 namespace pictures {
 
-// Size the picture declares for itself; bitmaps count 96 pixels to the inch.
+// Size the picture declares for itself.
 QSizeF naturalSizeInches(form::PictureId id);
 
 // Natural size in device-independent pixels at 96 pixels per inch, rounded.
 QSize naturalSizePixels(form::PictureId id);
 
-bool isVectorPicture(form::PictureId id);
-
-// Qt resource path of the picture's file, e.g. ":/pictures/column-sketch.svg".
+// Qt resource path of the picture's file, e.g. ":/pictures/svg/column-sketch.svg".
 QString resourcePath(form::PictureId id);
 
-// Draws the picture stretched into target; vector pictures stay vectors, so the same call serves
-// the screen, a printer and a PDF.
+// Draws the picture stretched into target. Every picture is a vector drawing and stays one, so the
+// same call serves the screen at any pixel density, a printer and a PDF.
 void drawPicture(QPainter& painter, form::PictureId id, const QRectF& target);
 
 // The picture rendered at its natural size for the screen, transparent where the picture is.

@@ -1,9 +1,6 @@
-// Renders the fixed pictures for looking at them:
-//   render-pictures <folder>                       every picture at natural size and at 4x as PNG,
-//                                                  plus the report pictures in one PDF
-//   render-pictures --svg <in.svg> <w> <h> <out>   rasterises an SVG into an opaque RGB bitmap
+// Renders the fixed pictures for looking at them: every picture at natural size and at 4x as PNG,
+// plus the report pictures in one PDF.  Usage: render-pictures <folder>
 #include "ui/pictures/Pictures.h"
-#include "ui/pictures/VectorPicture.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -76,34 +73,14 @@ int renderAll(const QString& folder) {
   return 0;
 }
 
-int rasteriseSvg(const QString& source, int width, int height, const QString& target) {
-  const pictures::VectorPicture picture(source);
-  if (!picture.isValid()) {
-    QTextStream(stderr) << "cannot read " << source << "\n";
-    return 1;
-  }
-  QImage image(width, height, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setRenderHint(QPainter::TextAntialiasing);
-  picture.draw(painter, QRectF(0, 0, width, height));
-  painter.end();
-  return image.convertToFormat(QImage::Format_RGB888).save(target) ? 0 : 1;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
   QGuiApplication application(argc, argv);
   const QStringList arguments = application.arguments();
-  if (arguments.size() == 6 && arguments.at(1) == QStringLiteral("--svg")) {
-    return rasteriseSvg(arguments.at(2), arguments.at(3).toInt(), arguments.at(4).toInt(),
-                        arguments.at(5));
-  }
   if (arguments.size() == 2) {
     return renderAll(arguments.at(1));
   }
-  QTextStream(stderr) << "usage: render-pictures <folder> | --svg <in.svg> <w> <h> <out.png>\n";
+  QTextStream(stderr) << "usage: render-pictures <folder>\n";
   return 2;
 }

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the vector pictures of ui/pictures/svg and the source of the handbook cover.
+"""Writes the vector pictures of ui/pictures/svg.
 
 Run from anywhere:  python3 ui/pictures/tools/generate_pictures.py
 The outputs are committed; rerun after changing this script and look at the renders
@@ -493,7 +493,7 @@ def handbook_cover():
     svg.text(63, 157, "pipe-column.example", 6.2, family=ARIAL, fill="#1F4E9A", anchor="middle")
     svg.rect(0, 163, 126, 11, "#F4F4F4")
     svg.text(120, 171.5, "1", 8, family=ARIAL, fill="#111111", anchor="end")
-    svg.write(os.path.join(HERE, "handbook-cover.svg"))
+    svg.write(output("handbook-cover.svg"))
 
 
 def main():
