@@ -3,24 +3,90 @@
 #include "engine/Version.h"
 #include "ui/pictures/Pictures.h"
 #include "ui/window/MainWindow.h"
-#include "ui/window/ThaiFonts.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <optional>
-#include <string>
 
 namespace {
 
-constexpr const char* kUsage = "Usage: pipecolumn [--version] [--help]\n"
-                               "Opens the window for the design check of a round steel pipe\n"
-                               "column and the sizing of its base plate.\n";
+constexpr int kUsageError = 2;
+
+// What the command line asks for: the window (perhaps saved as a screenshot), or an exit status
+// once the answer has been printed.
+struct Request {
+  std::optional<int> exitStatus = {};
+  std::optional<QString> screenshot = {};
+};
+
+Request ReadCommandLine(int argc, char* argv[]) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("Opens the window for the design check of a round steel pipe column\n"
+                     "and the sizing of its base plate."));
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("Show this help and exit."));
+  const QCommandLineOption version(QStringLiteral("version"),
+                                   QStringLiteral("Show the version and exit."));
+  QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                QStringLiteral("Save the window as PNG once shown, then exit."),
+                                QStringLiteral("file"));
+  screenshot.setFlags(QCommandLineOption::HiddenFromHelp); // for scripts/screenshot-window.sh
+  parser.addOptions({help, version, screenshot});
+
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) {
+    arguments << QString::fromLocal8Bit(argv[i]);
+  }
+  const QString usage =
+      parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("pipecolumn"));
+  // Read before the application exists, so that no answer needs a display.
+  if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+    const QString error = parser.errorText().isEmpty()
+                              ? QStringLiteral("unexpected argument '%1'")
+                                    .arg(parser.positionalArguments().constFirst())
+                              : parser.errorText();
+    std::fprintf(stderr, "pipecolumn: %s\n%s", qPrintable(error), qPrintable(usage));
+    return {.exitStatus = kUsageError};
+  }
+  if (parser.isSet(help)) {
+    std::fputs(qPrintable(usage), stdout);
+    return {.exitStatus = 0};
+  }
+  if (parser.isSet(version)) {
+    std::printf("pipecolumn %s\n", engine::kVersion);
+    return {.exitStatus = 0};
+  }
+  if (parser.isSet(screenshot)) {
+    return {.screenshot = parser.value(screenshot)};
+  }
+  return {};
+}
+
+// Without XDG_RUNTIME_DIR (a session without a login manager, or root) Qt falls back to a folder
+// of its own and warns about it on every start; naming a private folder first keeps the start
+// quiet. An existing folder of that name is left to Qt's own owner and permission checks.
+void EnsureRuntimeDirectory() {
+  if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+    return;
+  }
+  const QString folder = QDir::tempPath() + QStringLiteral("/runtime-%1").arg(getuid());
+  if (mkdir(QFile::encodeName(folder).constData(), 0700) == 0 || errno == EEXIST) {
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+  }
+}
 
 // Saves the window as it shows on the screen once it has been drawn, then ends the program.
 void ScreenshotWhenShown(QWidget& window, const QString& path) {
@@ -54,33 +120,22 @@ void ScreenshotWhenShown(QWidget& window, const QString& path) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-  std::optional<QString> screenshot;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--version") == 0) {
-      std::printf("pipecolumn %s\n", engine::kVersion);
-      return 0;
-    }
-    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-      std::fputs(kUsage, stdout);
-      return 0;
-    }
-    // Undocumented: for the screenshot script.
-    if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
-      screenshot = QString::fromLocal8Bit(argv[++i]);
-    }
+  const Request request = ReadCommandLine(argc, argv);
+  if (request.exitStatus) {
+    return *request.exitStatus;
   }
+  EnsureRuntimeDirectory();
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("pipecolumn"));
   QApplication::setApplicationVersion(QString::fromLatin1(engine::kVersion));
   QApplication::setWindowIcon(pictures::pipeIcon());
-  ui::InstallThaiFontSubstitutions();
 
   ui::MainWindow window;
   window.centreOnScreen();
   window.show();
-  if (screenshot) {
-    ScreenshotWhenShown(window, *screenshot);
+  if (request.screenshot) {
+    ScreenshotWhenShown(window, *request.screenshot);
   }
   return QApplication::exec();
 }
