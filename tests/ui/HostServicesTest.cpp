@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using engine::MessageAnswer;
-using engine::MessageStyle;
+using form::MessageAnswer;
+using form::MessageStyle;
 
 namespace {
 

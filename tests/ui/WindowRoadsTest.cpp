@@ -2,12 +2,13 @@
 // as a user would, the messages, and what the window then shows.
 
 #include "ModalDialogDriver.h"
-#include "ui/window/Form1.h"
+#include "WindowNames.h"
+#include "form/FormState.h"
+#include "ui/window/MainWindow.h"
 #include "ui/window/QtHostServices.h"
 #include "ui/window/WindowTexts.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -24,11 +25,11 @@ const QString kPlateBefore = QStringLiteral("Base Plate ขนาด ?");
 const QString kPlate15 = QStringLiteral("Base Plate ขนาด =  15 cm. x  15 cm. หนา =  4 mm.");
 const QString kPlate18 = QStringLiteral("Base Plate ขนาด =  18 cm. x  18 cm. หนา =  7 mm.");
 
-// The Qt host, except that the shell does not start a browser.
+// The Qt host, except that no browser starts.
 class TestHost : public ui::QtHostServices {
 public:
   using QtHostServices::QtHostServices;
-  void OpenWithShell(const std::string&, const std::string&, engine::ShowCommand) override {}
+  bool OpenAddress(const std::string&) override { return true; }
 };
 
 } // namespace
@@ -39,7 +40,7 @@ class WindowRoadsTest : public QObject {
 private slots:
   void init() {
     host_ = std::make_unique<TestHost>();
-    window_ = std::make_unique<ui::Form1>(host_.get());
+    window_ = std::make_unique<ui::MainWindow>(host_.get());
     host_->setDialogParent(window_.get());
     window_->setExitAction([] {});
     window_->show();
@@ -58,23 +59,23 @@ private slots:
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<QString>("offered");
-    QTest::newRow("D") << "Label1"
+    QTest::newRow("D") << "outsideDiameterCaption"
                        << "Input Outside Diameter "
                        << "ขนาดเส้นผ่าศูนย์กลางภายนอก D( m.m.) ="
                        << "100";
-    QTest::newRow("T") << "Label2"
+    QTest::newRow("T") << "wallThicknessCaption"
                        << "Input Thickness  "
                        << "ความหนาของท่อ T ( m.m.) ="
                        << "3.2";
-    QTest::newRow("H") << "Label3"
+    QTest::newRow("H") << "heightCaption"
                        << "Input Height  "
                        << "ความยาวหรือความสูงท่อกลม( m.) ="
                        << "4";
-    QTest::newRow("K") << "Label4"
+    QTest::newRow("K") << "kFactorCaption"
                        << "Input K factor"
                        << "กำหนดค่า K ="
                        << "0.85";
-    QTest::newRow("P") << "Label14"
+    QTest::newRow("P") << "axialLoadCaption"
                        << "Input Axial Load "
                        << "กำหนดให้เสารับน้ำหนัก( kg.) ="
                        << "8000";
@@ -95,8 +96,8 @@ private slots:
     QCOMPARE(driver_.seen()[0].text, prompt);
     QCOMPARE(driver_.seen()[0].offered, offered);
     QCOMPARE(caption(label), captionBefore);
-    QCOMPARE(caption("Label555"), kVerdictBefore);
-    QCOMPARE(caption("Label556"), kPlateBefore);
+    QCOMPARE(caption("verdictCaption"), kVerdictBefore);
+    QCOMPARE(caption("basePlateCaption"), kPlateBefore);
     QVERIFY(printButton()->isEnabled());
   }
 
@@ -104,81 +105,65 @@ private slots:
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("typed"); // null: cancel by the close box
     QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("fieldText");
+    QTest::addColumn<double>("value");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("verdict");
     QTest::addColumn<QString>("plate");
 
-    QTest::newRow("load 12000 fails") << "Label14"
-                                      << "12000"
-                                      << ""
-                                      << "Text14"
-                                      << "12000"
-                                      << "ออกแบบให้เสารับน้ำหนัก =  12000 kg." << kFail << kPlate18;
-    QTest::newRow("load 8000 passes") << "Label14"
-                                      << "8000"
-                                      << ""
-                                      << "Text14"
-                                      << "8000"
-                                      << "ออกแบบให้เสารับน้ำหนัก =  8000 kg." << kPass << kPlate15;
-    QTest::newRow("K offered, no leading zero") << "Label4"
-                                                << "0.85"
-                                                << ""
-                                                << "Text4"
-                                                << "0.85"
-                                                << "K ที่ใช้ในการออกแบบ =  .85" << kPass << kPlate15;
+    QTest::newRow("load 12000 fails")
+        << "axialLoadCaption"
+        << "12000"
+        << "" << 12000.0 << "ออกแบบให้เสารับน้ำหนัก =  12000 kg." << kFail << kPlate18;
+    QTest::newRow("load 8000 passes")
+        << "axialLoadCaption"
+        << "8000"
+        << "" << 8000.0 << "ออกแบบให้เสารับน้ำหนัก =  8000 kg." << kPass << kPlate15;
+    QTest::newRow("K offered, no leading zero")
+        << "kFactorCaption"
+        << "0.85"
+        << "" << 0.85 << "K ที่ใช้ในการออกแบบ =  .85" << kPass << kPlate15;
     QTest::newRow("thickness above 50 falls back")
-        << "Label2"
+        << "wallThicknessCaption"
         << "60"
-        << "ความหนาที่ คุณป้อนมากกว่า 50 mm.!?!   โปรดแก้ไขใหม่"
-        << "Text2"
-        << "3.2"
-        << "ความหนาของท่อ T =  3.2 mm." << kPass << kPlate15;
+        << "ความหนาที่ คุณป้อนมากกว่า 50 mm.!?!   โปรดแก้ไขใหม่" << 3.2 << "ความหนาของท่อ T =  3.2 mm."
+        << kPass << kPlate15;
     QTest::newRow("diameter below 10 falls back")
-        << "Label1"
+        << "outsideDiameterCaption"
         << "9.99"
-        << "ขนาดเส้นผ่าศูนย์กลางภายนอก คุณป้อนน้อยกว่า 10 mm.. !?!   โปรดแก้ไขใหม่"
-        << "Text1"
-        << "100"
+        << "ขนาดเส้นผ่าศูนย์กลางภายนอก คุณป้อนน้อยกว่า 10 mm.. !?!   โปรดแก้ไขใหม่" << 100.0
         << "ขนาดเส้นผ่าศูนย์กลางภายนอก D =  100 mm." << kFail
         << "Base Plate ขนาด =  15 cm. x  15 cm. หนา =  5 mm.";
     QTest::newRow("height not a number falls back")
-        << "Label3"
+        << "heightCaption"
         << "abc"
-        << "ความสูงที่คุณป้อนค่าที่ไม่ใช่ตัวเลข !?!   โปรดแก้ไขใหม่"
-        << "Text3"
-        << "4"
-        << "ความสูงของท่อกลม H =  4 m." << kPass << kPlate15;
-    QTest::newRow("thickness with blanks kept") << "Label2"
-                                                << " 5 "
-                                                << ""
-                                                << "Text2"
-                                                << " 5 "
-                                                << "ความหนาของท่อ T =  5 mm." << kPass << kPlate15;
+        << "ความสูงที่คุณป้อนค่าที่ไม่ใช่ตัวเลข !?!   โปรดแก้ไขใหม่" << 4.0 << "ความสูงของท่อกลม H =  4 m."
+        << kPass << kPlate15;
+    QTest::newRow("thickness with blanks")
+        << "wallThicknessCaption"
+        << " 5 "
+        << "" << 5.0 << "ความหนาของท่อ T =  5 mm." << kPass << kPlate15;
     QTest::newRow("closing the prompt keeps the value")
-        << "Label14" << QString() << ""
-        << "Text14"
-        << "8000"
-        << "ออกแบบให้เสารับน้ำหนัก = 8000 kg." << kVerdictBefore << kPlateBefore;
+        << "axialLoadCaption" << QString() << "" << 8000.0 << "ออกแบบให้เสารับน้ำหนัก = 8000 kg."
+        << kVerdictBefore << kPlateBefore;
   }
 
   void roads() {
     QFETCH(QString, label);
     QFETCH(QString, typed);
     QFETCH(QString, message);
-    QFETCH(QString, field);
-    QFETCH(QString, fieldText);
+    QFETCH(double, value);
     QFETCH(QString, caption);
     QFETCH(QString, verdict);
     QFETCH(QString, plate);
+    const auto input = static_cast<form::Input>(kCaptionNames.indexOf(label));
 
     driver_.expect(typed.isNull() ? ModalDialogDriver::closeBox()
                                   : ModalDialogDriver::typeAndAccept(typed));
+    double valueWhileBoxShows = 0;
     if (!message.isEmpty()) {
-      // The fallback is in the field before the box shows.
-      driver_.expect([this, field](QWidget* box) {
-        fieldStateWhileBoxShows_ = QString::fromStdString(window_->state().text(fieldOf(field)));
+      // The fallback is in place before the box shows.
+      driver_.expect([this, input, &valueWhileBoxShows](QWidget* box) {
+        valueWhileBoxShows = window_->state().input(input);
         ModalDialogDriver::pressOk()(box);
       });
     }
@@ -192,24 +177,23 @@ private slots:
       QCOMPARE(box.icon, int(QMessageBox::Critical));
       QCOMPARE(box.buttons.size(), 1);
       QCOMPARE(box.title, QString::fromUtf8(ui::kWindowCaption));
-      QCOMPARE(fieldStateWhileBoxShows_, fieldText);
+      QCOMPARE(valueWhileBoxShows, value);
     }
-    QCOMPARE(window_->findChild<QLineEdit*>(field)->text(), fieldText);
-    QCOMPARE(QString::fromStdString(window_->state().text(fieldOf(field))), fieldText);
+    QCOMPARE(window_->state().input(input), value);
     QCOMPARE(this->caption(label), caption);
-    QCOMPARE(this->caption("Label555"), verdict);
-    QCOMPARE(this->caption("Label556"), plate);
+    QCOMPARE(this->caption("verdictCaption"), verdict);
+    QCOMPARE(this->caption("basePlateCaption"), plate);
     QCOMPARE(printButton()->isEnabled(), verdict != kFail);
   }
 
   void failingThenPassingLoadTurnsPrintingOffAndOn() {
     driver_.expect(ModalDialogDriver::typeAndAccept("12000"));
-    click("Label14");
+    click("axialLoadCaption");
     QVERIFY(!printButton()->isEnabled());
     QVERIFY(!window_->state().printEnabled());
     driver_.expect(ModalDialogDriver::typeAndAccept("10279"));
-    click("Label14");
-    QCOMPARE(caption("Label555"), kPass);
+    click("axialLoadCaption");
+    QCOMPARE(caption("verdictCaption"), kPass);
     QVERIFY(printButton()->isEnabled());
   }
 
@@ -223,16 +207,16 @@ private slots:
       }
     };
     FailingPrompt host;
-    ui::Form1 window(&host);
+    ui::MainWindow window(&host);
     driver_.expect(ModalDialogDriver::pressOk());
-    QTest::mouseClick(window.findChild<QWidget*>("Label2"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QWidget*>("wallThicknessCaption"), Qt::LeftButton);
     QCOMPARE(driver_.seen().size(), 1);
     QCOMPARE(driver_.seen()[0].icon, int(QMessageBox::Critical));
     QVERIFY2(driver_.seen()[0].text.contains(QStringLiteral("prompt unavailable")),
              qPrintable(driver_.seen()[0].text));
-    QCOMPARE(window.findChild<QLabel*>("Label2")->text(),
+    QCOMPARE(window.findChild<QLabel*>("wallThicknessCaption")->text(),
              QStringLiteral("ความหนาของท่อ T = 3.2 mm."));
-    QVERIFY(window.findChild<QPushButton*>("Command3")->isEnabled());
+    QVERIFY(window.findChild<QPushButton*>("printButton")->isEnabled());
   }
 
   void printAsksFirstAndCancelPrintsNothing() {
@@ -244,15 +228,6 @@ private slots:
   }
 
 private:
-  static engine::Field fieldOf(const QString& name) {
-    for (engine::Field field : engine::kAllFields) {
-      if (QString::fromUtf8(engine::FieldName(field)) == name) {
-        return field;
-      }
-    }
-    throw std::invalid_argument("no such field");
-  }
-
   void click(const QString& name) {
     QWidget* control = window_->findChild<QWidget*>(name);
     QVERIFY(control != nullptr);
@@ -260,12 +235,11 @@ private:
   }
 
   QString caption(const QString& name) const { return window_->findChild<QLabel*>(name)->text(); }
-  QPushButton* printButton() const { return window_->findChild<QPushButton*>("Command3"); }
+  QPushButton* printButton() const { return window_->findChild<QPushButton*>("printButton"); }
 
   ModalDialogDriver driver_;
   std::unique_ptr<TestHost> host_;
-  std::unique_ptr<ui::Form1> window_;
-  QString fieldStateWhileBoxShows_;
+  std::unique_ptr<ui::MainWindow> window_;
 };
 
 int RunWindowRoadsTest(int argc, char** argv) {

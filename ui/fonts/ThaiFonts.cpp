@@ -1,44 +1,57 @@
-#include "ui/window/ThaiFonts.h"
+#include "ui/fonts/ThaiFonts.h"
 
 #include <QFontDatabase>
+#include <QStringList>
+
+#include <array>
 
 namespace ui {
 
-QStringList ThaiFontSubstitutes() {
-  return {
-      "Tahoma",            // Windows
-      "Leelawadee UI",     // Windows
-      "Thonburi",          // macOS
-      "Sukhumvit Set",     // macOS
-      "Noto Sans Thai UI", // Linux, fonts-noto: the closest in width to the design
-      "Noto Sans Thai",
-      "Loma", // Linux, fonts-thai-tlwg
-      "Garuda",
-      "Norasi",
-  };
-}
+namespace {
 
-void InstallThaiFontSubstitutions() {
-  QFont::insertSubstitutions(kWindowFontFamily, ThaiFontSubstitutes());
-}
+struct ThaiFace {
+  const char* family;
+  // Shapes tone marks and vowels into glyphs with private-use codes, which the PDF's text layer
+  // maps back to Thai (MapThaiPresentationFormsToCharacters); other faces' shifted marks are lost.
+  bool keepsDocumentText;
+};
 
-QString ResolveWindowFontFamily() {
-  // The list of installed families, not hasFamily(), which asks fontconfig to resolve each name.
+// Faces that carry Thai, the closest in width to the design face first.
+constexpr std::array<ThaiFace, 10> kThaiFaces = {{
+    {"Tahoma", true}, // Windows
+    {"Leelawadee UI", false},
+    {"Thonburi", false}, // macOS
+    {"Sukhumvit Set", false},
+    {"Noto Sans Thai UI", false}, // Linux, fonts-noto
+    {"Noto Sans Thai", false},
+    {"Loma", true}, // Linux, fonts-thai-tlwg
+    {"Garuda", true},
+    {"Waree", true},
+    {"Norasi", true},
+}};
+
+} // namespace
+
+QString InstalledThaiFamily(const QString& requested, ThaiTextTarget target) {
+  // One look at the installed families, not hasFamily(), which asks fontconfig about each name.
   const QStringList installed = QFontDatabase::families(QFontDatabase::Thai);
-  for (const QString& family : ThaiFontSubstitutes()) {
-    if (installed.contains(family)) {
+  if (installed.contains(requested)) {
+    return requested;
+  }
+  QString anyInstalled;
+  for (const ThaiFace& face : kThaiFaces) {
+    const QString family = QString::fromLatin1(face.family);
+    if (!installed.contains(family)) {
+      continue;
+    }
+    if (target == ThaiTextTarget::Screen || face.keepsDocumentText) {
       return family;
     }
+    if (anyInstalled.isEmpty()) {
+      anyInstalled = family;
+    }
   }
-  return QString::fromUtf8(kWindowFontFamily);
-}
-
-QFont WindowFont(const QString& family, double points, bool bold, bool underline) {
-  QFont font(family);
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  font.setUnderline(underline);
-  return font;
+  return anyInstalled.isEmpty() ? requested : anyInstalled;
 }
 
 } // namespace ui

@@ -1,25 +1,20 @@
 #pragma once
 
-#include <QFont>
-#include <QStringList>
+#include <QString>
 
 namespace ui {
 
-// The face the window's captions are designed in. Few systems have it; it is mapped onto an
-// installed face that carries Thai.
-inline constexpr const char* kWindowFontFamily = "MS Sans Serif";
+// The face the window's captions are designed in, as is the calculation sheet; few systems have it.
+inline constexpr const char* kDesignFontFamily = "MS Sans Serif";
 
-// Installed Thai-capable faces, best match first: Windows, macOS, then Linux.
-QStringList ThaiFontSubstitutes();
+// Where Thai text goes: onto the screen, or into a document whose text a reader extracts, where
+// only faces whose shifted tone marks map back to their characters keep the text whole.
+enum class ThaiTextTarget { Screen, Document };
 
-// Maps the window's face onto the substitutes. Call once after the application is created.
-void InstallThaiFontSubstitutions();
-
-// The first installed substitute, or the window's face itself where none is installed. Naming the
-// installed face directly spares every font variant its own search through the substitutes.
-QString ResolveWindowFontFamily();
-
-// The window's face, `family` as resolved above, at the given size.
-QFont WindowFont(const QString& family, double points, bool bold, bool underline);
+// `requested` where it is installed and writes Thai, else the installed Thai face closest in width
+// to the design face that suits `target`, else any installed one, else `requested` for the font
+// matching to fall back from. Naming an installed face spares every font variant its own search
+// through fontconfig.
+QString InstalledThaiFamily(const QString& requested, ThaiTextTarget target);
 
 } // namespace ui

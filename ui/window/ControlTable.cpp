@@ -1,7 +1,5 @@
 #include "ui/window/ControlTable.h"
 
-#include "ui/window/WindowTexts.h"
-
 namespace ui {
 
 namespace {
@@ -48,8 +46,8 @@ constexpr ControlRow HeaderField(std::string_view name, int top) {
           .backgroundColour = 0xC0FFC0};
 }
 
-// Captions and header texts that the logic owns come from the form state; the table only places
-// and dresses those controls.
+// Captions and header texts that the logic owns come from the form state, and the address line
+// from the window; the table only places and dresses those controls.
 constexpr std::array kControls = {
     ControlRow{.name = "columnDrawing",
                .kind = K::Image,
@@ -137,14 +135,14 @@ constexpr std::array kControls = {
                .top = 7560,
                .width = 5715,
                .height = 240,
-               .text = kDownloadAddress,
                .fontPoints = 9.75,
                .bold = true,
                .textColour = 0xC00000},
 };
 
-constexpr std::array<std::string_view, 6> kTabOrder = {
-    "exitButton", "printButton", "Text15", "Text16", "Text17", "clearHeaderButton"};
+constexpr std::array<std::string_view, 6> kTabOrder = {"exitButton",      "printButton",
+                                                       "projectField",    "engineerField",
+                                                       "columnMarkField", "clearHeaderButton"};
 
 } // namespace
 

@@ -5,19 +5,22 @@
 #include "form/HandlerGuard.h"
 #include "form/ValuePrompt.h"
 #include "report/CalculationSheet.h"
+#include "ui/fonts/ThaiFonts.h"
 #include "ui/pictures/Pictures.h"
 #include "ui/window/ClickableLabel.h"
 #include "ui/window/ControlTable.h"
+#include "ui/window/Handbook.h"
 #include "ui/window/PictureView.h"
 #include "ui/window/QtHostServices.h"
-#include "ui/window/ThaiFonts.h"
 #include "ui/window/WindowTexts.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QUrl>
 
 #include <limits>
 
@@ -33,11 +36,19 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QFont RowFont(const ControlRow& row, const QString& family) {
+  QFont font(family);
+  font.setPointSizeF(row.fontPoints);
+  font.setBold(row.bold);
+  font.setUnderline(row.underline);
+  return font;
+}
+
 void Dress(QWidget& widget, const ControlRow& row, const QString& fontFamily) {
   widget.setObjectName(FromUtf8(row.name));
   widget.setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height));
   if (row.fontPoints > 0) {
-    widget.setFont(WindowFont(fontFamily, row.fontPoints, row.bold, row.underline));
+    widget.setFont(RowFont(row, fontFamily));
   }
   QPalette palette = widget.palette();
   if (row.textColour != kDefaultColour) {
@@ -126,7 +137,8 @@ MainWindow::MainWindow(form::HostServices* host, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildControls() {
-  const QString fontFamily = ResolveWindowFontFamily();
+  const QString fontFamily =
+      InstalledThaiFamily(QString::fromUtf8(kDesignFontFamily), ThaiTextTarget::Screen);
   for (const ControlRow& row : WindowControls()) {
     QWidget* control = MakeControl(row, this);
     Dress(*control, row, fontFamily);
@@ -142,6 +154,7 @@ void MainWindow::buildControls() {
     headerFields_[static_cast<std::size_t>(field)] = findChild<QLineEdit*>(HeaderObjectName(field));
   }
   printButton_ = findChild<QPushButton*>(QStringLiteral("printButton"));
+  showHandbookPath();
 
   for (QWidget* widget : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     if (!qobject_cast<QLineEdit*>(widget) && !qobject_cast<QPushButton*>(widget)) {
@@ -168,8 +181,9 @@ void MainWindow::connectHandlers() {
   }
   connect(findChild<ClickableLabel*>(QStringLiteral("downloadLink")), &ClickableLabel::clicked,
           this, [this] {
-            runHandler([](form::FormState&, form::HostServices& host) {
-              form::OpenDownloadPage(host, std::string(kDownloadAddress));
+            const std::string address = QUrl::fromLocalFile(handbookPath_).toString().toStdString();
+            runHandler([&address](form::FormState&, form::HostServices& host) {
+              form::OpenDownloadPage(host, address);
             });
           });
 
@@ -187,6 +201,16 @@ void MainWindow::connectHandlers() {
     connect(headerFields_[static_cast<std::size_t>(field)], &QLineEdit::textChanged, this,
             [this, field](const QString& text) { state_->setHeader(field, text.toStdString()); });
   }
+}
+
+void MainWindow::showHandbookPath() {
+  handbookPath_ = HandbookPath();
+  auto* line = findChild<ClickableLabel*>(QStringLiteral("downloadAddress"));
+  // A long path is shortened in the middle rather than run under the cover.
+  constexpr int kGap = 8;
+  const int room = findChild<QWidget*>(QStringLiteral("handbookCover"))->x() - line->x() - kGap;
+  line->setCaption(QFontMetrics(line->font()).elidedText(handbookPath_, Qt::ElideMiddle, room));
+  line->setToolTip(handbookPath_);
 }
 
 void MainWindow::runHandler(const Handler& handler) {

@@ -46,6 +46,8 @@ private:
   void buildControls();
   void connectHandlers();
   void runHandler(const Handler& handler);
+  // Shows on the address line where the handbook the download line opens is.
+  void showHandbookPath();
   // Puts the form state's captions, header texts and print state on the widgets.
   void showState();
 
@@ -56,6 +58,7 @@ private:
   std::array<ClickableLabel*, form::kAllCaptions.size()> captions_{};
   std::array<QLineEdit*, form::kAllHeaderFields.size()> headerFields_{};
   QPushButton* printButton_ = nullptr;
+  QString handbookPath_;
 };
 
 } // namespace ui

@@ -1,0 +1,148 @@
+// The window's own commands on a recording host: the header fields and their clear button, the
+// download line and the handbook it opens, Exit, and the controls that do nothing.
+
+#include "ModalDialogDriver.h"
+#include "RecordedWindow.h"
+#include "form/FormState.h"
+#include "ui/window/Handbook.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <memory>
+
+class WindowCommandsTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void init() {
+    shown_ = std::make_unique<RecordedWindow>();
+    shown_->window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&shown_->window));
+  }
+
+  void cleanup() { shown_.reset(); }
+
+  void headerFieldsFollowTypingAndClear() {
+    auto* project = shown_->find<QLineEdit>("projectField");
+    project->selectAll();
+    TypeText(project, QStringLiteral("โรงงาน 7"));
+    const form::FormState& state = shown_->window.state();
+    QCOMPARE(state.header(form::HeaderField::Project), std::string("โรงงาน 7"));
+
+    const form::FormState before = state;
+    for (int click = 0; click < 2; ++click) { // clearing empty fields changes nothing more
+      shown_->click("clearHeaderButton");
+      for (form::HeaderField field : form::kAllHeaderFields) {
+        QVERIFY(shown_->find<QLineEdit>(kHeaderFieldNames[qsizetype(field)])->text().isEmpty());
+        QVERIFY(state.header(field).empty());
+      }
+      for (form::Caption caption : form::kAllCaptions) {
+        QCOMPARE(state.caption(caption), before.caption(caption));
+      }
+      QCOMPARE(state.inputs().axialLoadKg, before.inputs().axialLoadKg);
+    }
+    QVERIFY(shown_->host.prompts().empty() && shown_->host.messages().empty());
+  }
+
+  void headerFieldsTakeTextOfAnyLength() {
+    const QString longText(40000, QChar(u'ก'));
+    auto* column = shown_->find<QLineEdit>("columnMarkField");
+    column->selectAll();
+    column->insert(longText);
+    QCOMPARE(column->text(), longText);
+    QCOMPARE(shown_->window.state().header(form::HeaderField::ColumnMark), longText.toStdString());
+  }
+
+  // The download line opens the handbook the address line names; where nothing can open it, a
+  // critical box says so and shows where it is. The address line itself opens nothing.
+  void downloadLineOpensTheHandbook_data() {
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("a viewer opens it") << true;
+    QTest::newRow("no viewer") << false;
+  }
+
+  void downloadLineOpensTheHandbook() {
+    QFETCH(bool, opens);
+    form::RecordingHost& host = shown_->host;
+    host.setAddressOpens(opens);
+    shown_->click("downloadAddress");
+    QVERIFY(host.addressesOpened().empty());
+
+    shown_->click("downloadLink");
+    const QString path = ui::HandbookPath();
+    const std::string address = QUrl::fromLocalFile(path).toString().toStdString();
+    QCOMPARE(host.addressesOpened(), std::vector<std::string>{address});
+    QCOMPARE(host.messages().size(), opens ? 0u : 1u);
+    if (!opens) {
+      QCOMPARE(host.messages()[0].style, form::MessageStyle::CriticalOk());
+      QVERIFY(QString::fromStdString(host.messages()[0].prompt)
+                  .contains(QString::fromStdString(address)));
+    }
+  }
+
+  // Whole, or shortened in the middle where the path is too long for the line.
+  void addressLineNamesTheHandbook() {
+    const QString path = ui::HandbookPath();
+    const QString shown = shown_->text("downloadAddress");
+    QCOMPARE(shown_->find("downloadAddress")->toolTip(), path);
+    const QStringList ends = shown.split(QChar(u'…'));
+    QVERIFY2(ends.size() == 1
+                 ? shown == path
+                 : ends.size() == 2 && path.startsWith(ends[0]) && path.endsWith(ends[1]),
+             qPrintable(shown));
+  }
+
+  void handbookPrefersTheInstalledCopy_data() {
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("installed") << true;
+    QTest::newRow("not installed, the source tree's") << false;
+  }
+
+  void handbookPrefersTheInstalledCopy() {
+    QFETCH(bool, installed);
+    QTemporaryDir folder;
+    const QString installedPath = folder.filePath("doc/handbook.html");
+    const QString sourcePath = folder.filePath("src/handbook.html");
+    if (installed) {
+      QVERIFY(folder.isValid() && QDir(folder.path()).mkpath("doc"));
+      QFile file(installedPath);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QCOMPARE(ui::HandbookPath(installedPath, sourcePath), installed ? installedPath : sourcePath);
+  }
+
+  void otherControlsHaveNoHandler() {
+    const form::FormState before = shown_->window.state();
+    for (const char* name : {"columnDrawing", "handbookCover", "verdictCaption", "basePlateCaption",
+                             "projectLabel", "downloadAddress"}) {
+      shown_->click(name);
+    }
+    const form::RecordingHost& host = shown_->host;
+    QVERIFY(host.prompts().empty() && host.messages().empty() && host.addressesOpened().empty());
+    QCOMPARE(shown_->exits, 0);
+    for (form::Caption caption : form::kAllCaptions) {
+      QCOMPARE(shown_->window.state().caption(caption), before.caption(caption));
+    }
+  }
+
+  void exitEndsTheProgram() {
+    shown_->click("exitButton");
+    QCOMPARE(shown_->exits, 1);
+  }
+
+private:
+  std::unique_ptr<RecordedWindow> shown_;
+};
+
+int RunWindowCommandsTest(int argc, char** argv) {
+  WindowCommandsTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "WindowCommandsTest.moc"
