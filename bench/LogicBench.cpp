@@ -1,49 +1,42 @@
 // The logic without a screen: one calculation with its captions, and one prompt answer end to end.
 
-#include "engine/CapacityCalculation.h"
-#include "engine/FormState.h"
-#include "engine/RecordingHost.h"
-#include "input/ValuePrompt.h"
+#include "form/FormState.h"
+#include "form/RecordingHost.h"
+#include "form/ResultCaptions.h"
+#include "form/ValuePrompt.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// The calculation from the field texts through the base plate, ending with the result captions.
+using form::Caption;
+using form::Input;
+
+// The check from the typed inputs through the base plate, ending with the captions.
 void CalculationWithCaptions(benchmark::State& state) {
-  engine::FormState form;
-  form.setText(engine::Field::Text14, "12000");
+  form::FormState form;
+  form.setInput(Input::AxialLoad, 12000);
   for (auto _ : state) {
-    engine::RunCapacityCalculation(form);
-    benchmark::DoNotOptimize(form.caption(engine::Caption::Label556).data());
+    form::Recalculate(form);
+    benchmark::DoNotOptimize(form.caption(Caption::BasePlate).data());
   }
 }
 BENCHMARK(CalculationWithCaptions);
 
-// A load typed into its prompt: the answer, the range tests, the caption, the calculation.
-void PromptAnswer(benchmark::State& state) {
-  engine::FormState form;
-  const input::ValuePrompt& row = input::PromptFor(engine::Caption::Label14);
+// One answer typed into an input's prompt: the range tests, the caption, the calculation.
+void Answer(benchmark::State& state, Input input, const char* answer, Caption shown) {
+  form::FormState form;
   for (auto _ : state) {
-    engine::RecordingHost host;
-    host.scriptAnswer("12000");
-    input::RunValuePrompt(row, form, host);
-    benchmark::DoNotOptimize(form.caption(engine::Caption::Label555).data());
+    form::RecordingHost host;
+    host.scriptAnswer(answer);
+    form::AskForInput(input, form, host);
+    benchmark::DoNotOptimize(form.caption(shown).data());
   }
 }
-BENCHMARK(PromptAnswer);
-
-// A rejected answer: the fallback, the message box, the caption, the calculation.
-void PromptAnswerRejected(benchmark::State& state) {
-  engine::FormState form;
-  const input::ValuePrompt& row = input::PromptFor(engine::Caption::Label1);
-  for (auto _ : state) {
-    engine::RecordingHost host;
-    host.scriptAnswer("2001");
-    input::RunValuePrompt(row, form, host);
-    benchmark::DoNotOptimize(form.caption(engine::Caption::Label1).data());
-  }
-}
-BENCHMARK(PromptAnswerRejected);
+// A load the prompt accepts.
+BENCHMARK_CAPTURE(Answer, PromptAnswer, Input::AxialLoad, "12000", Caption::Verdict);
+// A diameter above its range: the fallback and the message box as well.
+BENCHMARK_CAPTURE(Answer, PromptAnswerRejected, Input::OutsideDiameter, "2001",
+                  Caption::OutsideDiameter);
 
 } // namespace

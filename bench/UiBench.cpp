@@ -3,13 +3,12 @@
 
 #include "FirstPaint.h"
 
-#include "engine/CapacityCalculation.h"
-#include "engine/FormState.h"
-#include "engine/RecordingHost.h"
+#include "form/FormState.h"
+#include "form/RecordingHost.h"
+#include "form/ResultCaptions.h"
 #include "report/CalculationSheet.h"
 #include "ui/printing/SheetPrinters.h"
-#include "ui/window/Form1.h"
-#include "ui/window/ThaiFonts.h"
+#include "ui/window/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,11 +31,11 @@ std::string PdfPath() {
 
 // The sheet of the worked example: the page set-up, the header, three pictures and the values.
 void SheetToPdf(benchmark::State& state) {
-  engine::FormState form;
-  engine::RunCapacityCalculation(form);
+  form::FormState form;
+  form::Recalculate(form);
   const std::string path = PdfPath();
   for (auto _ : state) {
-    const std::unique_ptr<engine::Printer> printer = ui::OpenPdfPrinter(path);
+    const std::unique_ptr<form::Printer> printer = ui::OpenPdfPrinter(path);
     report::PrintCalculationSheet(form, *printer);
   }
   QFile::remove(QString::fromStdString(path));
@@ -46,8 +45,8 @@ BENCHMARK(SheetToPdf)->Unit(benchmark::kMillisecond);
 // The window from its constructor to its first paint, then closed and destroyed.
 void WindowToFirstPaint(benchmark::State& state) {
   for (auto _ : state) {
-    engine::RecordingHost host;
-    ui::Form1 window(&host);
+    form::RecordingHost host;
+    ui::MainWindow window(&host);
     bool painted = false;
     FirstPaint watch([&] { painted = true; });
     window.installEventFilter(&watch);
@@ -71,7 +70,6 @@ BENCHMARK(WindowToFirstPaint)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  ui::InstallThaiFontSubstitutions();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
     return 1;

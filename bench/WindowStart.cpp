@@ -6,8 +6,7 @@
 
 #include "engine/Version.h"
 #include "ui/pictures/Pictures.h"
-#include "ui/window/Form1.h"
-#include "ui/window/ThaiFonts.h"
+#include "ui/window/MainWindow.h"
 
 #include <QApplication>
 
@@ -34,10 +33,8 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(QString::fromLatin1(engine::kVersion));
   QApplication::setWindowIcon(pictures::pipeIcon());
   Phase("window icon", mainMicroseconds);
-  ui::InstallThaiFontSubstitutions();
-  Phase("font substitutions", mainMicroseconds);
 
-  ui::Form1 window;
+  ui::MainWindow window;
   Phase("window built", mainMicroseconds);
   FirstPaint painted([&] {
     Phase("first paint", mainMicroseconds);
