@@ -14,6 +14,12 @@ struct RecordedWindow {
     window.setExitAction([this] { ++exits; });
   }
 
+  // Shows the window; false when it did not come on screen.
+  bool show() {
+    window.show();
+    return QTest::qWaitForWindowExposed(&window);
+  }
+
   template <typename Widget = QWidget> Widget* find(const QString& name) {
     return window.findChild<Widget*>(name);
   }

@@ -48,8 +48,7 @@ class WindowLayoutTest : public QObject {
 private slots:
   void init() {
     shown_ = std::make_unique<RecordedWindow>();
-    shown_->window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&shown_->window));
+    QVERIFY(shown_->show());
   }
 
   void cleanup() { shown_.reset(); }

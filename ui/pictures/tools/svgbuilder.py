@@ -29,6 +29,12 @@ def points(coords):
     return " ".join(f"{fmt(x)},{fmt(y)}" for x, y in coords)
 
 
+def optional_attributes(**attributes):
+    """The attributes that have a value, in the order given; names take dashes for underscores."""
+    return "".join(f' {name.replace("_", "-")}="{value}"' for name, value in attributes.items()
+                   if value)
+
+
 def lerp_colour(a, b, t):
     t = max(0.0, min(1.0, t))
     ca = [int(a[i:i + 2], 16) for i in (1, 3, 5)]
@@ -101,25 +107,13 @@ class Svg:
                           f'{self._paint(fill, stroke, stroke_width)}/>')
 
     def path(self, d, fill, stroke=None, stroke_width=None, cap=None, join=None, fill_rule=None):
-        extra = ""
-        if fill_rule:
-            extra += f' fill-rule="{fill_rule}"'
-        if cap:
-            extra += f' stroke-linecap="{cap}"'
-        if join:
-            extra += f' stroke-linejoin="{join}"'
+        extra = optional_attributes(fill_rule=fill_rule, stroke_linecap=cap, stroke_linejoin=join)
         self._body.append(f'  <path d="{d}"{self._paint(fill, stroke, stroke_width)}{extra}/>')
 
     def text(self, x, baseline, run, size, family=ARIAL, fill=NEAR_BLACK, anchor=None,
              weight=None, style=None):
         """One text run with its left end (or anchor) at x and its baseline at the given y."""
-        extra = ""
-        if anchor:
-            extra += f' text-anchor="{anchor}"'
-        if weight:
-            extra += f' font-weight="{weight}"'
-        if style:
-            extra += f' font-style="{style}"'
+        extra = optional_attributes(text_anchor=anchor, font_weight=weight, font_style=style)
         self._body.append(f'  <text x="{fmt(x)}" y="{fmt(baseline)}" font-family="{family}" '
                           f'font-size="{fmt(size)}" fill="{fill}"{extra}>{escape(run)}</text>')
 
