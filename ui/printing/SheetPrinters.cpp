@@ -199,9 +199,9 @@ public:
 
   void ShadeRectangle(int xTwips, int yTwips, int widthTwips, int heightTwips) override {
     OpenPage();
-    painter_.fillRect(QRectF(DeviceX(xTwips), DeviceY(yTwips), DeviceX(widthTwips),
-                             DeviceY(heightTwips)),
-                      QColor(0xE0, 0xE0, 0xE0));
+    painter_.fillRect(
+        QRectF(DeviceX(xTwips), DeviceY(yTwips), DeviceX(widthTwips), DeviceY(heightTwips)),
+        QColor(0xE0, 0xE0, 0xE0));
   }
 
   void NewPage() override {
