@@ -1,0 +1,198 @@
+#include "project/CsvImport.h"
+
+#include "engine/NumberText.h"
+#include "form/ValuePrompt.h"
+#include "project/ColumnFields.h"
+#include "project/CsvTable.h"
+#include "project/LoadMessages.h"
+#include "project/ProblemList.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string>
+
+namespace project {
+
+namespace {
+
+namespace messages = load_messages;
+
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::size_t kFieldCount = 1 + form::kAllInputs.size(); // the mark and the inputs
+
+bool IsBlank(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+    text.remove_prefix(1);
+  }
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+    text.remove_suffix(1);
+  }
+  return text;
+}
+
+// Well-formed UTF-8 as RFC 3629 defines it: no overlong forms, no surrogates, nothing beyond
+// U+10FFFF. Thai saved in a Windows code page fails here rather than turning into other letters.
+bool IsUtf8(std::string_view text) {
+  const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  for (std::size_t i = 0; i < text.size();) {
+    const unsigned char lead = byteAt(i);
+    std::size_t length = 1;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3;
+      low = lead == 0xE0 ? 0xA0 : 0x80;
+      high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4;
+      low = lead == 0xF0 ? 0x90 : 0x80;
+      high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+      return false;
+    }
+    if (text.size() - i < length || byteAt(i + 1) < low || byteAt(i + 1) > high) {
+      return false;
+    }
+    for (std::size_t k = 2; k < length; ++k) {
+      if (byteAt(i + k) < 0x80 || byteAt(i + k) > 0xBF) {
+        return false;
+      }
+    }
+    i += length;
+  }
+  return true;
+}
+
+// Where each field of a column lies in the records: the mark first, then the inputs in the
+// prompts' order.
+using FieldPositions = std::array<std::size_t, kFieldCount>;
+
+std::string_view KeyOfField(std::size_t field) {
+  return field == 0 ? kMarkKey : FileKeyOf(form::kAllInputs[field - 1]);
+}
+
+std::optional<FieldPositions> ReadHeaderRow(const CsvTable::Record& header, ProblemList& problems) {
+  FieldPositions positions{};
+  bool complete = true;
+  for (std::size_t field = 0; field < kFieldCount; ++field) {
+    const std::string_view key = KeyOfField(field);
+    const auto named = [&](const std::string& name) { return TrimBlanks(name) == key; };
+    const auto first = std::find_if(header.fields.begin(), header.fields.end(), named);
+    if (first == header.fields.end()) {
+      problems.addInColumn(header.row, {}, key, messages::kMissingHeaderColumn);
+      complete = false;
+    } else if (std::find_if(first + 1, header.fields.end(), named) != header.fields.end()) {
+      problems.addInColumn(header.row, {}, key, messages::kRepeatedHeaderColumn);
+      complete = false;
+    }
+    positions[field] = static_cast<std::size_t>(first - header.fields.begin());
+  }
+  if (!complete) {
+    return std::nullopt;
+  }
+  return positions;
+}
+
+// The value of one input's field, or its problem reported.
+std::optional<double> ReadValue(std::string_view text, form::Input input,
+                                const std::function<void(std::string_view)>& report) {
+  if (IsBlank(text)) {
+    report(messages::kEmptyValue);
+    return std::nullopt;
+  }
+  const std::optional<double> value = engine::ReadStrictNumber(text);
+  if (!value) {
+    report(form::PromptFor(input).messageNotANumber);
+  }
+  return value;
+}
+
+std::optional<ColumnEntry> ReadRow(const CsvTable::Record& record, const FieldPositions& positions,
+                                   std::size_t headerFieldCount, ProblemList& problems) {
+  if (record.fields.size() != headerFieldCount) {
+    problems.addInColumn(record.row, {}, {},
+                         messages::WrongFieldCount(record.fields.size(), headerFieldCount));
+    return std::nullopt;
+  }
+  const std::string& mark = record.fields[positions[0]];
+  const bool markIsText = IsUtf8(mark);
+  const std::string_view markShown = markIsText ? std::string_view(mark) : std::string_view();
+  const auto report = [&](std::string_view key, std::string_view message) {
+    problems.addInColumn(record.row, markShown, key, message);
+  };
+  if (!markIsText) {
+    report(kMarkKey, messages::kNotUtf8);
+  }
+  InputValues values;
+  for (std::size_t field = 1; field < kFieldCount; ++field) {
+    const form::Input input = form::kAllInputs[field - 1];
+    values[field - 1] =
+        ReadValue(record.fields[positions[field]], input,
+                  [&](std::string_view message) { report(FileKeyOf(input), message); });
+  }
+  const std::optional<engine::ColumnInputs> inputs = AcceptInputs(values, report);
+  if (!markIsText || !inputs) {
+    return std::nullopt;
+  }
+  return ColumnEntry{mark, *inputs};
+}
+
+bool IsEmptyRow(const CsvTable::Record& record) {
+  return std::all_of(record.fields.begin(), record.fields.end(),
+                     [](const std::string& field) { return IsBlank(field); });
+}
+
+} // namespace
+
+ScheduleLoad ReadScheduleCsv(std::string_view bytes, std::string_view fileName) {
+  ProblemList problems(fileName);
+  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+    problems.addInFile(messages::kUtf16);
+    return problems.take();
+  }
+  const std::string_view text =
+      bytes.starts_with(kUtf8ByteOrderMark) ? bytes.substr(kUtf8ByteOrderMark.size()) : bytes;
+  const CsvTable table = CsvTable::Read(text, DetectSeparator(text));
+
+  std::vector<ColumnEntry> columns;
+  const auto header = std::find_if_not(table.records.begin(), table.records.end(), IsEmptyRow);
+  if (header == table.records.end() && !table.malformedRow) {
+    problems.addInFile(messages::kEmptyFile);
+    return problems.take();
+  }
+  if (header != table.records.end()) {
+    if (const std::optional<FieldPositions> positions = ReadHeaderRow(*header, problems)) {
+      for (auto record = header + 1; record != table.records.end(); ++record) {
+        if (IsEmptyRow(*record)) {
+          continue;
+        }
+        if (std::optional<ColumnEntry> entry =
+                ReadRow(*record, *positions, header->fields.size(), problems)) {
+          columns.push_back(std::move(*entry));
+        }
+      }
+    }
+  }
+  if (table.malformedRow) {
+    problems.addInColumn(*table.malformedRow, {}, {}, messages::kMalformedCsv);
+  } else if (problems.empty() && columns.empty()) {
+    problems.addInFile(messages::kNoColumns);
+  }
+  if (!problems.empty()) {
+    return problems.take();
+  }
+  return columns;
+}
+
+} // namespace project

@@ -1,0 +1,23 @@
+#include "project/LoadMessages.h"
+
+namespace project::load_messages {
+
+std::string MalformedJson(std::size_t line, std::size_t character) {
+  return "รูปแบบ JSON ผิดที่บรรทัด " + std::to_string(line) + " ตัวอักษรที่ " + std::to_string(character);
+}
+
+std::string NumberTooLarge(std::size_t line, std::size_t character) {
+  return "ตัวเลขที่บรรทัด " + std::to_string(line) + " ตัวอักษรที่ " + std::to_string(character) +
+         " ใหญ่เกินกว่าที่โปรแกรมอ่านได้";
+}
+
+std::string NewerSchema(std::int64_t schema, int readable) {
+  return "schema " + std::to_string(schema) + " ใหม่กว่าที่โปรแกรมนี้อ่านได้ (" + std::to_string(readable) +
+         ") โปรดใช้โปรแกรมรุ่นใหม่กว่านี้";
+}
+
+std::string WrongFieldCount(std::size_t found, std::size_t expected) {
+  return "มี " + std::to_string(found) + " ช่อง แต่แถวหัวตารางมี " + std::to_string(expected) + " ช่อง";
+}
+
+} // namespace project::load_messages

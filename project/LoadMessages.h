@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// What the readers of project files and schedules say about a file they do not load. Range
+// problems are the prompts' own messages; these are the rest.
+namespace project::load_messages {
+
+inline constexpr std::string_view kEmptyFile = "ไฟล์ว่างเปล่า ไม่มีข้อมูลโครงการ";
+inline constexpr std::string_view kNoColumns = "ไม่มีคอลัมน์เลย โครงการต้องมีอย่างน้อย 1 คอลัมน์";
+inline constexpr std::string_view kMissingField = "ไม่มีช่องนี้ในไฟล์";
+inline constexpr std::string_view kNotANumberType = "ต้องเป็นตัวเลข";
+inline constexpr std::string_view kNotText = "ต้องเป็นข้อความ";
+inline constexpr std::string_view kNotAList = "ต้องเป็นรายการ (JSON array)";
+inline constexpr std::string_view kNotAnObject = "ต้องเป็น JSON object";
+inline constexpr std::string_view kNotAProject = "ข้อมูลในไฟล์ไม่ใช่โครงการ (ต้องเป็น JSON object)";
+inline constexpr std::string_view kBadSchema = "ต้องเป็นเลขจำนวนเต็มตั้งแต่ 1 ขึ้นไป";
+inline constexpr std::string_view kEmptyValue = "ช่องนี้ว่าง ไม่มีค่า";
+inline constexpr std::string_view kNotUtf8 = "ข้อความไม่ใช่ UTF-8 โปรดบันทึกไฟล์เป็น CSV UTF-8";
+inline constexpr std::string_view kUtf16 = "ไฟล์เป็น UTF-16 โปรดบันทึกไฟล์เป็น CSV UTF-8";
+inline constexpr std::string_view kMalformedCsv =
+    "เครื่องหมายคำพูด (\") ผิดรูปแบบ CSV: ช่องที่มีเครื่องหมายคำพูดต้องขึ้นต้นและลงท้ายด้วย \" "
+    "และเขียน \" ในข้อความเป็น \"\"";
+inline constexpr std::string_view kMissingHeaderColumn = "แถวหัวตารางไม่มีช่องนี้";
+inline constexpr std::string_view kRepeatedHeaderColumn = "มีช่องนี้ซ้ำในแถวหัวตาราง";
+
+// Line and character count from 1, characters rather than bytes so that Thai text counts as seen.
+std::string MalformedJson(std::size_t line, std::size_t character);
+std::string NumberTooLarge(std::size_t line, std::size_t character);
+std::string NewerSchema(std::int64_t schema, int readable);
+std::string WrongFieldCount(std::size_t found, std::size_t expected);
+
+} // namespace project::load_messages

@@ -1,0 +1,16 @@
+#include "project/Project.h"
+
+#include "form/FormFields.h"
+
+namespace project {
+
+Project NewProject() {
+  using form::HeaderField;
+  Project project;
+  project.header.project = form::InitialHeaderText(HeaderField::Project);
+  project.header.engineer = form::InitialHeaderText(HeaderField::Engineer);
+  project.columns.push_back({std::string(form::InitialHeaderText(HeaderField::ColumnMark)), {}});
+  return project;
+}
+
+} // namespace project

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "project/LoadErrors.h"
+#include "project/Project.h"
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace project {
+
+inline constexpr std::string_view kProjectFileExtension = ".pipecolumn";
+// The layout this program writes and the newest it reads.
+inline constexpr int kProjectFileSchema = 1;
+
+// A file read whole, or every problem found in it and nothing of it.
+using ProjectLoad = std::variant<Project, LoadErrors>;
+
+// The project file: pretty-printed UTF-8 JSON with the schema, the header and the columns'
+// marks and inputs (never results, which the program recomputes). Throws std::invalid_argument
+// when a text of the project is not UTF-8.
+std::string ProjectFileBytes(const Project& project);
+
+// Reads a project file's bytes. Every value is judged as the prompts judge an answer, and the
+// file is refused when anything is missing, of the wrong kind, out of range or newer than this
+// program. `fileName` is how the messages name the file.
+ProjectLoad ReadProjectFile(std::string_view bytes, std::string_view fileName);
+
+} // namespace project
