@@ -78,8 +78,9 @@ std::string UnitMassText(double kgPerM) {
   return PlainText(std::round(kgPerM * scale) / scale);
 }
 
-PipeCatalogue PipeCatalogue::Standard() {
-  return Parse(kStandardPipesData);
+const PipeCatalogue& PipeCatalogue::Standard() {
+  static const PipeCatalogue standard = Parse(kStandardPipesData);
+  return standard;
 }
 
 PipeCatalogue PipeCatalogue::Parse(std::string_view text) {

@@ -29,8 +29,8 @@ std::string UnitMassText(double kgPerM);
 
 class PipeCatalogue {
 public:
-  // The compiled-in table of standard structural pipes.
-  static PipeCatalogue Standard();
+  // The compiled-in table of standard structural pipes, read once; it never changes.
+  static const PipeCatalogue& Standard();
   // Reads "nominal A;nominal inch;D;T" lines; '#' starts a comment line. Throws
   // std::invalid_argument naming the line that is not such a line.
   static PipeCatalogue Parse(std::string_view text);

@@ -27,7 +27,7 @@ const std::optional<engine::StandardPipe>& FormState::lightestStandardPipe() {
   key.wallThicknessMm = 0;
   if (lastSearched_ != key) {
     const std::optional<engine::PipeCandidate> lightest =
-        engine::LightestPassingPipe(catalogue_, inputs_);
+        engine::LightestPassingPipe(*catalogue_, inputs_);
     lastLightest_ = lightest ? std::optional(lightest->pipe) : std::nullopt;
     lastSearched_ = key;
   }

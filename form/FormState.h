@@ -39,7 +39,7 @@ public:
   void setPrintEnabled(bool enabled) { printEnabled_ = enabled; }
 
   // The standard pipes the prompts offer and the suggestion is chosen from.
-  const engine::PipeCatalogue& catalogue() const { return catalogue_; }
+  const engine::PipeCatalogue& catalogue() const { return *catalogue_; }
   // The lightest standard pipe that carries the load at the column's height and K, when it is not
   // the column's own pipe; set by every calculation.
   const std::optional<engine::StandardPipe>& suggestion() const { return suggestion_; }
@@ -63,7 +63,7 @@ private:
   bool printEnabled_ = true; // enabled from the start, so the sheet prints before any calculation
   engine::DesignRecord record_;
   engine::NumberFormat numberFormat_;
-  engine::PipeCatalogue catalogue_ = engine::PipeCatalogue::Standard();
+  const engine::PipeCatalogue* catalogue_ = &engine::PipeCatalogue::Standard();
   std::optional<engine::StandardPipe> suggestion_;
   std::optional<engine::ColumnInputs> lastSearched_; // its D and T do not matter
   std::optional<engine::StandardPipe> lastLightest_;
