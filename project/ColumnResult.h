@@ -23,15 +23,18 @@ struct ColumnResult {
   std::optional<double> utilisation;          // load over the exact capacity
 
   std::optional<std::int32_t> maxAxialForceKg() const {
-    return Read(&engine::DesignRecord::maxAxialForce);
+    return wholeQuantity(&engine::DesignRecord::maxAxialForce);
   }
-  std::optional<std::int32_t> plateSideCm() const { return Read(&engine::DesignRecord::plateSide); }
+  std::optional<std::int32_t> plateSideCm() const {
+    return wholeQuantity(&engine::DesignRecord::plateSide);
+  }
   std::optional<std::int32_t> plateThicknessMm() const {
-    return Read(&engine::DesignRecord::plateThicknessMm);
+    return wholeQuantity(&engine::DesignRecord::plateThicknessMm);
   }
 
 private:
-  std::optional<std::int32_t> Read(engine::OptionalWhole engine::DesignRecord::*quantity) const {
+  std::optional<std::int32_t>
+  wholeQuantity(engine::OptionalWhole engine::DesignRecord::*quantity) const {
     return record ? (*record).*quantity : std::nullopt;
   }
 };
