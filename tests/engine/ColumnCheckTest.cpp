@@ -262,10 +262,12 @@ TEST(ColumnCheck, NothingIsComputedBeforeAndEveryResultAfter) {
       << "a key named twice";
 }
 
-TEST(ColumnCheck, WallThickerThanThePipeDoesNotCarry) {
-  const DesignRecord q = engine::CheckColumn(Column({{kWall, 120}}));
-  EXPECT_LT(q.sectionArea, F(0));
-  EXPECT_FALSE(engine::Carries(q));
+TEST(ColumnCheck, PipeWithoutAWallIsRefusedBeforeAnyStep) {
+  for (const double wall : {57.15, 120.0}) {
+    DesignRecord q;
+    EXPECT_THROW(engine::CheckColumn(Column({{kWall, wall}}), q), engine::ImpossiblePipe) << wall;
+    EXPECT_FALSE(q.outsideDiameter) << "nothing is computed for a pipe without a wall";
+  }
 }
 
 } // namespace
