@@ -1,7 +1,11 @@
 #pragma once
 
+#include "engine/ColumnInputs.h"
+
+#include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,13 +18,35 @@ namespace app {
 // Writes the calculation sheet of `form` to a PDF file; throws on failure.
 using SheetWriter = std::function<void(const form::FormState& form, const std::string& path)>;
 
-enum class ExitStatus { Carries = 0, DoesNotCarry = 1, Failed = 2 };
+// A column on the allowable stress chart: its KL/r, its Qac in MPa and the label beside it.
+struct ChartPoint {
+  std::int32_t slenderness = 0;
+  std::int32_t allowableStress = 0;
+  std::string label;
+};
 
-// The headless calculator: each input option answers its value prompt, as a user would, then the
-// captions and the results are written to `out` as text or JSON. Every message a prompt or the
-// calculation shows goes to `err`, and into the JSON too. An answer a prompt rejects ends the run
-// with Failed, no verdict and no sheet.
+// Writes the allowable stress chart of `materials`, with the column's point if there is one, to
+// `path` in the format its extension names; throws std::exception saying what went wrong.
+using ChartWriter =
+    std::function<void(const engine::Materials& materials, const std::optional<ChartPoint>& column,
+                       const std::string& path)>;
+
+// The files a run may write; they need Qt, which the calculator's logic does without.
+struct FileWriters {
+  SheetWriter sheet;
+  ChartWriter chart;
+};
+
+// A check, a design or a chart succeeds when its column carries the load.
+enum class ExitStatus { Succeeded = 0, Carries = Succeeded, DoesNotCarry = 1, Failed = 2 };
+
+// The headless calculator. Without a command it checks a column: each input option answers its
+// value prompt, as a user would, then the captions and the results are written to `out` as text
+// or JSON. Every message a prompt or the calculation shows goes to `err`, and into the JSON too.
+// An answer a prompt rejects ends the run with Failed, no verdict and no file. The commands
+// `catalogue`, `design` and `chart` list the standard pipes, find the lightest one that carries
+// the load, and draw the allowable stress chart.
 ExitStatus RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
-                          std::ostream& err, const SheetWriter& writeSheet);
+                          std::ostream& err, const FileWriters& writers);
 
 } // namespace app

@@ -2,6 +2,7 @@
 
 #include "form/FormState.h"
 #include "report/CalculationSheet.h"
+#include "ui/chart/ChartFile.h"
 #include "ui/printing/SheetPrinters.h"
 
 #include <QGuiApplication>
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -27,8 +29,9 @@ void DropRuntimeFolderNotice(QtMsgType type, const QMessageLogContext& context,
   qtHandler(type, context, message);
 }
 
-// The sheet needs Qt's fonts and painter, so a GUI application is created on first use only; a run
-// without --sheet never touches Qt. Without a display the offscreen platform serves.
+// The sheet and the chart need Qt's fonts and painter, so a GUI application is created on first
+// use only; a run that writes neither never touches Qt. Without a display the offscreen platform
+// serves.
 void EnsureGuiApplication(std::unique_ptr<QGuiApplication>& application) {
   if (application) {
     return;
@@ -52,8 +55,8 @@ void EnsureGuiApplication(std::unique_ptr<QGuiApplication>& application) {
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   std::unique_ptr<QGuiApplication> application; // ends before main returns, with Qt still intact
-  const app::SheetWriter writeSheet = [&application](const form::FormState& form,
-                                                     const std::string& path) {
+  app::FileWriters writers;
+  writers.sheet = [&application](const form::FormState& form, const std::string& path) {
     EnsureGuiApplication(application);
     const std::unique_ptr<form::Printer> printer = ui::OpenPdfPrinter(path);
     try {
@@ -63,5 +66,20 @@ int main(int argc, char** argv) {
       throw;
     }
   };
-  return static_cast<int>(app::RunCommandLine(arguments, std::cout, std::cerr, writeSheet));
+  writers.chart = [&application](const engine::Materials& materials,
+                                 const std::optional<app::ChartPoint>& column,
+                                 const std::string& path) {
+    EnsureGuiApplication(application);
+    std::vector<ui::ChartColumn> columns;
+    if (column) {
+      columns.push_back(
+          {column->slenderness, column->allowableStress, QString::fromStdString(column->label)});
+    }
+    const QString error = ui::WriteStressChart(QString::fromStdString(path),
+                                               ui::StressChart::For(materials, columns));
+    if (!error.isEmpty()) {
+      throw std::runtime_error(error.toStdString());
+    }
+  };
+  return static_cast<int>(app::RunCommandLine(arguments, std::cout, std::cerr, writers));
 }

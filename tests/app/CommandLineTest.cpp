@@ -1,59 +1,25 @@
-#include "app/CommandLine.h"
+#include "CliRun.h"
 
 #include "form/FormState.h"
 
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <ostream>
-#include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace {
 
 using app::ExitStatus;
+using clitest::Json;
+using clitest::KeysOf;
+using clitest::Outcome;
+using clitest::RunCli;
+using clitest::With;
 using form::HeaderField;
-using Json = nlohmann::ordered_json;
-
-struct Outcome {
-  ExitStatus status;
-  std::string out;
-  std::string err;
-  Json document;
-};
-
-Outcome RunCli(std::vector<std::string> arguments, const app::SheetWriter& writer = {}) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const app::SheetWriter noSheet = [](const form::FormState&, const std::string&) {
-    throw std::runtime_error("no sheet in this test");
-  };
-  Outcome outcome{app::RunCommandLine(arguments, out, err, writer ? writer : noSheet), out.str(),
-                  err.str(), nullptr};
-  if (!outcome.out.empty() && outcome.out.front() == '{') {
-    outcome.document = Json::parse(outcome.out);
-  }
-  return outcome;
-}
-
-std::vector<std::string> With(std::vector<std::string> arguments, const std::string& more) {
-  arguments.push_back(more);
-  return arguments;
-}
-
-std::vector<std::string> KeysOf(const Json& object) {
-  std::vector<std::string> keys;
-  for (const auto& [key, value] : object.items()) {
-    keys.push_back(key);
-  }
-  return keys;
-}
 
 const std::string kPass = "เสาท่อกลมนี้รับน้ำหนักได้ OK";
 const std::string kFail = "เสาท่อกลมนี้รับน้ำหนักไม่ได้  !!! โปรดแก้ไขนาดให้ใหญ่ขึ้น";
@@ -63,9 +29,10 @@ TEST(CommandLine, JsonDocumentHasEveryKeyOfSchemaOneWithNumbersAsNumbers) {
   EXPECT_EQ(outcome.status, ExitStatus::Carries);
   EXPECT_EQ(outcome.err, "");
   const Json& document = outcome.document;
-  EXPECT_EQ(KeysOf(document), (std::vector<std::string>{"schema", "inputs", "materials", "header",
-                                                        "results", "verdict", "captions",
-                                                        "messages", "print_enabled", "failure"}));
+  EXPECT_EQ(KeysOf(document), (std::vector<std::string>{
+                                  "schema", "inputs", "materials", "header", "results", "verdict",
+                                  "slenderness_warning", "local_buckling_warning", "suggestion",
+                                  "captions", "messages", "print_enabled", "failure"}));
   EXPECT_EQ(document["schema"], 1);
   EXPECT_EQ(KeysOf(document["inputs"]),
             (std::vector<std::string>{"outside_diameter_mm", "wall_thickness_mm", "height_m",
@@ -77,7 +44,7 @@ TEST(CommandLine, JsonDocumentHasEveryKeyOfSchemaOneWithNumbersAsNumbers) {
       (std::vector<std::string>{"outside_diameter", "wall_thickness", "height", "k_factor",
                                 "axial_load", "verdict", "base_plate", "utilisation", "suggestion",
                                 "slenderness_warning", "local_buckling_warning"}));
-  EXPECT_EQ(document["results"].size(), 17u);
+  EXPECT_EQ(document["results"].size(), 18u);
   for (const char* group : {"inputs", "materials", "results"}) {
     for (const auto& [key, value] : document[group].items()) {
       EXPECT_TRUE(value.is_number()) << group << "." << key << " = " << value;
@@ -87,6 +54,7 @@ TEST(CommandLine, JsonDocumentHasEveryKeyOfSchemaOneWithNumbersAsNumbers) {
   EXPECT_EQ(document["results"]["inside_diameter_mm"].dump(), "107.89999999999999");
   EXPECT_EQ(document["results"]["axial_capacity_kg"].dump(), "10279.62");
   EXPECT_EQ(document["results"]["max_axial_force_kg"].dump(), "10280");
+  EXPECT_DOUBLE_EQ(document["results"]["utilisation"].get<double>(), 8000 / 10279.62);
   EXPECT_EQ(document["verdict"], "passes");
   EXPECT_EQ(document["captions"]["verdict"], kPass);
   EXPECT_EQ(document["messages"], Json::array());
@@ -168,7 +136,7 @@ TEST_P(RejectedAnswers, StopTheRunWithThePromptsMessagesAndNoSheet) {
     sheetWritten = true;
   };
 
-  const Outcome text = RunCli(With(With(c.arguments, "--sheet"), "out.pdf"), writer);
+  const Outcome text = RunCli(With(With(c.arguments, "--sheet"), "out.pdf"), {writer, {}});
   EXPECT_EQ(text.status, ExitStatus::Failed);
   EXPECT_EQ(text.err, expectedErr);
   EXPECT_EQ(text.out, "");
@@ -181,6 +149,9 @@ TEST_P(RejectedAnswers, StopTheRunWithThePromptsMessagesAndNoSheet) {
   EXPECT_TRUE(json.document["verdict"].is_null());
   EXPECT_EQ(json.document["print_enabled"], false);
   EXPECT_TRUE(json.document["failure"].is_null());
+  for (const char* key : {"slenderness_warning", "local_buckling_warning", "suggestion"}) {
+    EXPECT_TRUE(json.document[key].is_null()) << key;
+  }
   for (const auto& [key, value] : json.document["results"].items()) {
     EXPECT_TRUE(value.is_null()) << key;
   }
@@ -232,22 +203,104 @@ TEST(CommandLine, TextOutputListsCaptionsThenQuantitiesAsPeopleReadThem) {
   const Outcome outcome = RunCli({"--k-factor", "0.85"});
   EXPECT_EQ(outcome.status, ExitStatus::Carries);
   EXPECT_EQ(outcome.err, "");
-  std::istringstream lines(outcome.out);
-  std::vector<std::string> all;
-  for (std::string line; std::getline(lines, line);) {
-    all.push_back(line);
-  }
+  const std::vector<std::string> all = clitest::LinesOf(outcome.out);
   const std::size_t quantities = 17;
-  ASSERT_GT(all.size(), 7 + quantities);
+  const std::size_t assessment = 2; // the utilisation and the lightest standard pipe
+  ASSERT_GT(all.size(), 7 + quantities + assessment);
   EXPECT_EQ(all[3], "K ที่ใช้ในการออกแบบ =  .85");
   EXPECT_EQ(all[5], kPass);
   EXPECT_EQ(all[6], "Base Plate ขนาด =  15 cm. x  15 cm. หนา =  4 mm.");
   EXPECT_EQ(std::count(all.begin(), all.end(), ""), 0) << outcome.out;
-  const std::vector<std::string> tail(all.end() - quantities, all.end());
+  const std::vector<std::string> tail(all.end() - quantities - assessment, all.end());
   EXPECT_EQ(tail[0], "inside_diameter_mm = 107.9");
   EXPECT_EQ(tail[9], "axial_capacity_kg = 10279.62");
   EXPECT_EQ(tail[16], "plate_thickness_mm = 4");
+  // The window's suggestion asks for a click; the command line names the pipe instead.
+  EXPECT_EQ(outcome.out.find("คลิกเพื่อใช้"), std::string::npos) << outcome.out;
 }
+
+struct Assessed {
+  const char* name;
+  std::vector<std::string> arguments;
+  const char* utilisationLine;
+  bool slenderness;
+  bool localBuckling;
+  const char* lightestLine; // empty when the pipe checked is the lightest that carries
+  double suggestedDiameter; // 0 for none
+};
+
+void PrintTo(const Assessed& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class AssessmentCases : public testing::TestWithParam<Assessed> {};
+
+TEST_P(AssessmentCases, ReadTheSameInTextAndJson) {
+  const Assessed& c = GetParam();
+  const std::vector<std::string> lines = clitest::LinesOf(RunCli(c.arguments).out);
+  ASSERT_GT(lines.size(), 2u);
+  const bool hasLightestLine = *c.lightestLine != '\0';
+  EXPECT_EQ(lines[lines.size() - (hasLightestLine ? 2 : 1)], c.utilisationLine);
+  if (hasLightestLine) {
+    EXPECT_EQ(lines.back(), c.lightestLine);
+  }
+
+  const Json document = RunCli(With(c.arguments, "--json")).document;
+  const Json& results = document["results"];
+  EXPECT_NEAR(results["utilisation"].get<double>(),
+              document["inputs"]["axial_load_kg"].get<double>() /
+                  results["axial_capacity_kg"].get<double>(),
+              1e-12);
+  EXPECT_EQ(document["slenderness_warning"], c.slenderness);
+  EXPECT_EQ(document["local_buckling_warning"], c.localBuckling);
+  if (c.suggestedDiameter == 0) {
+    EXPECT_TRUE(document["suggestion"].is_null()) << document["suggestion"];
+  } else {
+    EXPECT_EQ(KeysOf(document["suggestion"]),
+              (std::vector<std::string>{"nominal", "outside_diameter_mm", "wall_thickness_mm",
+                                        "unit_mass_kg_m"}));
+    EXPECT_EQ(document["suggestion"]["outside_diameter_mm"], c.suggestedDiameter);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AssessmentCases,
+    testing::Values(Assessed{"InitialColumn",
+                             {},
+                             "utilisation = 77.8 %",
+                             false,
+                             false,
+                             "lightest standard pipe = 90A, 3 1/2\" 101.6 x 3.2 mm (7.76 kg/m)",
+                             101.6},
+                    Assessed{"LightestAlready",
+                             {"--diameter", "101.6"},
+                             "utilisation = 99.8 %",
+                             false,
+                             false,
+                             "",
+                             0},
+                    Assessed{"Slender",
+                             {"--height", "10", "--k-factor", "2", "--load", "100"},
+                             "utilisation = 17.9 %",
+                             true,
+                             false,
+                             "lightest standard pipe = 65A, 2 1/2\" 76.3 x 2.8 mm (5.08 kg/m)",
+                             76.3},
+                    Assessed{"ThinWall",
+                             {"--diameter", "500", "--thickness", "5"},
+                             "utilisation = 7.2 %",
+                             false,
+                             true,
+                             "lightest standard pipe = 90A, 3 1/2\" 101.6 x 3.2 mm (7.76 kg/m)",
+                             101.6},
+                    Assessed{"NoStandardPipeCarries",
+                             {"--height", "10", "--k-factor", "2", "--load", "900000"},
+                             "utilisation = 161095.4 %",
+                             true,
+                             false,
+                             "lightest standard pipe = none carries the load",
+                             0}),
+    [](const testing::TestParamInfo<Assessed>& info) { return std::string(info.param.name); });
 
 struct Usage {
   const char* name;
@@ -255,6 +308,7 @@ struct Usage {
   ExitStatus status;
   std::string inOut;
   std::string inErr;
+  std::string command = ""; // whose help a usage error points to
 };
 
 void PrintTo(const Usage& c, std::ostream* os) {
@@ -271,7 +325,8 @@ TEST_P(UsageCases, AnswerAsUsersExpect) {
   if (c.status == ExitStatus::Failed) {
     EXPECT_EQ(outcome.out, "");
     EXPECT_EQ(outcome.err.rfind("pipecolumn-cli: ", 0), 0u) << outcome.err;
-    const std::string tail = "\nTry 'pipecolumn-cli --help'.\n";
+    const std::string tail =
+        "\nTry 'pipecolumn-cli " + (c.command.empty() ? "" : c.command + " ") + "--help'.\n";
     ASSERT_GE(outcome.err.size(), tail.size());
     EXPECT_EQ(outcome.err.substr(outcome.err.size() - tail.size()), tail);
     EXPECT_NE(outcome.err.find(c.inErr), std::string::npos) << outcome.err;
@@ -290,7 +345,47 @@ INSTANTIATE_TEST_SUITE_P(
               ""},
         Usage{"HelpBeforeOtherMistakes", {"--colour", "--help"}, ExitStatus::Carries, "Usage:", ""},
         Usage{"Version", {"--version"}, ExitStatus::Carries, "pipecolumn-cli 1.", ""},
-        Usage{"UnknownOption", {"--colour", "red"}, ExitStatus::Failed, "", "--colour"},
+        Usage{"HelpListsTheCommands",
+              {"--help"},
+              ExitStatus::Succeeded,
+              "\nCommands:\n  catalogue          Lists the standard pipes.\n",
+              ""},
+        Usage{"CommandHelp",
+              {"design", "--help"},
+              ExitStatus::Succeeded,
+              "Usage: pipecolumn-cli design [OPTION]...\n",
+              ""},
+        Usage{"UnknownOptionWithItsValueInOrder",
+              {"--colour", "red"},
+              ExitStatus::Failed,
+              "",
+              "not expected: --colour red\n"},
+        Usage{"UnknownCommand", {"desing"}, ExitStatus::Failed, "", "desing"},
+        Usage{"DiameterIsNoOptionOfDesign",
+              {"design", "--diameter", "100"},
+              ExitStatus::Failed,
+              "",
+              "--diameter 100",
+              "design"},
+        Usage{"CheckOptionBeforeACommand",
+              {"--load", "5", "design"},
+              ExitStatus::Failed,
+              "",
+              "--load is not an option of design",
+              "design"},
+        Usage{"ChartWithoutItsFile", {"chart"}, ExitStatus::Failed, "", "OUT", "chart"},
+        Usage{"ChartWithTwoFiles",
+              {"chart", "a.svg", "b.svg"},
+              ExitStatus::Failed,
+              "",
+              "b.svg",
+              "chart"},
+        Usage{"JsonIsNoOptionOfChart",
+              {"chart", "a.svg", "--json"},
+              ExitStatus::Failed,
+              "",
+              "--json",
+              "chart"},
         Usage{"StrayArgument", {"12000"}, ExitStatus::Failed, "", "12000"},
         Usage{"MissingValue", {"--json", "--load"}, ExitStatus::Failed, "", "--load"},
         Usage{"EmptyValueAfterEquals", {"--load="}, ExitStatus::Failed, "", "--load"},
@@ -304,12 +399,13 @@ TEST(CommandLine, SheetGetsTheHeaderTextsAndTheCalculation) {
   std::optional<std::int32_t> plateSide;
   const Outcome outcome =
       RunCli({"--load", "12000", "--sheet", "out.pdf", "--project", "โรงงาน", "--column", "-C7"},
-             [&](const form::FormState& form, const std::string& file) {
-               path = file;
-               project = form.header(HeaderField::Project);
-               column = form.header(HeaderField::ColumnMark);
-               plateSide = form.record().plateSide;
-             });
+             {[&](const form::FormState& form, const std::string& file) {
+                path = file;
+                project = form.header(HeaderField::Project);
+                column = form.header(HeaderField::ColumnMark);
+                plateSide = form.record().plateSide;
+              },
+              {}});
   EXPECT_EQ(outcome.status, ExitStatus::DoesNotCarry);
   EXPECT_EQ(outcome.err, "");
   EXPECT_EQ(path, "out.pdf");

@@ -1,0 +1,129 @@
+#include "app/CheckCommand.h"
+#include "app/TextTable.h"
+
+#include "engine/NumberText.h"
+
+namespace app {
+
+namespace {
+
+using form::Input;
+
+constexpr std::array kDesignInputs = {Input::Height, Input::KFactor, Input::AxialLoad};
+
+struct DesignRequest {
+  CheckRequest check;
+  bool all = false;
+};
+
+Json CandidatesJson(const std::optional<std::vector<engine::PipeCandidate>>& candidates) {
+  if (!candidates) {
+    return nullptr;
+  }
+  Json list = Json::array();
+  for (const engine::PipeCandidate& candidate : *candidates) {
+    Json row = PipeJson(candidate.pipe);
+    row["utilisation"] = candidate.utilisation;
+    row["max_axial_force_kg"] =
+        candidate.record.maxAxialForce ? Json(*candidate.record.maxAxialForce) : Json(nullptr);
+    list.push_back(row);
+  }
+  return list;
+}
+
+void WriteCandidates(const std::vector<engine::PipeCandidate>& candidates, std::ostream& out) {
+  std::vector<std::vector<std::string>> rows;
+  for (const engine::PipeCandidate& candidate : candidates) {
+    const std::string nominal = candidate.pipe.nominal();
+    rows.push_back(
+        {nominal.empty() ? "-" : nominal, engine::PlainText(candidate.pipe.outsideDiameterMm),
+         engine::PlainText(candidate.pipe.wallThicknessMm),
+         engine::UnitMassText(candidate.pipe.unitMassKgPerM()),
+         engine::PercentText(candidate.utilisation),
+         candidate.record.maxAxialForce ? std::to_string(*candidate.record.maxAxialForce) : "-"});
+  }
+  WriteTable(out, {"nominal", "D mm", "T mm", "kg/m", "utilisation %", "max force kg"}, rows);
+}
+
+// The column's height, K and load, and that no standard pipe carries them.
+std::string NoPipeText(const form::FormState& form) {
+  return "no standard pipe carries P = " + engine::PlainText(form.input(Input::AxialLoad)) +
+         " kg with H = " + engine::PlainText(form.input(Input::Height)) +
+         " m and K = " + engine::PlainText(form.input(Input::KFactor));
+}
+
+ExitStatus RunDesign(const DesignRequest& request, std::ostream& out, std::ostream& err,
+                     const SheetWriter& writeSheet) {
+  CheckRun column = Check(request.check);
+  if (!column.hasResults() || column.failure) {
+    return ReportCheck(column, request.check, out, err, writeSheet,
+                       {[](Json& document) {
+                          document["design"] = nullptr;
+                          document["candidates"] = nullptr;
+                        },
+                        {}});
+  }
+  std::optional<std::vector<engine::PipeCandidate>> candidates;
+  if (request.all) {
+    candidates = engine::PassingPipes(column.form.catalogue(), column.form.inputs());
+  }
+
+  if (!column.lightest) {
+    column.withoutPipe = true;
+    for (const std::string& message : column.messages) {
+      err << message << "\n";
+    }
+    if (request.check.json) {
+      Json document = Document(column);
+      document["design"] = nullptr;
+      document["candidates"] = CandidatesJson(candidates);
+      out << document.dump(2) << "\n";
+    } else {
+      out << NoPipeText(column.form) << "\n";
+    }
+    return ExitStatus::DoesNotCarry;
+  }
+
+  // The pipe found is checked as if its D and T had been typed into their prompts.
+  const engine::StandardPipe pipe = *column.lightest;
+  CheckRequest withPipe = request.check;
+  withPipe.answers[static_cast<std::size_t>(Input::OutsideDiameter)] =
+      engine::PlainText(pipe.outsideDiameterMm);
+  withPipe.answers[static_cast<std::size_t>(Input::WallThickness)] =
+      engine::PlainText(pipe.wallThicknessMm);
+  return ReportCheck(Check(withPipe), withPipe, out, err, writeSheet,
+                     {[&](Json& document) {
+                        document["design"] = PipeJson(pipe);
+                        document["candidates"] = CandidatesJson(candidates);
+                      },
+                      [&](std::ostream& text) {
+                        text << "design = " << PipeText(pipe) << "\n";
+                        if (candidates) {
+                          text << "\n";
+                          WriteCandidates(*candidates, text);
+                        }
+                      }});
+}
+
+} // namespace
+
+Command AddDesignCommand(CLI::App& program) {
+  CLI::App* command = program.add_subcommand(
+      "design", "Finds the lightest standard pipe that carries the load and checks it.\n"
+                "The pipe found is checked as if its D and T had been typed. Inputs not given keep "
+                "their\ninitial values: " +
+                    InitialValues(kDesignInputs) + ".");
+  auto request = std::make_shared<DesignRequest>();
+  AddInputOptions(*command, request->check, kDesignInputs);
+  command->add_flag("--all", request->all, "also list every standard pipe that carries the load")
+      ->disable_flag_override();
+  AddOutputOptions(*command, request->check);
+  command->footer("Exit status: 0 a standard pipe carries the load, 1 none does, 2 usage error,\n"
+                  "rejected input or a sheet that could not be written.\n"
+                  "Example: pipecolumn-cli design --height 6 --load 25000 --all\n");
+  return {command, [request](std::ostream& out, std::ostream& err, const FileWriters& writers) {
+            return RunDesign(*request, out, err, writers.sheet);
+          }};
+}
+
+} // namespace app
