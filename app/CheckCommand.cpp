@@ -8,6 +8,7 @@
 #include "form/RecordingHost.h"
 #include "form/ResultCaptions.h"
 #include "form/ValuePrompt.h"
+#include "project/ColumnFields.h"
 
 #include <algorithm>
 #include <type_traits>
@@ -28,17 +29,16 @@ struct InputOption {
   const char* what;
   const char* symbol;
   const char* unit; // empty for a plain number
-  const char* jsonKey;
 };
 
 // Asked in this order, whatever the order on the command line: the diameter before the thickness,
 // so that a thickness is judged against the diameter given with it.
 constexpr InputOption kInputOptions[] = {
-    {"--diameter", Input::OutsideDiameter, "outside diameter", "D", "mm", "outside_diameter_mm"},
-    {"--thickness", Input::WallThickness, "wall thickness", "T", "mm", "wall_thickness_mm"},
-    {"--height", Input::Height, "column height", "H", "m", "height_m"},
-    {"--k-factor", Input::KFactor, "effective length factor", "K", "", "k_factor"},
-    {"--load", Input::AxialLoad, "axial load", "P", "kg", "axial_load_kg"},
+    {"--diameter", Input::OutsideDiameter, "outside diameter", "D", "mm"},
+    {"--thickness", Input::WallThickness, "wall thickness", "T", "mm"},
+    {"--height", Input::Height, "column height", "H", "m"},
+    {"--k-factor", Input::KFactor, "effective length factor", "K", ""},
+    {"--load", Input::AxialLoad, "axial load", "P", "kg"},
 };
 
 struct HeaderOption {
@@ -277,12 +277,7 @@ Json Document(const CheckRun& run) {
   const std::optional<engine::ColumnAssessment> assessment = Assessment(run);
   Json document;
   document["schema"] = 1;
-  Json inputs = Json::object();
-  for (const InputOption& option : kInputOptions) {
-    inputs[option.jsonKey] =
-        run.hasValue(option.input) ? Json(form.input(option.input)) : Json(nullptr);
-  }
-  document["inputs"] = inputs;
+  document["inputs"] = InputsJson(form.inputs(), [&](Input input) { return run.hasValue(input); });
   document["materials"] = MaterialsJson(form.inputs().materials);
   Json header = Json::object();
   for (HeaderField field : form::kAllHeaderFields) {
@@ -290,14 +285,9 @@ Json Document(const CheckRun& run) {
   }
   document["header"] = header;
   // After a rejected answer the record belongs to another column than the one asked for.
-  Json results = Json::object();
-  engine::ForEachResult(form.record(), [&](std::string_view key, const auto& value) {
-    results[std::string(key)] = run.hasResults() ? QuantityJson(value) : Json(nullptr);
-  });
-  results["utilisation"] =
-      assessment && assessment->utilisation ? Json(*assessment->utilisation) : Json(nullptr);
-  document["results"] = results;
-  document["verdict"] = carries ? Json(*carries ? "passes" : "fails") : Json(nullptr);
+  document["results"] = ResultsJson(run.hasResults() ? form.record() : engine::DesignRecord{},
+                                    assessment ? assessment->utilisation : std::nullopt);
+  document["verdict"] = VerdictJson(carries);
   document["slenderness_warning"] =
       assessment ? Json(assessment->slendernessWarning) : Json(nullptr);
   document["local_buckling_warning"] =
@@ -316,6 +306,28 @@ Json Document(const CheckRun& run) {
   document["print_enabled"] = carries.has_value() && form.printEnabled();
   document["failure"] = run.failure ? Json(*run.failure) : Json(nullptr);
   return document;
+}
+
+Json InputsJson(const engine::ColumnInputs& inputs, const std::function<bool(Input)>& hasValue) {
+  Json json = Json::object();
+  for (Input input : form::kAllInputs) {
+    json[std::string(project::FileKeyOf(input))] =
+        !hasValue || hasValue(input) ? Json(form::ValueOf(inputs, input)) : Json(nullptr);
+  }
+  return json;
+}
+
+Json ResultsJson(const engine::DesignRecord& record, std::optional<double> utilisation) {
+  Json json = Json::object();
+  engine::ForEachResult(record, [&](std::string_view key, const auto& value) {
+    json[std::string(key)] = QuantityJson(value);
+  });
+  json["utilisation"] = utilisation ? Json(*utilisation) : Json(nullptr);
+  return json;
+}
+
+Json VerdictJson(std::optional<bool> carries) {
+  return carries ? Json(*carries ? "passes" : "fails") : Json(nullptr);
 }
 
 std::string PipeText(const engine::StandardPipe& pipe) {

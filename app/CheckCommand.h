@@ -66,6 +66,14 @@ CheckRun Check(const CheckRequest& request);
 // The check's JSON, schema 1: every key always present, null for a value the run has not got.
 Json Document(const CheckRun& run);
 
+// A column's inputs by their file keys; null for an input `hasValue` denies, where it is given.
+Json InputsJson(const engine::ColumnInputs& inputs,
+                const std::function<bool(form::Input)>& hasValue = {});
+// The record's results and the utilisation; null for a quantity the check did not compute.
+Json ResultsJson(const engine::DesignRecord& record, std::optional<double> utilisation);
+// "passes", "fails", or null when the verdict is not known.
+Json VerdictJson(std::optional<bool> carries);
+
 // "125A, 5\" 139.8 x 3.6 mm (12.1 kg/m)"
 std::string PipeText(const engine::StandardPipe& pipe);
 // A standard pipe's size in JSON; the mass unrounded.
@@ -94,6 +102,7 @@ Command AddCheck(CLI::App& program);
 Command AddCatalogueCommand(CLI::App& program);
 Command AddDesignCommand(CLI::App& program);
 Command AddChartCommand(CLI::App& program);
+Command AddScheduleCommand(CLI::App& program);
 
 // The initial values of `inputs`: "H 4 m, K 0.85, P 8000 kg".
 std::string InitialValues(std::span<const form::Input> inputs);

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "engine/ColumnInputs.h"
+#include "report/ProjectPackage.h"
 
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -31,21 +33,30 @@ using ChartWriter =
     std::function<void(const engine::Materials& materials, const std::optional<ChartPoint>& column,
                        const std::string& path)>;
 
+// Writes a project's package, its summary and then each column's sheet, to a PDF file; throws on
+// failure and leaves no file.
+using PackageWriter =
+    std::function<void(const report::PackageHeader& header,
+                       std::span<const report::PackageColumn> columns, const std::string& path)>;
+
 // The files a run may write; they need Qt, which the calculator's logic does without.
 struct FileWriters {
-  SheetWriter sheet;
-  ChartWriter chart;
+  SheetWriter sheet = {};
+  ChartWriter chart = {};
+  PackageWriter package = {};
+  std::string today = {}; // the date a package is printed on, such as "2026-12-08"
 };
 
-// A check, a design or a chart succeeds when its column carries the load.
+// A check, a design or a chart succeeds when its column carries the load; a schedule when every
+// column does.
 enum class ExitStatus { Succeeded = 0, Carries = Succeeded, DoesNotCarry = 1, Failed = 2 };
 
 // The headless calculator. Without a command it checks a column: each input option answers its
 // value prompt, as a user would, then the captions and the results are written to `out` as text
 // or JSON. Every message a prompt or the calculation shows goes to `err`, and into the JSON too.
 // An answer a prompt rejects ends the run with Failed, no verdict and no file. The commands
-// `catalogue`, `design` and `chart` list the standard pipes, find the lightest one that carries
-// the load, and draw the allowable stress chart.
+// `catalogue`, `design`, `chart` and `schedule` list the standard pipes, find the lightest one
+// that carries the load, draw the allowable stress chart, and check every column of a project.
 ExitStatus RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                           std::ostream& err, const FileWriters& writers);
 

@@ -2,6 +2,7 @@
 
 #include "form/FormState.h"
 #include "report/CalculationSheet.h"
+#include "report/ProjectPackage.h"
 #include "ui/chart/ChartFile.h"
 #include "ui/printing/SheetPrinters.h"
 
@@ -9,6 +10,8 @@
 #include <QString>
 
 #include <cstdlib>
+#include <ctime>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <stdexcept>
@@ -50,6 +53,29 @@ void EnsureGuiApplication(std::unique_ptr<QGuiApplication>& application) {
   application = std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// Draws a document into a PDF file that exists only once the document ends whole.
+void WritePdf(std::unique_ptr<QGuiApplication>& application, const std::string& path,
+              const std::function<void(form::Printer&)>& print) {
+  EnsureGuiApplication(application);
+  const std::unique_ptr<form::Printer> printer = ui::OpenPdfPrinter(path);
+  try {
+    print(*printer);
+  } catch (...) {
+    printer->AbortDocument();
+    throw;
+  }
+}
+
+// The local date, as the engineer dates a submission: "2026-12-08".
+std::string Today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char date[16];
+  std::strftime(date, sizeof date, "%Y-%m-%d", &local);
+  return date;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -57,15 +83,17 @@ int main(int argc, char** argv) {
   std::unique_ptr<QGuiApplication> application; // ends before main returns, with Qt still intact
   app::FileWriters writers;
   writers.sheet = [&application](const form::FormState& form, const std::string& path) {
-    EnsureGuiApplication(application);
-    const std::unique_ptr<form::Printer> printer = ui::OpenPdfPrinter(path);
-    try {
-      report::PrintCalculationSheet(form, *printer);
-    } catch (...) {
-      printer->AbortDocument();
-      throw;
-    }
+    WritePdf(application, path,
+             [&](form::Printer& printer) { report::PrintCalculationSheet(form, printer); });
   };
+  writers.package = [&application](const report::PackageHeader& header,
+                                   std::span<const report::PackageColumn> columns,
+                                   const std::string& path) {
+    WritePdf(application, path, [&](form::Printer& printer) {
+      report::PrintProjectPackage(header, columns, {}, printer);
+    });
+  };
+  writers.today = Today();
   writers.chart = [&application](const engine::Materials& materials,
                                  const std::optional<app::ChartPoint>& column,
                                  const std::string& path) {

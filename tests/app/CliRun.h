@@ -33,6 +33,12 @@ inline Outcome RunCli(const std::vector<std::string>& arguments, app::FileWriter
     writers.chart = [](const engine::Materials&, const std::optional<app::ChartPoint>&,
                        const std::string&) { throw std::runtime_error("no chart in this test"); };
   }
+  if (!writers.package) {
+    writers.package = [](const report::PackageHeader&, std::span<const report::PackageColumn>,
+                         const std::string&) {
+      throw std::runtime_error("no package in this test");
+    };
+  }
   std::ostringstream out;
   std::ostringstream err;
   Outcome outcome{app::RunCommandLine(arguments, out, err, writers), out.str(), err.str(), nullptr};

@@ -136,7 +136,7 @@ TEST_P(RejectedAnswers, StopTheRunWithThePromptsMessagesAndNoSheet) {
     sheetWritten = true;
   };
 
-  const Outcome text = RunCli(With(With(c.arguments, "--sheet"), "out.pdf"), {writer, {}});
+  const Outcome text = RunCli(With(With(c.arguments, "--sheet"), "out.pdf"), {.sheet = writer});
   EXPECT_EQ(text.status, ExitStatus::Failed);
   EXPECT_EQ(text.err, expectedErr);
   EXPECT_EQ(text.out, "");
@@ -399,13 +399,12 @@ TEST(CommandLine, SheetGetsTheHeaderTextsAndTheCalculation) {
   std::optional<std::int32_t> plateSide;
   const Outcome outcome =
       RunCli({"--load", "12000", "--sheet", "out.pdf", "--project", "โรงงาน", "--column", "-C7"},
-             {[&](const form::FormState& form, const std::string& file) {
-                path = file;
-                project = form.header(HeaderField::Project);
-                column = form.header(HeaderField::ColumnMark);
-                plateSide = form.record().plateSide;
-              },
-              {}});
+             {.sheet = [&](const form::FormState& form, const std::string& file) {
+               path = file;
+               project = form.header(HeaderField::Project);
+               column = form.header(HeaderField::ColumnMark);
+               plateSide = form.record().plateSide;
+             }});
   EXPECT_EQ(outcome.status, ExitStatus::DoesNotCarry);
   EXPECT_EQ(outcome.err, "");
   EXPECT_EQ(path, "out.pdf");

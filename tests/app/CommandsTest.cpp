@@ -211,7 +211,7 @@ TEST_P(ChartCases, PlaceACarryingColumnLabelledAndExitAsTheCheck) {
     point = column;
     path = file;
   };
-  const Outcome outcome = RunCli(c.arguments, {{}, writer});
+  const Outcome outcome = RunCli(c.arguments, {.chart = writer});
   EXPECT_EQ(outcome.status, c.status);
   EXPECT_EQ(outcome.out, "");
   if (c.status == ExitStatus::Failed) {
