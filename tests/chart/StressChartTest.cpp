@@ -2,26 +2,22 @@
 // the axis titles as text.
 
 #include "ui/chart/StressChart.h"
-#include "engine/ColumnCheck.h"
+#include "CheckedColumn.h"
 #include "ui/chart/ChartFile.h"
+#include "ui/chart/DesignPoint.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <cstdlib>
+#include <optional>
 
 namespace {
-
-engine::DesignRecord Checked(double heightM, double kFactor) {
-  engine::ColumnInputs inputs;
-  inputs.heightM = heightM;
-  inputs.kFactor = kFactor;
-  return engine::CheckColumn(inputs);
-}
 
 TEST(StressChart, CurveIsTheChecksAllowableStress) {
   const ui::StressChart chart = ui::StressChart::For({}, {});
@@ -30,7 +26,7 @@ TEST(StressChart, CurveIsTheChecksAllowableStress) {
   // Columns of the initial pipe at several heights and K give KL/r across the chart.
   for (const auto& [height, k] :
        {std::pair{1.0, 0.6}, {4.0, 0.85}, {6.0, 1.2}, {10.0, 2.0}, {10.0, 1.0}, {2.5, 1.0}}) {
-    const engine::DesignRecord record = Checked(height, k);
+    const engine::DesignRecord record = CheckedColumn(height, k);
     const int slenderness = *record.slendernessRatio;
     if (slenderness > 250) {
       continue;
@@ -43,12 +39,8 @@ TEST(StressChart, CurveIsTheChecksAllowableStress) {
 }
 
 TEST(StressChart, SvgHasItsAxisTitlesAndDesignPointAsText) {
-  const engine::DesignRecord record = Checked(4, 0.85);
   const ui::StressChart chart =
-      ui::StressChart::For({}, {{*record.slendernessRatio, *record.allowableStress,
-                                 QStringLiteral("KL/r = %1, Qac = %2 MPa")
-                                     .arg(*record.slendernessRatio)
-                                     .arg(*record.allowableStress)}});
+      ui::StressChart::For({}, {*ui::DesignPointOf(CheckedColumn(4, 0.85))});
   QTemporaryDir folder;
   const char* keep = std::getenv("PIPECOLUMN_CHART_OUT"); // a folder to keep the files for a look
   const QString dir = keep != nullptr ? QString::fromLocal8Bit(keep) : folder.path();
@@ -78,10 +70,53 @@ TEST(StressChart, SvgHasItsAxisTitlesAndDesignPointAsText) {
   }
 }
 
-} // namespace
+struct PointCase {
+  const char* name;
+  engine::DesignRecord record;
+  std::optional<std::int32_t> slenderness;
+  std::int32_t allowableStress = 0;
+  const char* label = "";
+};
 
-int main(int argc, char** argv) {
-  QGuiApplication application(argc, argv);
-  testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+TEST(DesignPoint, IsTheChecksKLrAndQacWhateverTheLoad) {
+  engine::DesignRecord stoppedBeforeQac;
+  stoppedBeforeQac.slendernessRatio = 87;
+  const PointCase cases[] = {
+      {"initial column", CheckedColumn(4, 0.85), 87, 92, "KL/r = 87, Qac = 92 MPa"},
+      {"load it does not carry", CheckedColumn(4, 0.85, 12000), 87, 92, "KL/r = 87, Qac = 92 MPa"},
+      {"beyond the chart", CheckedColumn(10, 2), 509, 5, "KL/r = 509, Qac = 5 MPa"},
+      {"not checked", engine::DesignRecord{}, std::nullopt},
+      {"stopped before Qac", stoppedBeforeQac, std::nullopt},
+  };
+  for (const PointCase& c : cases) {
+    const std::optional<ui::ChartColumn> point = ui::DesignPointOf(c.record);
+    ASSERT_EQ(point.has_value(), c.slenderness.has_value()) << c.name;
+    if (point) {
+      EXPECT_EQ(point->slenderness, *c.slenderness) << c.name;
+      EXPECT_EQ(point->allowableStress, c.allowableStress) << c.name;
+      EXPECT_EQ(point->label, QString::fromUtf8(c.label)) << c.name;
+    }
+  }
 }
+
+QImage Drawn(const ui::StressChart& chart, int dotsPerInch) {
+  QImage image(1040, 720, QImage::Format_RGB32);
+  image.setDotsPerMeterX(qRound(dotsPerInch / 0.0254));
+  image.setDotsPerMeterY(qRound(dotsPerInch / 0.0254));
+  QPainter painter(&image);
+  ui::DrawStressChart(painter, QRectF(image.rect()), chart);
+  painter.end();
+  return image;
+}
+
+TEST(StressChart, SameAreaDrawsTheSameAtAnyDeviceResolution) {
+  // A window, a printer and a file differ in resolution; the text keeps its size in the area.
+  const ui::StressChart chart =
+      ui::StressChart::For({}, {*ui::DesignPointOf(CheckedColumn(4, 0.85))});
+  const QImage at144 = Drawn(chart, 144);
+  for (const int dotsPerInch : {72, 96, 600}) {
+    EXPECT_TRUE(Drawn(chart, dotsPerInch) == at144) << dotsPerInch << " dpi";
+  }
+}
+
+} // namespace

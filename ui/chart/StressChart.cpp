@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -21,10 +22,13 @@ constexpr int kSlendernessTick = 50;
 constexpr int kStressTick = 20;
 const QString kStressAxisTitle = QStringLiteral("หน่วยแรงอัดที่ยอมให้ Qac (MPa)");
 const QString kSlendernessAxisTitle = QStringLiteral("อัตราส่วนความชะลูด KL/r");
+constexpr double kPointsPerInch = 72;
 
-QFont ChartFont(const QPainter& painter, double points, bool bold = false) {
+// A face of `points` chart points: `unit` device pixels each, whatever the device's resolution, so
+// the text keeps its size against the lines when the area is drawn larger or smaller.
+QFont ChartFont(const QPainter& painter, double points, double unit, bool bold = false) {
   QFont font(InstalledThaiFamily(QString::fromLatin1(kDesignFontFamily), ThaiTextTarget::Document));
-  font.setPointSizeF(points);
+  font.setPointSizeF(points * unit * kPointsPerInch / painter.device()->logicalDpiY());
   font.setBold(bold);
   return QFont(font, painter.device());
 }
@@ -48,7 +52,7 @@ private:
 
 void DrawAxes(QPainter& painter, const Axes& axes, double unit) {
   const QRectF& plot = axes.plot();
-  painter.setFont(ChartFont(painter, 8));
+  painter.setFont(ChartFont(painter, 8, unit));
   const QFontMetricsF metrics(painter.font(), painter.device());
   for (int stress = 0; stress <= axes.stressTop(); stress += kStressTick) {
     painter.setPen(QPen(QColor(0xD0, 0xD0, 0xD0), 0.5 * unit));
@@ -73,7 +77,7 @@ void DrawAxes(QPainter& painter, const Axes& axes, double unit) {
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(plot);
 
-  painter.setFont(ChartFont(painter, 9, true));
+  painter.setFont(ChartFont(painter, 9, unit, true));
   const QFontMetricsF titleMetrics(painter.font(), painter.device());
   painter.drawText(
       QPointF(plot.center().x() - titleMetrics.horizontalAdvance(kSlendernessAxisTitle) / 2,
@@ -123,13 +127,13 @@ void DrawCurves(QPainter& painter, const Axes& axes, const StressChart& chart, d
   const double limitX = axes.x(engine::kSlendernessLimit);
   painter.setPen(QPen(Qt::black, 0.8 * unit, Qt::DashDotLine));
   painter.drawLine(QPointF(limitX, axes.plot().top()), QPointF(limitX, axes.plot().bottom()));
-  painter.setFont(ChartFont(painter, 7.5));
+  painter.setFont(ChartFont(painter, 7.5, unit));
   painter.drawText(QPointF(limitX + 3 * unit, axes.plot().top() + 10 * unit),
                    QStringLiteral("KL/r = %1").arg(engine::kSlendernessLimit));
 }
 
 void DrawLegend(QPainter& painter, const Axes& axes, const StressChart& chart, double unit) {
-  painter.setFont(ChartFont(painter, 7.5));
+  painter.setFont(ChartFont(painter, 7.5, unit));
   const QFontMetricsF metrics(painter.font(), painter.device());
   const struct {
     Qt::PenStyle style;
@@ -154,16 +158,24 @@ void DrawLegend(QPainter& painter, const Axes& axes, const StressChart& chart, d
 }
 
 void DrawColumns(QPainter& painter, const Axes& axes, const StressChart& chart, double unit) {
-  painter.setFont(ChartFont(painter, 8, true));
+  painter.setFont(ChartFont(painter, 8, unit, true));
   const QFontMetricsF metrics(painter.font(), painter.device());
   for (const ChartColumn& column : chart.columns) {
+    const bool beyondChart = column.slenderness > kLastSlenderness;
     const QPointF at =
         axes.at(std::min(column.slenderness, kLastSlenderness), column.allowableStress);
     painter.setPen(QPen(Qt::black, 1 * unit));
-    painter.setBrush(Qt::white);
-    painter.drawEllipse(at, 4.5 * unit, 4.5 * unit);
-    painter.setBrush(Qt::black);
-    painter.drawEllipse(at, 2 * unit, 2 * unit);
+    if (beyondChart) {
+      // The curve stops at the chart's edge; an arrowhead there says the column lies further on.
+      painter.setBrush(Qt::black);
+      painter.drawPolygon(QPolygonF(
+          {at, at + QPointF(-9 * unit, -4.5 * unit), at + QPointF(-9 * unit, 4.5 * unit)}));
+    } else {
+      painter.setBrush(Qt::white);
+      painter.drawEllipse(at, 4.5 * unit, 4.5 * unit);
+      painter.setBrush(Qt::black);
+      painter.drawEllipse(at, 2 * unit, 2 * unit);
+    }
     painter.setBrush(Qt::NoBrush);
     const double width = metrics.horizontalAdvance(column.label);
     const bool leftSide = at.x() + 8 * unit + width > axes.plot().right();
@@ -182,6 +194,14 @@ void DrawColumns(QPainter& painter, const Axes& axes, const StressChart& chart, 
 StressChart StressChart::For(const engine::Materials& materials, std::vector<ChartColumn> columns) {
   return {engine::AllowableStressCurve(materials, 1, kLastSlenderness),
           engine::AllowableStressCeiling(materials), std::move(columns)};
+}
+
+QRectF ChartAreaWithin(const QRectF& space) {
+  const double scale =
+      std::min(space.width() / kChartWidthPoints, space.height() / kChartHeightPoints);
+  QRectF area(0, 0, kChartWidthPoints * scale, kChartHeightPoints * scale);
+  area.moveCenter(space.center());
+  return area;
 }
 
 void DrawStressChart(QPainter& painter, const QRectF& area, const StressChart& chart) {

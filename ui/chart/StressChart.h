@@ -34,8 +34,13 @@ struct StressChart {
 inline constexpr double kChartWidthPoints = 520;
 inline constexpr double kChartHeightPoints = 360;
 
+// The largest area of the chart's proportions centred in `space`: the chart scaled to a window
+// or a page without being stretched.
+QRectF ChartAreaWithin(const QRectF& space);
+
 // Draws the chart into `area` on any painter: screen, printer, PDF or SVG. Black and white carry
-// every distinction (line styles and marks, not colour alone).
+// every distinction (line styles and marks, not colour alone). Lines and text scale together with
+// the area, at any device resolution. A column beyond the last KL/r shown is marked at the edge.
 void DrawStressChart(QPainter& painter, const QRectF& area, const StressChart& chart);
 
 } // namespace ui
