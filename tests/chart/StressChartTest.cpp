@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -67,6 +68,30 @@ TEST(StressChart, SvgHasItsAxisTitlesAndDesignPointAsText) {
   for (const char* expected :
        {"หน่วยแรงอัดที่ยอมให้ Qac (MPa)", "อัตราส่วนความชะลูด KL/r", "KL/r = 87, Qac = 92 MPa", "180"}) {
     EXPECT_TRUE(text.contains(QString::fromUtf8(expected).remove(' '))) << expected;
+  }
+}
+
+TEST(StressChart, SvgDrawsNothingAboveItsPlot) {
+  // A viewer of the SVG file shows what the painter's clipping would have hidden.
+  QTemporaryDir folder;
+  const QString path = folder.filePath("chart.svg");
+  ASSERT_EQ(ui::WriteStressChart(path, ui::StressChart::For({}, {})), QString());
+  QImage image(1040, 720, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  QSvgRenderer(path).render(&painter);
+  painter.end();
+  const auto blank = [&](int x, int y) { return qGray(image.pixel(x, y)) > 240; };
+  int frameTop = 0; // found at the right, where only the frame crosses a column above the curves
+  while (frameTop < image.height() && blank(image.width() * 92 / 100, frameTop)) {
+    ++frameTop;
+  }
+  ASSERT_LT(frameTop, image.height() / 4);
+  for (int y = 0; y + 2 < frameTop; ++y) {
+    for (int x = image.width() / 5; x < image.width() * 95 / 100; ++x) {
+      ASSERT_TRUE(blank(x, y)) << "drawn at " << x << ", " << y << " above the frame at "
+                               << frameTop;
+    }
   }
 }
 

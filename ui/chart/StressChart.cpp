@@ -91,22 +91,31 @@ void DrawAxes(QPainter& painter, const Axes& axes, double unit) {
   painter.restore();
 }
 
+// The curves end at the plot's frame by their own geometry: an SVG file keeps no clipping.
 void DrawCurves(QPainter& painter, const Axes& axes, const StressChart& chart, double unit) {
-  painter.save();
-  painter.setClipRect(axes.plot());
   // The yield-based ceiling: a thin line.
   painter.setPen(QPen(Qt::black, 0.6 * unit, Qt::DotLine));
   painter.drawLine(axes.at(0, chart.ceiling), axes.at(kLastSlenderness, chart.ceiling));
-  // The elastic critical stress where it lies on the chart: dashed.
+  // The elastic critical stress from where it comes down through the top: dashed.
   QPainterPath elastic;
-  bool started = false;
+  const engine::StressCurvePoint* above = nullptr;
   for (const engine::StressCurvePoint& point : chart.curve) {
-    if (point.elasticCriticalStress > axes.stressTop() * 1.05) {
+    if (point.elasticCriticalStress > axes.stressTop()) {
+      above = &point;
       continue;
     }
     const QPointF at = axes.at(point.slenderness, point.elasticCriticalStress);
-    started ? elastic.lineTo(at) : elastic.moveTo(at);
-    started = true;
+    if (elastic.elementCount() > 0) {
+      elastic.lineTo(at);
+    } else if (above == nullptr) {
+      elastic.moveTo(at);
+    } else {
+      const double share = (above->elasticCriticalStress - axes.stressTop()) /
+                           (above->elasticCriticalStress - point.elasticCriticalStress);
+      elastic.moveTo(axes.at(above->slenderness + share * (point.slenderness - above->slenderness),
+                             axes.stressTop()));
+      elastic.lineTo(at);
+    }
   }
   painter.setPen(QPen(Qt::black, 1 * unit, Qt::DashLine));
   painter.drawPath(elastic);
@@ -115,13 +124,13 @@ void DrawCurves(QPainter& painter, const Axes& axes, const StressChart& chart, d
   for (std::size_t i = 0; i < chart.curve.size(); ++i) {
     const engine::StressCurvePoint& point = chart.curve[i];
     const QPointF left = axes.at(point.slenderness - 0.5, point.allowableStress);
-    const QPointF right = axes.at(point.slenderness + 0.5, point.allowableStress);
+    const QPointF right =
+        axes.at(std::min(point.slenderness + 0.5, double{kLastSlenderness}), point.allowableStress);
     i == 0 ? allowable.moveTo(left) : allowable.lineTo(left);
     allowable.lineTo(right);
   }
-  painter.setPen(QPen(Qt::black, 1.8 * unit));
+  painter.setPen(QPen(Qt::black, 1.8 * unit, Qt::SolidLine, Qt::FlatCap));
   painter.drawPath(allowable);
-  painter.restore();
 
   // The usual slenderness limit: a dash-dot vertical mark with its value.
   const double limitX = axes.x(engine::kSlendernessLimit);
