@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // How the program fits together. The window owns one FormState: the column's typed inputs, the

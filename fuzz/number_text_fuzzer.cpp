@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the number/text conversions and checks their properties, not only that
 // they do not crash:
 // - ReadStrictNumber reads a plain number text exactly as the C library does;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the project file reader and to the schedule (CSV) reader and checks
 // that each ends in exactly one of two ways, whatever the bytes:
 // - refused: at least one message, each naming the file and each valid UTF-8 (a window shows

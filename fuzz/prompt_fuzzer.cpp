@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary answers to the five value prompts, one after another on the same form, and checks
 // that every answer ends in exactly one of these ways and that nothing else happens:
 // - cancelled: nothing changes at all;

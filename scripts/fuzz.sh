@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang and libFuzzer (no Qt) and runs each for a bounded time from
 # its committed seed corpus. Fails on the first finding; the crashing input is kept in
 # build-fuzz/findings/ and can be replayed with: build-fuzz/fuzz/<target> <file>.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """An independent re-computation of the column check, for cross-checking the engine's figures.
 
 Python floats are the same IEEE doubles as the engine's; the four-digit decimals are rounded

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders every fixed picture to PNG (natural size and 4x) and the report pictures to a PDF
 # with page images, for looking at them.  Usage: scripts/render-pictures.sh [build-dir] [out-dir]
 set -eu

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the window on a virtual X server and saves what it shows as a PNG.
 # Usage: scripts/screenshot-window.sh [OUTPUT.png] [PROGRAM]
 # QT_SCALE_FACTOR=2 in the environment gives a high-density screenshot; SCREEN_SIZE=WxH sets the

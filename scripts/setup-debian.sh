@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages the build, the programs and the tests need (only the missing ones).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)

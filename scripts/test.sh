@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test (no display needed): the suite in the
 # release build and under the sanitizers, then the fuzz targets for a minute each.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a virtual PDF printer, "pipecolumn-test-pdf", as the default printer of this machine, so
 # that the tests can print the sheet through the real print system. Meant for throw-away test
 # machines (CI runs it); it installs and starts a print server. Prints the folder the printer

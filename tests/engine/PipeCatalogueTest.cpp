@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard pipe table, its unit masses, the search for the lightest pipe that carries a load,
 // and the two warnings the method itself does not raise.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the prompts accept as a number: thousands separators only where they group thousands,
 // Thai digits as their Arabic digits.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answers that once gave wrong numbers without a word: a comma that does not group thousands,
 // Thai digits, and a wall too thick for its pipe.
 

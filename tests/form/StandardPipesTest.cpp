@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The prompts offer the standard sizes and still take any number; after every answer the form
 // names the lightest standard pipe that carries the load, and a click takes it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/CalculationSheet.h"
 #include "form/FormState.h"
 #include "form/RecordingHost.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The package: a summary then one sheet a column, each sheet with its column's mark; failing rows
 // stand out and no failing column is called OK.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sheet says only what the record shows: its capacity line judges a passing column OK, a
 // failing one NOT OK, and a form printed before any calculation not at all; a header too long for
 // the page is cut at the margin.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The capacity line of a real PDF sheet says OK only for a column that carries its load.
 Usage: check_sheet_verdict.py PIPECOLUMN-CLI"""
 import os

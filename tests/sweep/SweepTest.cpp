@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the calculation over a grid that spans every input range, and over the standard pipe sizes
 // answered through the prompts, and checks that every combination completes with consistent
 // results. The design quantities of all combinations are folded into one digest and a sample is

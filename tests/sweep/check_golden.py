@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Recomputes every row of the sweep's golden table with the independent reference calculation
 and fails on the first column that differs. Usage: check_golden.py REFERENCE.py GOLDEN.csv"""
 import csv

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the fixed pictures for looking at them: every picture at natural size and at 4x as PNG,
 // plus the report pictures in one PDF.  Usage: render-pictures <folder>
 #include "ui/pictures/Pictures.h"

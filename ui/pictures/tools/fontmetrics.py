@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Advance widths of an Arial-metric TrueType face, read straight from its tables.
 
 The generator lays out formula runs at explicit positions, so it needs the same

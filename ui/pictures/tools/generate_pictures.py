@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the vector pictures of ui/pictures/svg.
 
 Run from anywhere:  python3 ui/pictures/tools/generate_pictures.py

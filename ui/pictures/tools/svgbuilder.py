@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A small SVG writer that keeps to what QtSvg (SVG Tiny 1.2) renders.
 
 Coordinates are the picture's logical units, x to the right and y downwards. Every text run is
