@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "project/ColumnResult.h"
+#include "project/Project.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace form {
+class FormState;
+}
+
+namespace project {
+
+// The project a window works on: its columns with their checks, the column the form shows, the
+// file the project was read from or last saved to, and whether it holds changes that file does
+// not. The form shows the selected column: its inputs and mark, under the project's header.
+class ProjectSession {
+public:
+  // A new project, saved nowhere yet; it agrees with a fresh form.
+  ProjectSession();
+
+  const Project& project() const { return project_; }
+  std::size_t columnCount() const { return project_.columns.size(); }
+  const ColumnEntry& column(std::size_t row) const { return project_.columns.at(row); }
+  // The check of the column as it stands now.
+  const ColumnResult& result(std::size_t row) const { return results_.at(row); }
+  std::size_t selectedRow() const { return selected_; }
+  const std::optional<std::string>& filePath() const { return filePath_; }
+  bool isModified() const { return modified_; }
+  bool canRemoveColumn() const { return columnCount() > 1; }
+
+  // Starts over with a new project.
+  void startNew();
+  // Replaces everything with a project read from `path`, its first column selected. Throws
+  // std::invalid_argument for a project without columns.
+  void load(Project project, std::string path);
+  // Replaces the columns and keeps the header and the file; the first column is selected. Throws
+  // std::invalid_argument for no columns.
+  void replaceColumns(std::vector<ColumnEntry> columns);
+  // The project now stands in the file at `path`.
+  void markSaved(std::string path);
+
+  // Throws std::out_of_range for a row the project does not have.
+  void select(std::size_t row);
+  // Puts the selected column and the project's header into the form and calculates it, as if
+  // each value had been answered in its prompt.
+  void showSelected(form::FormState& form) const;
+  // Takes the form's inputs, column mark and header into the selected column and the project.
+  // True when anything changed; only then is the project modified.
+  bool takeFromForm(const form::FormState& form);
+
+  // Appends a column with the initial inputs and a fresh mark, and selects it.
+  void addColumn();
+  // Inserts a copy of the selected column with a fresh mark after it, and selects the copy.
+  void duplicateSelected();
+  // Removes the selected column, unless it is the last one (then false); the column that takes
+  // its place, or else the one before it, is selected.
+  bool removeSelected();
+
+  // "C-n" for the smallest n from the column count plus one that no column's mark takes.
+  std::string freshMark() const;
+
+private:
+  void checkAll();
+
+  Project project_;
+  std::vector<ColumnResult> results_;
+  std::size_t selected_ = 0;
+  std::optional<std::string> filePath_;
+  bool modified_ = false;
+};
+
+} // namespace project

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "project/ColumnEntry.h"
+#include "project/ColumnResult.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace project {
+
+// The columns of the schedule a window lists, one row a column of the project.
+enum class ScheduleField { Mark, Pipe, Height, KFactor, Load, Utilisation, Verdict };
+
+inline constexpr std::size_t kScheduleFieldCount = 7;
+
+inline constexpr std::array<std::string_view, kScheduleFieldCount> kScheduleHeadings = {
+    "Mark", "D x T (mm)", "H (m)", "K", "P (kg)", "Util. (%)", "Verdict"};
+
+// One column as the schedule lists it. A column that does not carry its load, or whose check
+// stopped, is failing, and its verdict starts with a cross so that it reads without colour.
+struct ScheduleRow {
+  std::array<std::string, kScheduleFieldCount> texts;
+  bool failing = false;
+
+  const std::string& text(ScheduleField field) const {
+    return texts[static_cast<std::size_t>(field)];
+  }
+};
+
+ScheduleRow ScheduleRowOf(const ColumnEntry& entry, const ColumnResult& result);
+
+} // namespace project

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "project/UnsavedChanges.h"
+
+namespace project {
+
+bool MayLeaveProject(bool modified, const std::function<UnsavedAnswer()>& ask,
+                     const std::function<bool()>& save) {
+  if (!modified) {
+    return true;
+  }
+  switch (ask()) {
+  case UnsavedAnswer::Save:
+    return save();
+  case UnsavedAnswer::Discard:
+    return true;
+  case UnsavedAnswer::Cancel:
+    break;
+  }
+  return false;
+}
+
+} // namespace project
