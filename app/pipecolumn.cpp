@@ -1,8 +1,9 @@
-// The desktop program: one window for the design check of a round steel pipe column.
+// The desktop program: one window for the design check of round steel pipe columns, a project of
+// them at a time.
 
 #include "engine/Version.h"
 #include "ui/pictures/Pictures.h"
-#include "ui/window/MainWindow.h"
+#include "ui/window/ProjectWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -24,18 +25,19 @@ namespace {
 
 constexpr int kUsageError = 2;
 
-// What the command line asks for: the window (perhaps saved as a screenshot), or an exit status
-// once the answer has been printed.
+// What the command line asks for: the window (perhaps with a project file to open, perhaps saved
+// as a screenshot), or an exit status once the answer has been printed.
 struct Request {
   std::optional<int> exitStatus = {};
   std::optional<QString> screenshot = {};
+  std::optional<QString> projectFile = {};
 };
 
 Request ReadCommandLine(int argc, char* argv[]) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      QStringLiteral("Opens the window for the design check of a round steel pipe column\n"
-                     "and the sizing of its base plate."));
+      QStringLiteral("Opens the window for the design check of round steel pipe columns\n"
+                     "and the sizing of their base plates."));
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                 QStringLiteral("Show this help and exit."));
   const QCommandLineOption version(QStringLiteral("version"),
@@ -45,6 +47,9 @@ Request ReadCommandLine(int argc, char* argv[]) {
                                 QStringLiteral("file"));
   screenshot.setFlags(QCommandLineOption::HiddenFromHelp); // for scripts/screenshot-window.sh
   parser.addOptions({help, version, screenshot});
+  parser.addPositionalArgument(QStringLiteral("file"),
+                               QStringLiteral("A project file (.pipecolumn) to open."),
+                               QStringLiteral("[file]"));
 
   QStringList arguments;
   for (int i = 0; i < argc; ++i) {
@@ -53,11 +58,11 @@ Request ReadCommandLine(int argc, char* argv[]) {
   const QString usage =
       parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("pipecolumn"));
   // Read before the application exists, so that no answer needs a display.
-  if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
-    const QString error = parser.errorText().isEmpty()
-                              ? QStringLiteral("unexpected argument '%1'")
-                                    .arg(parser.positionalArguments().constFirst())
-                              : parser.errorText();
+  if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
+    const QString error =
+        parser.errorText().isEmpty()
+            ? QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().at(1))
+            : parser.errorText();
     std::fprintf(stderr, "pipecolumn: %s\n%s", qPrintable(error), qPrintable(usage));
     return {.exitStatus = kUsageError};
   }
@@ -69,10 +74,14 @@ Request ReadCommandLine(int argc, char* argv[]) {
     std::printf("pipecolumn %s\n", engine::kVersion);
     return {.exitStatus = 0};
   }
+  Request request;
   if (parser.isSet(screenshot)) {
-    return {.screenshot = parser.value(screenshot)};
+    request.screenshot = parser.value(screenshot);
   }
-  return {};
+  if (!parser.positionalArguments().isEmpty()) {
+    request.projectFile = parser.positionalArguments().constFirst();
+  }
+  return request;
 }
 
 // Without XDG_RUNTIME_DIR (a session without a login manager, or root) Qt falls back to a folder
@@ -131,9 +140,13 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(QString::fromLatin1(engine::kVersion));
   QApplication::setWindowIcon(pictures::pipeIcon());
 
-  ui::MainWindow window;
+  ui::ProjectWindow window;
   window.centreOnScreen();
   window.show();
+  if (request.projectFile) {
+    // Once the window shows, so that a box about a bad file stands over it.
+    QTimer::singleShot(0, &window, [&window, &request] { window.openFile(*request.projectFile); });
+  }
   if (request.screenshot) {
     ScreenshotWhenShown(window, *request.screenshot);
   }

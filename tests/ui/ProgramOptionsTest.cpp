@@ -57,8 +57,8 @@ private slots:
     QTest::newRow("unknown option")
         << QStringList{"--colour"} << 2 << QString()
         << QStringLiteral("pipecolumn: Unknown option 'colour'.\n") + usage;
-    QTest::newRow("stray argument")
-        << QStringList{"sheet.pdf"} << 2 << QString()
+    QTest::newRow("a second file")
+        << QStringList{"a.pipecolumn", "sheet.pdf"} << 2 << QString()
         << QStringLiteral("pipecolumn: unexpected argument 'sheet.pdf'\n") + usage;
     QTest::newRow("option without its value")
         << QStringList{"--screenshot"} << 2 << QString()
@@ -89,7 +89,10 @@ private slots:
     const QString shot = temp.filePath(QStringLiteral("window.png"));
     const Run run = RunProgram({QStringLiteral("--screenshot"), shot}, environment);
     QCOMPARE(run.status, 0);
-    QCOMPARE(run.err, QString());
+    // The offscreen platform cannot hand the window's least size on, and says so; a display can.
+    const QString sizeHintsNotice =
+        QStringLiteral("This plugin does not support propagateSizeHints()\n");
+    QCOMPARE(QString(run.err).remove(sizeHintsNotice), QString());
     QVERIFY(QFileInfo(shot).size() > 0);
     const QFileInfo runtime(temp.filePath(QStringLiteral("runtime-%1").arg(getuid())));
     QVERIFY(runtime.isDir());

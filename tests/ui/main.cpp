@@ -7,6 +7,7 @@ int RunWindowLayoutTest(int argc, char** argv);
 int RunWindowCommandsTest(int argc, char** argv);
 int RunWindowRoadsTest(int argc, char** argv);
 int RunProgramOptionsTest(int argc, char** argv);
+int RunProjectWindowTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -19,5 +20,6 @@ int main(int argc, char** argv) {
   failures += RunWindowCommandsTest(argc, argv);
   failures += RunWindowRoadsTest(argc, argv);
   failures += RunProgramOptionsTest(argc, argv);
+  failures += RunProjectWindowTest(argc, argv);
   return failures;
 }

@@ -173,19 +173,10 @@ void MainWindow::buildControls() {
 void MainWindow::connectHandlers() {
   for (form::Input input : form::kAllInputs) {
     connect(captions_[static_cast<std::size_t>(form::CaptionOf(input))], &ClickableLabel::clicked,
-            this, [this, input] {
-              runHandler([input](form::FormState& form, form::HostServices& host) {
-                form::AskForInput(input, form, host);
-              });
-            });
+            this, [this, input] { askForInput(input); });
   }
   connect(findChild<ClickableLabel*>(QStringLiteral("downloadLink")), &ClickableLabel::clicked,
-          this, [this] {
-            const std::string address = QUrl::fromLocalFile(handbookPath_).toString().toStdString();
-            runHandler([&address](form::FormState&, form::HostServices& host) {
-              form::OpenDownloadPage(host, address);
-            });
-          });
+          this, &MainWindow::openHandbook);
 
   const auto onPress = [this](const char* name, Handler handler) {
     auto* button = findChild<QPushButton*>(QString::fromLatin1(name));
@@ -199,7 +190,10 @@ void MainWindow::connectHandlers() {
   // The header fields are the user's: what is typed goes straight into the form state.
   for (form::HeaderField field : form::kAllHeaderFields) {
     connect(headerFields_[static_cast<std::size_t>(field)], &QLineEdit::textChanged, this,
-            [this, field](const QString& text) { state_->setHeader(field, text.toStdString()); });
+            [this, field](const QString& text) {
+              state_->setHeader(field, text.toStdString());
+              emit stateEdited();
+            });
   }
 }
 
@@ -213,9 +207,23 @@ void MainWindow::showHandbookPath() {
   line->setToolTip(handbookPath_);
 }
 
+void MainWindow::askForInput(form::Input input) {
+  runHandler([input](form::FormState& form, form::HostServices& host) {
+    form::AskForInput(input, form, host);
+  });
+}
+
+void MainWindow::openHandbook() {
+  const std::string address = QUrl::fromLocalFile(handbookPath_).toString().toStdString();
+  runHandler([&address](form::FormState&, form::HostServices& host) {
+    form::OpenDownloadPage(host, address);
+  });
+}
+
 void MainWindow::runHandler(const Handler& handler) {
   form::RunHandler(*host_, [&] { handler(*state_, *host_); });
   showState();
+  emit stateEdited();
 }
 
 void MainWindow::showState() {

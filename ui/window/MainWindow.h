@@ -40,6 +40,17 @@ public:
   // Places the window in the middle of the screen's available area.
   void centreOnScreen();
 
+  // Asks for one input, as a click on its caption does.
+  void askForInput(form::Input input);
+  // Opens the handbook, as the download line does.
+  void openHandbook();
+  // Shows the form state again after something other than a handler changed it.
+  void showStateAgain() { showState(); }
+
+signals:
+  // After every handler and every edit of a header field: the form state may have changed.
+  void stateEdited();
+
 private:
   using Handler = std::function<void(form::FormState&, form::HostServices&)>;
 

@@ -1,0 +1,311 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The project window with the real dialogs: a project file opened, a row selected, a prompt
+// answered, the row and the title following, and what Exit, Save, Open and Import do with the
+// user's work.
+
+#include "ui/window/ProjectWindow.h"
+#include "ModalDialogDriver.h"
+#include "form/FormState.h"
+#include "project/ProjectFile.h"
+#include "project/ProjectSession.h"
+#include "ui/window/ColumnsModel.h"
+#include "ui/window/ColumnsPanel.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/ProjectFileDialogs.h"
+#include "ui/window/QtHostServices.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// The Qt host, except that no browser starts.
+class TestHost : public ui::QtHostServices {
+public:
+  using QtHostServices::QtHostServices;
+  bool OpenAddress(const std::string&) override { return true; }
+};
+
+// File names from a script, in order; none left is a cancelled dialog.
+class ScriptedFileDialogs : public ui::ProjectFileDialogs {
+public:
+  QString fileToOpen(ui::ProjectFileRole, const QString&) override { return next(); }
+  QString fileToSave(ui::ProjectFileRole, const QString&) override { return next(); }
+
+  QStringList names;
+
+private:
+  QString next() { return names.isEmpty() ? QString() : names.takeFirst(); }
+};
+
+project::ColumnEntry Column(const char* mark, double load) {
+  project::ColumnEntry entry{mark, {}};
+  entry.inputs.axialLoadKg = load;
+  return entry;
+}
+
+const project::Project kProject{
+    {"โรงงาน 7", "วิศวกร ก"},
+    {Column("ก-1", 8000), Column("ก-2", 900000), Column("ก-3", 5000)},
+};
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Presses the message box's button with this text.
+ModalDialogDriver::Answer PressButton(const QString& text) {
+  return [text](QWidget* dialog) {
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+      if (button->text() == text) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        return;
+      }
+    }
+    QFAIL(qPrintable("no button " + text));
+  };
+}
+
+const QString kSave = QStringLiteral("บันทึก (Save)");
+const QString kDiscard = QStringLiteral("ไม่บันทึก (Discard)");
+const QString kCancel = QStringLiteral("ยกเลิก (Cancel)");
+
+} // namespace
+
+class ProjectWindowTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+  void cleanupTestCase() { QApplication::setQuitOnLastWindowClosed(true); }
+
+  void init() {
+    folder_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(folder_->isValid());
+    projectPath_ = folder_->filePath(QStringLiteral("โรงงาน.pipecolumn"));
+    QVERIFY(WriteAll(projectPath_, QByteArray::fromStdString(project::ProjectFileBytes(kProject))));
+    window_ = std::make_unique<ui::ProjectWindow>(&host_, &dialogs_);
+    host_.setDialogParent(window_.get());
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+
+  void cleanup() {
+    QVERIFY2(driver_.unexpected().isEmpty(), qPrintable(driver_.unexpected().join('\n')));
+    QCOMPARE(driver_.pendingAnswers(), 0);
+    driver_.reset();
+    window_.reset();
+    dialogs_.names.clear();
+  }
+
+  // A new project is the form as it always was, with the panel and the menu beside and above it;
+  // the panel takes whatever room the window gains.
+  void formKeepsItsPlaceAndSize() {
+    ui::MainWindow& form = window_->form();
+    const QSize formSize(684, 534);
+    QCOMPARE(form.size(), formSize);
+    QCOMPARE(form.state().caption(form::Caption::Verdict), std::string("เสาท่อกลมนี้รับน้ำหนักได้ ?"));
+    QCOMPARE(table().model()->rowCount(), 1);
+    const QSize least = window_->minimumSizeHint();
+    QVERIFY(least.width() >= formSize.width() && least.height() >= formSize.height());
+    for (const QSize size : {least, least + QSize(500, 300)}) {
+      window_->resize(size);
+      QTest::qWait(0);
+      QCOMPARE(form.size(), formSize);
+      QCOMPARE(form.mapTo(window_.get(), QPoint(0, 0)),
+               QPoint(0, window_->menuBar()->geometry().bottom() + 1));
+      QCOMPARE(panel().geometry().left(), formSize.width());
+      QCOMPARE(panel().geometry().right(), window_->width() - 1);
+    }
+    QVERIFY(!window_->isWindowModified());
+  }
+
+  // The road of the window: open a project, pick a row, answer a prompt from the menu; the row
+  // and the title follow, and Exit asks before the changes could be lost.
+  void openSelectAnswerAndExit() {
+    QVERIFY(window_->openFile(projectPath_));
+    QVERIFY(window_->windowTitle().startsWith(QStringLiteral("โรงงาน.pipecolumn[*]")));
+    QVERIFY(!window_->isWindowModified());
+    QCOMPARE(table().model()->rowCount(), 3);
+    QCOMPARE(cell(1, 6), QStringLiteral("✗ NOT OK"));
+    QVERIFY(table().model()->index(1, 6).data(Qt::FontRole).value<QFont>().bold());
+    QVERIFY(!table().model()->index(0, 6).data(Qt::FontRole).value<QFont>().bold());
+
+    const QRect row = table().visualRect(table().model()->index(2, 0));
+    QTest::mouseClick(table().viewport(), Qt::LeftButton, {}, row.center());
+    QCOMPARE(window_->session().selectedRow(), 2u);
+    QCOMPARE(field("columnMarkField"), QStringLiteral("ก-3"));
+    QCOMPARE(field("projectField"), QStringLiteral("โรงงาน 7"));
+    QCOMPARE(caption("axialLoadCaption"), QStringLiteral("ออกแบบให้เสารับน้ำหนัก =  5000 kg."));
+    QVERIFY(!window_->isWindowModified());
+
+    driver_.expect(ModalDialogDriver::typeAndAccept(QStringLiteral("900000")));
+    window_->findChild<QAction*>(QStringLiteral("axial_load"))->trigger();
+    QCOMPARE(cell(2, 4), QStringLiteral("900000"));
+    QCOMPARE(cell(2, 6), QStringLiteral("✗ NOT OK"));
+    QCOMPARE(cell(0, 4), QStringLiteral("8000"));
+    QVERIFY(window_->isWindowModified());
+    QCOMPARE(table().selectionModel()->selectedRows().constFirst().row(), 2);
+
+    // Exit asks; Cancel keeps the window and the changes, Discard closes, and the file stays.
+    driver_.expect(PressButton(kCancel));
+    QTest::mouseClick(window_->form().findChild<QPushButton*>(QStringLiteral("exitButton")),
+                      Qt::LeftButton);
+    QVERIFY(window_->isVisible());
+    QVERIFY(window_->isWindowModified());
+    const SeenDialog& question = driver_.seen().constLast();
+    QVERIFY2(question.text.contains(QStringLiteral("โรงงาน.pipecolumn")),
+             qPrintable(question.text));
+    QStringList buttons = question.buttons; // in the order of the platform's style
+    QStringList expected{kSave, kDiscard, kCancel};
+    buttons.sort();
+    expected.sort();
+    QCOMPARE(buttons, expected);
+
+    driver_.expect(PressButton(kDiscard));
+    window_->findChild<QAction*>(QStringLiteral("exit"))->trigger();
+    QVERIFY(!window_->isVisible());
+    QCOMPARE(ReadAll(projectPath_), QByteArray::fromStdString(project::ProjectFileBytes(kProject)));
+  }
+
+  // Save writes the file through a temporary one; a save that fails says so, keeps the old file
+  // and the unsaved mark.
+  void saveKeepsOrReplacesTheFile_data() {
+    QTest::addColumn<bool>("intoMissingFolder");
+    QTest::newRow("saved") << false;
+    QTest::newRow("folder missing") << true;
+  }
+
+  void saveKeepsOrReplacesTheFile() {
+    QFETCH(bool, intoMissingFolder);
+    QVERIFY(window_->openFile(projectPath_));
+    window_->findChild<QAction*>(QStringLiteral("addColumn"))->trigger();
+    QCOMPARE(field("columnMarkField"), QStringLiteral("C-4"));
+    QVERIFY(window_->isWindowModified());
+
+    const QString target = intoMissingFolder ? folder_->filePath(QStringLiteral("none/a.pipecolumn"))
+                                             : folder_->filePath(QStringLiteral("b.pipecolumn"));
+    dialogs_.names << target;
+    if (intoMissingFolder) {
+      driver_.expect(ModalDialogDriver::pressOk());
+    }
+    window_->findChild<QAction*>(QStringLiteral("saveAs"))->trigger();
+
+    QCOMPARE(window_->isWindowModified(), intoMissingFolder);
+    QCOMPARE(QFile::exists(target), !intoMissingFolder);
+    QCOMPARE(ReadAll(projectPath_), QByteArray::fromStdString(project::ProjectFileBytes(kProject)));
+    QCOMPARE(QDir(folder_->path()).entryList(QDir::Files).size(), intoMissingFolder ? 1 : 2);
+    if (intoMissingFolder) {
+      QCOMPARE(driver_.seen().constLast().icon, int(QMessageBox::Critical));
+      QVERIFY(driver_.seen().constLast().text.contains(target));
+    } else {
+      const auto saved = project::ReadProjectFile(ReadAll(target).toStdString(), "b.pipecolumn");
+      QCOMPARE(std::get<project::Project>(saved), window_->session().project());
+      QVERIFY(window_->windowTitle().startsWith(QStringLiteral("b.pipecolumn[*]")));
+    }
+  }
+
+  // A file that is not read whole loads nothing: the box names every problem, or the first ones
+  // and the count of the rest, and the project stays as it was.
+  void badFilesLoadNothing_data() {
+    QTest::addColumn<bool>("import");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown"); // a part of the box's text
+    QTest::addColumn<bool>("details");
+    QByteArray twenty =
+        "mark,outside_diameter_mm,wall_thickness_mm,height_m,k_factor,axial_load_kg\n";
+    for (int row = 0; row < 20; ++row) {
+      twenty += "C" + QByteArray::number(row) + ",114.3,3.2,4,0.85,-1\n";
+    }
+    QTest::newRow("not JSON") << false << QByteArray("{\"schema\": 1,") << "ไม่ได้เปิดไฟล์" << false;
+    QTest::newRow("no columns") << false
+                                << QByteArray("{\"schema\":1,\"header\":{\"project\":\"\","
+                                              "\"engineer\":\"\"},\"columns\":[]}")
+                                << "ไม่มีคอลัมน์เลย" << false;
+    QTest::newRow("schedule with one bad row")
+        << true
+        << QByteArray("mark,outside_diameter_mm,wall_thickness_mm,height_m,k_factor,axial_load_kg\n"
+                      "C1,114.3,3.2,4,0.85,8000\nC2,114.3,60,4,0.85,8000\n")
+        << "ไม่ได้นำเข้าไฟล์" << false;
+    QTest::newRow("schedule with twenty bad rows") << true << twenty << "และอีก 8 ข้อ" << true;
+  }
+
+  void badFilesLoadNothing() {
+    QFETCH(bool, import);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    QFETCH(bool, details);
+    QVERIFY(window_->openFile(projectPath_));
+    const project::Project before = window_->session().project();
+    const QString title = window_->windowTitle();
+    const QString bad =
+        folder_->filePath(import ? QStringLiteral("bad.csv") : QStringLiteral("bad.pipecolumn"));
+    QVERIFY(WriteAll(bad, bytes));
+
+    QString detailed;
+    driver_.expect([&detailed](QWidget* box) {
+      detailed = qobject_cast<QMessageBox*>(box)->detailedText();
+      qobject_cast<QMessageBox*>(box)->accept();
+    });
+    if (import) {
+      dialogs_.names << bad;
+      window_->findChild<QAction*>(QStringLiteral("importCsv"))->trigger();
+    } else {
+      QVERIFY(!window_->openFile(bad));
+    }
+
+    const SeenDialog& box = driver_.seen().constFirst();
+    QVERIFY2(box.text.contains(shown), qPrintable(box.text));
+    QVERIFY2(box.text.contains(QStringLiteral("bad.")), qPrintable(box.text));
+    QCOMPARE(box.icon, int(QMessageBox::Critical));
+    QCOMPARE(detailed.count(QLatin1Char('\n')), details ? 19 : 0);
+    QCOMPARE(window_->session().project(), before);
+    QCOMPARE(window_->windowTitle(), title);
+    QVERIFY(!window_->isWindowModified());
+  }
+
+private:
+  QTableView& table() { return panel().table(); }
+  ui::ColumnsPanel& panel() { return *window_->findChild<ui::ColumnsPanel*>(); }
+  QString cell(int row, int column) {
+    return table().model()->index(row, column).data().toString();
+  }
+  QString field(const char* name) {
+    return window_->form().findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+  }
+  QString caption(const char* name) {
+    return window_->form().findChild<QLabel*>(QString::fromLatin1(name))->text();
+  }
+
+  std::unique_ptr<QTemporaryDir> folder_; // one a test
+  QString projectPath_;
+  TestHost host_;
+  ScriptedFileDialogs dialogs_;
+  ModalDialogDriver driver_;
+  std::unique_ptr<ui::ProjectWindow> window_;
+};
+
+int RunProjectWindowTest(int argc, char** argv) {
+  ProjectWindowTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "ProjectWindowTest.moc"

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/window/ColumnsModel.h"
+
+#include "project/ProjectSession.h"
+
+#include <QColor>
+#include <QFont>
+
+namespace ui {
+
+namespace {
+
+using project::ScheduleField;
+
+bool IsNumber(int column) {
+  switch (static_cast<ScheduleField>(column)) {
+  case ScheduleField::Height:
+  case ScheduleField::KFactor:
+  case ScheduleField::Load:
+  case ScheduleField::Utilisation:
+    return true;
+  default:
+    return false;
+  }
+}
+
+} // namespace
+
+ColumnsModel::ColumnsModel(const project::ProjectSession& session, QObject* parent)
+    : QAbstractTableModel(parent), session_(session) {
+  refreshAll();
+}
+
+int ColumnsModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int ColumnsModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(project::kScheduleFieldCount);
+}
+
+QVariant ColumnsModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) {
+    return {};
+  }
+  const Row& row = rows_.at(static_cast<std::size_t>(index.row()));
+  switch (role) {
+  case Qt::DisplayRole:
+    return row.texts.at(static_cast<std::size_t>(index.column()));
+  case Qt::TextAlignmentRole:
+    return QVariant::fromValue(Qt::AlignVCenter |
+                               (IsNumber(index.column()) ? Qt::AlignRight : Qt::AlignLeft));
+  case Qt::FontRole:
+    if (row.failing) {
+      QFont bold;
+      bold.setBold(true);
+      return bold;
+    }
+    return {};
+  case Qt::ForegroundRole:
+    return row.failing ? QVariant(QColor(0xA0, 0x00, 0x10)) : QVariant();
+  case Qt::BackgroundRole:
+    return row.failing ? QVariant(QColor(0xFF, 0xE1, 0xE1)) : QVariant();
+  default:
+    return {};
+  }
+}
+
+QVariant ColumnsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole) {
+    return {};
+  }
+  if (orientation == Qt::Vertical) {
+    return section + 1;
+  }
+  const std::string_view heading = project::kScheduleHeadings.at(static_cast<std::size_t>(section));
+  return QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size()));
+}
+
+ColumnsModel::Row ColumnsModel::read(std::size_t row) const {
+  const project::ScheduleRow schedule =
+      project::ScheduleRowOf(session_.column(row), session_.result(row));
+  Row read;
+  for (std::size_t field = 0; field < schedule.texts.size(); ++field) {
+    read.texts[field] = QString::fromStdString(schedule.texts[field]);
+  }
+  read.failing = schedule.failing;
+  return read;
+}
+
+void ColumnsModel::refreshRow(int row) {
+  rows_.at(static_cast<std::size_t>(row)) = read(static_cast<std::size_t>(row));
+  emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
+void ColumnsModel::refreshAll() {
+  beginResetModel();
+  rows_.clear();
+  rows_.reserve(session_.columnCount());
+  for (std::size_t row = 0; row < session_.columnCount(); ++row) {
+    rows_.push_back(read(row));
+  }
+  endResetModel();
+}
+
+} // namespace ui

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/window/ColumnsPanel.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace ui {
+
+ColumnsPanel::ColumnsPanel(QAbstractItemModel& model, const QList<QAction*>& commands,
+                           QWidget* parent)
+    : QWidget(parent), table_(new QTableView(this)) {
+  setObjectName(QStringLiteral("columnsPanel"));
+  table_->setObjectName(QStringLiteral("columnsTable"));
+  table_->setModel(&model);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setWordWrap(false);
+  table_->setTextElideMode(Qt::ElideMiddle);
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->horizontalHeader()->setHighlightSections(false);
+  connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) {
+            if (!showing_ && current.isValid()) {
+              emit rowChosen(current.row());
+            }
+          });
+
+  auto* buttons = new QHBoxLayout;
+  for (QAction* command : commands) {
+    auto* button = new QToolButton(this);
+    button->setDefaultAction(command);
+    buttons->addWidget(button);
+  }
+  buttons->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->addWidget(table_);
+  layout->addLayout(buttons);
+}
+
+void ColumnsPanel::showSelectedRow(int row) {
+  showing_ = true;
+  const QModelIndex index = table_->model()->index(row, 0);
+  table_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                       QItemSelectionModel::Rows);
+  table_->scrollTo(index);
+  showing_ = false;
+}
+
+} // namespace ui

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+class QAction;
+class QByteArray;
+class QCloseEvent;
+class QMenu;
+
+namespace form {
+class HostServices;
+}
+
+namespace project {
+struct LoadErrors;
+class ProjectSession;
+} // namespace project
+
+namespace ui {
+
+class ColumnsModel;
+class ColumnsPanel;
+class MainWindow;
+class ProjectFileDialogs;
+
+// The program's window: the menu bar, the form as it has always looked, and beside it the
+// project's columns. The form shows the column selected in the panel, and every answer and header
+// edit goes into the project at once. The title names the project's file and marks unsaved
+// changes; nothing replaces or closes a project with unsaved changes before the user has said
+// what becomes of them.
+class ProjectWindow : public QMainWindow {
+  Q_OBJECT
+public:
+  // Without a host or file dialogs the window uses Qt's own.
+  explicit ProjectWindow(form::HostServices* host = nullptr, ProjectFileDialogs* dialogs = nullptr,
+                         QWidget* parent = nullptr);
+  ~ProjectWindow() override;
+
+  MainWindow& form() { return *form_; }
+  const project::ProjectSession& session() const { return *session_; }
+
+  // Opens the project file at `path` as Open does once its dialog has named it. A file that is
+  // not read whole is named in a box and changes nothing; unsaved changes are asked about before
+  // the project is replaced. True when the file's project is now open.
+  bool openFile(const QString& path);
+
+  // Places the window in the middle of the screen's available area.
+  void centreOnScreen();
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  void buildMenus();
+  // A command of `menu`, named `name` among the window's children.
+  QAction* addCommand(QMenu& menu, const char* name, const QString& text,
+                      const QKeySequence& shortcut, std::function<void()> command);
+  // Runs a command as the form runs its handlers: a failure ends in a box, never in the loop.
+  void run(const std::function<void()>& command);
+
+  void newProject();
+  void openProject();
+  bool saveProject();
+  bool saveProjectAs();
+  void importSchedule();
+  void exportResults();
+  void exportPackage();
+  void printPackage();
+  void addColumn();
+  void duplicateColumn();
+  void removeColumn();
+  void showAbout();
+
+  // True when the project may be replaced or closed: it has no unsaved changes, or the user has
+  // saved or discarded them.
+  bool mayLeaveProject();
+  bool writeProject(const QString& path);
+  // Replaces the file at `path` with `bytes` through a temporary file; a box says why not.
+  bool writeFile(const QString& path, std::string_view bytes, const QString& title);
+  std::optional<QByteArray> readFile(const QString& path, const QString& title);
+  void showLoadErrors(const QString& title, const QString& lead, const project::LoadErrors& errors);
+
+  // The selected column into the form, and the panel's selection onto it.
+  void showSelectedColumn();
+  // After the columns were replaced, added or removed.
+  void showColumnsAnew();
+  // The form's latest edit into the project, the panel and the title.
+  void takeFormEdit();
+  void showTitleAndCommands();
+
+  // The project file's name, or "Untitled".
+  QString fileName() const;
+  QString projectFolder() const;
+  // The project file's path with another ending, or a name made of the project's where it has no
+  // file yet.
+  QString besideProjectFile(const QString& ending) const;
+
+  std::unique_ptr<project::ProjectSession> session_; // held apart: moc cannot parse its headers
+  std::unique_ptr<ProjectFileDialogs> ownDialogs_;
+  ProjectFileDialogs* dialogs_;
+  MainWindow* form_ = nullptr;
+  ColumnsModel* model_ = nullptr;
+  ColumnsPanel* panel_ = nullptr;
+  QAction* removeCommand_ = nullptr;
+};
+
+} // namespace ui
