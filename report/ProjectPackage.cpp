@@ -15,8 +15,8 @@ namespace report {
 
 namespace {
 
-constexpr int kLeft = 1000;
-constexpr int kRight = kPageWidthTwips - 1000;
+constexpr int kLeft = 800;
+constexpr int kRight = kPageWidthTwips - 800;
 constexpr int kRowHeight = 300;
 constexpr int kTableTop = 3000;
 constexpr int kTableBottom = kPageHeightTwips - 1200;
@@ -27,16 +27,17 @@ struct TableColumn {
   int left; // twips
 };
 
+// The base plate's text is the longest ("15 x 15 cm, 4 mm"): it gets the widest column.
 constexpr std::array<TableColumn, 9> kTable = {{
     {"Mark", kLeft},
-    {"D x T (mm)", 2300},
-    {"H (m)", 4000},
-    {"K", 4700},
-    {"P (kg)", 5300},
-    {"Capacity (kg)", 6400},
-    {"Util. (%)", 7700},
-    {"Verdict", 8700},
-    {"Base Plate", 9750},
+    {"D x T (mm)", 2100},
+    {"H (m)", 3500},
+    {"K", 4100},
+    {"P (kg)", 4700},
+    {"Capacity (kg)", 5700},
+    {"Util. (%)", 6900},
+    {"Verdict", 7800},
+    {"Base Plate", 8800},
 }};
 
 int RightOf(std::size_t column) {
