@@ -11,17 +11,6 @@ struct ChartRequest {
   std::string path;
 };
 
-// The column's place on the chart; none for a column that does not carry its load.
-std::optional<ChartPoint> PointOf(const CheckRun& run) {
-  const engine::DesignRecord& record = run.form.record();
-  if (run.carries() != true || !record.slendernessRatio || !record.allowableStress) {
-    return std::nullopt;
-  }
-  return ChartPoint{*record.slendernessRatio, *record.allowableStress,
-                    "KL/r = " + std::to_string(*record.slendernessRatio) +
-                        ", Qac = " + std::to_string(*record.allowableStress) + " MPa"};
-}
-
 ExitStatus RunChart(const ChartRequest& request, std::ostream& err, const ChartWriter& writeChart) {
   const CheckRun run = Check(request.check);
   for (const std::string& message : run.messages) {
@@ -32,7 +21,7 @@ ExitStatus RunChart(const ChartRequest& request, std::ostream& err, const ChartW
     return ExitStatus::Failed;
   }
   try {
-    writeChart(run.form.inputs().materials, PointOf(run), request.path);
+    writeChart(run.form.inputs().materials, run.form.record(), request.path);
   } catch (const std::exception& caught) {
     err << kProgram << ": cannot write the chart: " << caught.what() << "\n";
     return ExitStatus::Failed;
@@ -46,8 +35,8 @@ Command AddChartCommand(CLI::App& program) {
   CLI::App* command = program.add_subcommand(
       "chart", "Draws the allowable stress chart with the column on it.\n"
                "Qac against KL/r for the program's steel, with the column's point labelled, as "
-               "SVG, PNG\nor PDF by the file's extension. A column that does not carry its load is "
-               "not placed.\nInputs not given keep their initial values: " +
+               "SVG, PNG\nor PDF by the file's extension. The point belongs to the pipe, whatever "
+               "the load.\nInputs not given keep their initial values: " +
                    InitialValues(form::kAllInputs) + ".");
   auto request = std::make_shared<ChartRequest>();
   command->add_option("OUT", request->path, "the chart's file: .svg, .png or .pdf")

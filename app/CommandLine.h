@@ -20,17 +20,11 @@ namespace app {
 // Writes the calculation sheet of `form` to a PDF file; throws on failure.
 using SheetWriter = std::function<void(const form::FormState& form, const std::string& path)>;
 
-// A column on the allowable stress chart: its KL/r, its Qac in MPa and the label beside it.
-struct ChartPoint {
-  std::int32_t slenderness = 0;
-  std::int32_t allowableStress = 0;
-  std::string label;
-};
-
-// Writes the allowable stress chart of `materials`, with the column's point if there is one, to
-// `path` in the format its extension names; throws std::exception saying what went wrong.
+// Writes the allowable stress chart of `materials`, with the checked column's point where the
+// check placed it, to `path` in the format its extension names; throws std::exception saying what
+// went wrong.
 using ChartWriter =
-    std::function<void(const engine::Materials& materials, const std::optional<ChartPoint>& column,
+    std::function<void(const engine::Materials& materials, const engine::DesignRecord& record,
                        const std::string& path)>;
 
 // Writes a project's package, its summary and then each column's sheet, to a PDF file; throws on

@@ -4,6 +4,7 @@
 #include "report/CalculationSheet.h"
 #include "report/ProjectPackage.h"
 #include "ui/chart/ChartFile.h"
+#include "ui/chart/DesignPoint.h"
 #include "ui/printing/SheetPrinters.h"
 
 #include <QGuiApplication>
@@ -95,13 +96,11 @@ int main(int argc, char** argv) {
   };
   writers.today = Today();
   writers.chart = [&application](const engine::Materials& materials,
-                                 const std::optional<app::ChartPoint>& column,
-                                 const std::string& path) {
+                                 const engine::DesignRecord& record, const std::string& path) {
     EnsureGuiApplication(application);
     std::vector<ui::ChartColumn> columns;
-    if (column) {
-      columns.push_back(
-          {column->slenderness, column->allowableStress, QString::fromStdString(column->label)});
+    if (const std::optional<ui::ChartColumn> point = ui::DesignPointOf(record)) {
+      columns.push_back(*point);
     }
     const QString error = ui::WriteStressChart(QString::fromStdString(path),
                                                ui::StressChart::For(materials, columns));

@@ -30,8 +30,9 @@ inline Outcome RunCli(const std::vector<std::string>& arguments, app::FileWriter
     };
   }
   if (!writers.chart) {
-    writers.chart = [](const engine::Materials&, const std::optional<app::ChartPoint>&,
-                       const std::string&) { throw std::runtime_error("no chart in this test"); };
+    writers.chart = [](const engine::Materials&, const engine::DesignRecord&, const std::string&) {
+      throw std::runtime_error("no chart in this test");
+    };
   }
   if (!writers.package) {
     writers.package = [](const report::PackageHeader&, std::span<const report::PackageColumn>,
