@@ -4,6 +4,8 @@
 #include "ui/window/QtHostServices.h"
 #include "ui/window/WindowTexts.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -15,6 +17,19 @@ using form::MessageStyle;
 namespace {
 
 enum class Gesture { Ok, Enter, Escape, CloseBox };
+
+// Opens the field's list from the keyboard, moves down to the item and takes it with Enter.
+void PickItem(QComboBox* field, int index) {
+  QTest::keyClick(field->lineEdit(), Qt::Key_Down, Qt::AltModifier);
+  QAbstractItemView* list = field->view();
+  QVERIFY(list->isVisible());
+  QTest::keyClick(list, Qt::Key_Home);
+  for (int i = 0; i < index; ++i) {
+    QTest::keyClick(list, Qt::Key_Down);
+  }
+  QTest::keyClick(list, Qt::Key_Return);
+  QVERIFY(!list->isVisible());
+}
 
 ModalDialogDriver::Answer Perform(Gesture gesture) {
   switch (gesture) {
@@ -137,6 +152,79 @@ private slots:
     QCOMPARE(seen.title, QStringLiteral("Input Thickness  "));
     QCOMPARE(seen.text, QStringLiteral("ความหนาของท่อ T ( m.m.) ="));
     QCOMPARE(seen.offered, QStringLiteral("3.2"));
+  }
+
+  // The prompt with a list: the field starts as the offered text, selected so that typing replaces
+  // it; a picked item comes back as its text exactly, and typing the start of an item is answered
+  // as typed, not completed to the item.
+  void choicePromptAnswers_data() {
+    QTest::addColumn<int>("gesture"); // -1: type `typed` and press Enter; -2: pick item `typed`
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<std::optional<std::string>>("expected");
+    QTest::newRow("offered text confirmed")
+        << int(Gesture::Enter) << QString() << std::optional<std::string>("100");
+    QTest::newRow("second item picked")
+        << -2 << "1" << std::optional<std::string>("114.3  (100A, 4\")");
+    QTest::newRow("last item picked")
+        << -2 << "2" << std::optional<std::string>("139.8  (125A, 5\")");
+    QTest::newRow("start of an item typed") << -1 << "114" << std::optional<std::string>("114");
+    QTest::newRow("non-standard value typed")
+        << -1 << "123.4" << std::optional<std::string>("123.4");
+    QTest::newRow("Escape") << int(Gesture::Escape) << QString() << std::optional<std::string>();
+    QTest::newRow("close box") << int(Gesture::CloseBox) << QString()
+                               << std::optional<std::string>();
+  }
+
+  void choicePromptAnswers() {
+    QFETCH(int, gesture);
+    QFETCH(QString, typed);
+    QFETCH(std::optional<std::string>, expected);
+    const std::vector<std::string> choices = {"101.6  (90A, 3 1/2\")", "114.3  (100A, 4\")",
+                                              "139.8  (125A, 5\")"};
+    QStringList listed;
+    QString selectedAtFirst;
+    driver_.expect([&](QWidget* dialog) {
+      auto* field = dialog->findChild<QComboBox*>();
+      QVERIFY(field != nullptr && field->isEditable());
+      for (int i = 0; i < field->count(); ++i) {
+        listed << field->itemText(i);
+      }
+      selectedAtFirst = field->lineEdit()->selectedText();
+      if (gesture == -2) {
+        PickItem(field, typed.toInt());
+        ModalDialogDriver::accept()(dialog);
+      } else {
+        (gesture == -1 ? ModalDialogDriver::typeAndAccept(typed)
+                       : Perform(static_cast<Gesture>(gesture)))(dialog);
+      }
+    });
+    const auto answer = host_.AskTextWithChoices(
+        "ขนาดเส้นผ่าศูนย์กลางภายนอก D( m.m.) =", "Input Outside Diameter ", "100", choices);
+    QCOMPARE(answer, expected);
+    QCOMPARE(driver_.seen().size(), 1);
+    const SeenDialog& seen = driver_.seen().front();
+    QCOMPARE(seen.kind, QStringLiteral("input"));
+    QCOMPARE(seen.title, QStringLiteral("Input Outside Diameter "));
+    QCOMPARE(seen.text, QStringLiteral("ขนาดเส้นผ่าศูนย์กลางภายนอก D( m.m.) ="));
+    QCOMPARE(seen.offered, QStringLiteral("100"));
+    QCOMPARE(selectedAtFirst, QStringLiteral("100"));
+    QCOMPARE(listed.size(), qsizetype(choices.size()));
+    for (qsizetype i = 0; i < listed.size(); ++i) {
+      QCOMPARE(listed[i].toStdString(), choices[std::size_t(i)]);
+    }
+  }
+
+  // Without a list the prompt is the plain one.
+  void choicePromptWithoutChoicesIsThePlainPrompt() {
+    bool hasList = true;
+    driver_.expect([&hasList](QWidget* dialog) {
+      hasList = dialog->findChild<QComboBox*>() != nullptr;
+      ModalDialogDriver::typeAndAccept("2.5")(dialog);
+    });
+    QCOMPARE(host_.AskTextWithChoices("กำหนดค่า K =", "Input K factor", "0.85", {}),
+             std::optional<std::string>("2.5"));
+    QVERIFY(!hasList);
+    QCOMPARE(driver_.seen().front().offered, QStringLiteral("0.85"));
   }
 
   // The fixture's own guard: a dialog nobody expected is closed and reported, not waited on.

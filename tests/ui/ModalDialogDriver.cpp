@@ -30,6 +30,16 @@ SeenDialog Describe(QWidget* dialog) {
   return seen;
 }
 
+// Longer than any answer takes to close its dialog, even on a loaded machine.
+constexpr qint64 kAnswerMilliseconds = 3000;
+
+void Dismiss(QWidget* dialog) {
+  dialog->close();
+  if (auto* modal = qobject_cast<QDialog*>(dialog); modal && modal->isVisible()) {
+    modal->reject();
+  }
+}
+
 } // namespace
 
 void TypeText(QWidget* widget, const QString& text) {
@@ -52,17 +62,22 @@ void ModalDialogDriver::reset() {
 
 void ModalDialogDriver::poll() {
   QWidget* dialog = QApplication::activeModalWidget();
-  if (dialog == nullptr || dialog == answered_ || !dialog->isVisible()) {
+  if (dialog == nullptr || !dialog->isVisible()) {
+    return;
+  }
+  if (dialog == answered_) {
+    if (answeredAt_.hasExpired(kAnswerMilliseconds)) {
+      unexpected_ << QStringLiteral("still open after its answer: ") + dialog->windowTitle();
+      Dismiss(dialog);
+    }
     return;
   }
   answered_ = dialog;
+  answeredAt_.start();
   const SeenDialog seen = Describe(dialog);
   if (answers_.isEmpty()) {
     unexpected_ << seen.kind + QStringLiteral(": ") + seen.title + QStringLiteral(": ") + seen.text;
-    dialog->close();
-    if (auto* modal = qobject_cast<QDialog*>(dialog); modal && modal->isVisible()) {
-      modal->reject();
-    }
+    Dismiss(dialog);
     return;
   }
   seen_ << seen;

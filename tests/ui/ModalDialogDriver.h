@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -26,7 +27,8 @@ void TypeText(QWidget* widget, const QString& text);
 
 // Answers the modal dialogs that a click opens, in order, as a user would: it watches for the
 // active modal widget, records what it shows and applies the next scripted answer. A dialog that
-// opens with no answer left is a failure: it is recorded and closed, so a test never hangs.
+// opens with no answer left, or that its answer leaves open, is a failure: it is recorded and
+// closed, so a test never hangs.
 class ModalDialogDriver : public QObject {
   Q_OBJECT
 public:
@@ -56,6 +58,7 @@ private:
   QTimer timer_;
   QQueue<Answer> answers_;
   QPointer<QWidget> answered_;
+  QElapsedTimer answeredAt_;
   QList<SeenDialog> seen_;
   QStringList unexpected_;
 };

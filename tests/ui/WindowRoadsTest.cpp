@@ -205,6 +205,11 @@ private slots:
                                          const std::string&) override {
         throw std::runtime_error("prompt unavailable");
       }
+      std::optional<std::string> AskTextWithChoices(const std::string&, const std::string&,
+                                                    const std::string&,
+                                                    const std::vector<std::string>&) override {
+        throw std::runtime_error("prompt unavailable");
+      }
     };
     FailingPrompt host;
     ui::MainWindow window(&host);

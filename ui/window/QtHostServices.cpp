@@ -3,10 +3,12 @@
 #include "ui/printing/SheetPrinters.h"
 #include "ui/window/WindowTexts.h"
 
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -17,6 +19,20 @@ namespace {
 
 QString FromUtf8(const std::string& text) {
   return QString::fromStdString(text);
+}
+
+// Shows the prompt with its title; the text as confirmed, or nothing when cancelled or closed.
+std::optional<std::string> AskInDialog(QInputDialog& dialog, const std::string& prompt,
+                                       const std::string& title) {
+  dialog.setWindowTitle(FromUtf8(title));
+  dialog.setLabelText(FromUtf8(prompt));
+  for (QLabel* label : dialog.findChildren<QLabel*>()) {
+    label->setTextFormat(Qt::PlainText);
+  }
+  if (dialog.exec() != QDialog::Accepted) {
+    return std::nullopt;
+  }
+  return dialog.textValue().toStdString();
 }
 
 QMessageBox::Icon BoxIcon(form::MessageIcon icon) {
@@ -62,17 +78,32 @@ std::optional<std::string> QtHostServices::AskText(const std::string& prompt,
                                                    const std::string& title,
                                                    const std::string& offered) {
   QInputDialog dialog(dialogParent_);
-  dialog.setInputMode(QInputDialog::TextInput);
-  dialog.setWindowTitle(FromUtf8(title));
-  dialog.setLabelText(FromUtf8(prompt));
   dialog.setTextValue(FromUtf8(offered));
-  for (QLabel* label : dialog.findChildren<QLabel*>()) {
-    label->setTextFormat(Qt::PlainText);
+  return AskInDialog(dialog, prompt, title);
+}
+
+std::optional<std::string>
+QtHostServices::AskTextWithChoices(const std::string& prompt, const std::string& title,
+                                   const std::string& offered,
+                                   const std::vector<std::string>& choices) {
+  if (choices.empty()) {
+    return AskText(prompt, title, offered);
   }
-  if (dialog.exec() != QDialog::Accepted) {
-    return std::nullopt;
+  QInputDialog dialog(dialogParent_);
+  QStringList items;
+  for (const std::string& choice : choices) {
+    items << FromUtf8(choice);
   }
-  return dialog.textValue().toStdString();
+  dialog.setComboBoxItems(items);
+  dialog.setComboBoxEditable(true);
+  auto* field = dialog.findChild<QComboBox*>();
+  // What is typed is answered as typed: no item completes it, and Enter adds nothing to the list.
+  field->setCompleter(nullptr);
+  field->setInsertPolicy(QComboBox::NoInsert);
+  field->setCurrentIndex(-1); // the list opens with no item marked until one is picked
+  dialog.setTextValue(FromUtf8(offered));
+  field->lineEdit()->selectAll(); // typing replaces the offered text
+  return AskInDialog(dialog, prompt, title);
 }
 
 std::unique_ptr<form::Printer> QtHostServices::OpenDefaultPrinter() {

@@ -20,6 +20,9 @@ public:
                                   const std::optional<std::string>& title) override;
   std::optional<std::string> AskText(const std::string& prompt, const std::string& title,
                                      const std::string& offered) override;
+  std::optional<std::string> AskTextWithChoices(const std::string& prompt, const std::string& title,
+                                                const std::string& offered,
+                                                const std::vector<std::string>& choices) override;
   std::unique_ptr<form::Printer> OpenDefaultPrinter() override;
   std::optional<std::string> AskPdfFileName(const std::string& suggestedName) override;
   std::unique_ptr<form::Printer> OpenPdfFile(const std::string& path) override;
