@@ -2,7 +2,6 @@
 // them at a time.
 
 #include "engine/Version.h"
-#include "ui/pictures/Pictures.h"
 #include "ui/window/ProjectWindow.h"
 
 #include <QApplication>
@@ -138,9 +137,9 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("pipecolumn"));
   QApplication::setApplicationVersion(QString::fromLatin1(engine::kVersion));
-  QApplication::setWindowIcon(pictures::pipeIcon());
 
   ui::ProjectWindow window;
+  QApplication::setWindowIcon(window.windowIcon()); // for the dialogs, without drawing it again
   window.centreOnScreen();
   window.show();
   if (request.projectFile) {

@@ -25,13 +25,23 @@ inline long PeakResidentKb() {
   return -1;
 }
 
+// The processor time this process has used so far, all its threads, in milliseconds: unlike the
+// wall clock, it hardly grows when other processes share the cores.
+inline double ProcessorMilliseconds() {
+  timespec used{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+  return used.tv_sec * 1000.0 + used.tv_nsec / 1e6;
+}
+
 // Prints one line for bench/start-time.sh: milliseconds from the launch time the script handed
-// over in START_US (or from main when absent) to now, and the peak memory so far.
+// over in START_US (or from main when absent) to now, the peak memory and the processor time so
+// far.
 inline void ReportFirstPaint(const char* program, long long mainMicroseconds) {
   const char* start = std::getenv("START_US");
   const long long from = start != nullptr ? std::atoll(start) : mainMicroseconds;
-  std::printf("%s first-paint-ms %.2f from-main-ms %.2f peak-rss-kb %ld\n", program,
+  std::printf("%s first-paint-ms %.2f from-main-ms %.2f peak-rss-kb %ld cpu-ms %.2f\n", program,
               (WallMicroseconds() - from) / 1000.0,
-              (WallMicroseconds() - mainMicroseconds) / 1000.0, PeakResidentKb());
+              (WallMicroseconds() - mainMicroseconds) / 1000.0, PeakResidentKb(),
+              ProcessorMilliseconds());
   std::fflush(stdout);
 }

@@ -1,5 +1,6 @@
 // The program's start steps (those of app/pipecolumn.cpp), ending at the window's first paint:
-// prints the time since launch and the peak memory, then leaves.
+// prints the time since launch and the peak memory, then leaves. With --form-only it starts the
+// form alone, as the program did before it held projects, to set the window's start beside it.
 
 #include "FirstPaint.h"
 #include "StartClock.h"
@@ -7,11 +8,14 @@
 #include "engine/Version.h"
 #include "ui/pictures/Pictures.h"
 #include "ui/window/MainWindow.h"
+#include "ui/window/ProjectWindow.h"
 
 #include <QApplication>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -31,20 +35,30 @@ int main(int argc, char* argv[]) {
   Phase("application", mainMicroseconds);
   QApplication::setApplicationName(QStringLiteral("pipecolumn"));
   QApplication::setApplicationVersion(QString::fromLatin1(engine::kVersion));
-  QApplication::setWindowIcon(pictures::pipeIcon());
-  Phase("window icon", mainMicroseconds);
 
-  ui::MainWindow window;
+  const bool formOnly = argc > 1 && std::strcmp(argv[1], "--form-only") == 0;
+  std::unique_ptr<QWidget> window;
+  if (formOnly) {
+    QApplication::setWindowIcon(pictures::pipeIcon());
+    Phase("window icon", mainMicroseconds);
+    auto form = std::make_unique<ui::MainWindow>();
+    form->centreOnScreen();
+    window = std::move(form);
+  } else {
+    auto project = std::make_unique<ui::ProjectWindow>();
+    QApplication::setWindowIcon(project->windowIcon());
+    project->centreOnScreen();
+    window = std::move(project);
+  }
   Phase("window built", mainMicroseconds);
   FirstPaint painted([&] {
     Phase("first paint", mainMicroseconds);
-    ReportFirstPaint("pipecolumn", mainMicroseconds);
-    std::printf("window-size %dx%d\n", window.width(), window.height());
+    ReportFirstPaint(formOnly ? "form" : "pipecolumn", mainMicroseconds);
+    std::printf("window-size %dx%d\n", window->width(), window->height());
     QCoreApplication::quit();
   });
-  window.installEventFilter(&painted);
-  window.centreOnScreen();
-  window.show();
+  window->installEventFilter(&painted);
+  window->show();
   Phase("shown", mainMicroseconds);
   return QApplication::exec();
 }

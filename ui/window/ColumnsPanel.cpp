@@ -2,19 +2,18 @@
 #include "ui/window/ColumnsPanel.h"
 
 #include <QAction>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QTableView>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace ui {
 
 ColumnsPanel::ColumnsPanel(QAbstractItemModel& model, const QList<QAction*>& commands,
-                           QWidget* parent)
+                           const QFont& font, QWidget* parent)
     : QWidget(parent), table_(new QTableView(this)) {
   setObjectName(QStringLiteral("columnsPanel"));
+  setFont(font);
   table_->setObjectName(QStringLiteral("columnsTable"));
   table_->setModel(&model);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -33,17 +32,12 @@ ColumnsPanel::ColumnsPanel(QAbstractItemModel& model, const QList<QAction*>& com
             }
           });
 
-  auto* buttons = new QHBoxLayout;
-  for (QAction* command : commands) {
-    auto* button = new QToolButton(this);
-    button->setDefaultAction(command);
-    buttons->addWidget(button);
-  }
-  buttons->addStretch();
+  // The column commands are also a right click away; no buttons to build before the first paint.
+  table_->addActions(commands);
+  table_->setContextMenuPolicy(Qt::ActionsContextMenu);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
   layout->addWidget(table_);
-  layout->addLayout(buttons);
 }
 
 void ColumnsPanel::showSelectedRow(int row) {

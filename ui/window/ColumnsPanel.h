@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QAbstractItemModel;
+class QFont;
 class QAction;
 class QTableView;
 
@@ -15,7 +16,8 @@ namespace ui {
 class ColumnsPanel : public QWidget {
   Q_OBJECT
 public:
-  ColumnsPanel(QAbstractItemModel& model, const QList<QAction*>& commands,
+  // The panel writes in `font`, set before anything is measured in it.
+  ColumnsPanel(QAbstractItemModel& model, const QList<QAction*>& commands, const QFont& font,
                QWidget* parent = nullptr);
 
   QTableView& table() { return *table_; }

@@ -13,6 +13,7 @@
 #include "project/ProjectFile.h"
 #include "project/ProjectSession.h"
 #include "project/UnsavedChanges.h"
+#include "ui/fonts/ThaiFonts.h"
 #include "ui/window/ColumnsModel.h"
 #include "ui/window/ColumnsPanel.h"
 #include "ui/window/MainWindow.h"
@@ -38,8 +39,11 @@ namespace ui {
 
 namespace {
 
-constexpr int kPanelWidth = 560;
+constexpr int kPanelWidth = 470;
 constexpr int kPanelMinimumWidth = 240;
+// The menus and the panel write in the form's Thai face at the size of its smaller captions: the
+// face is loaded once, and Thai needs no search for a fallback face.
+constexpr double kMenuFontPoints = 9.75;
 // A box names at most this many problems of a file; the rest are under its details.
 constexpr qsizetype kProblemsShown = 12;
 
@@ -118,6 +122,7 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
   // The form keeps the size and look it has always had; the panel takes any other room.
   form_->setFixedSize(form_->size());
   form_->setExitAction([this] { close(); });
+  setWindowIcon(form_->windowIcon()); // drawn once, by the form
   model_ = new ColumnsModel(*session_, this);
 
   buildMenus();
@@ -125,7 +130,7 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
       new ColumnsPanel(*model_,
                        {findChild<QAction*>(QStringLiteral("addColumn")),
                         findChild<QAction*>(QStringLiteral("duplicateColumn")), removeCommand_},
-                       central);
+                       menuBar()->font(), central);
   panel_->setMinimumWidth(kPanelMinimumWidth);
   auto* layout = new QHBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -150,8 +155,14 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
 ProjectWindow::~ProjectWindow() = default;
 
 void ProjectWindow::buildMenus() {
+  QFont font = menuBar()->font();
+  font.setFamily(
+      InstalledThaiFamily(QString::fromLatin1(kDesignFontFamily), ThaiTextTarget::Screen));
+  font.setPointSizeF(kMenuFontPoints);
+  menuBar()->setFont(font);
   const QKeySequence none;
   QMenu* file = menuBar()->addMenu(QStringLiteral("ไฟล์ (&File)"));
+  file->setFont(font);
   addCommand(*file, "new", QStringLiteral("โครงการใหม่ (&New)"), QKeySequence(Qt::CTRL | Qt::Key_N),
              [this] { newProject(); });
   addCommand(*file, "open", QStringLiteral("เปิด… (&Open)"), QKeySequence(Qt::CTRL | Qt::Key_O),
@@ -174,6 +185,7 @@ void ProjectWindow::buildMenus() {
              QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
 
   QMenu* column = menuBar()->addMenu(QStringLiteral("คอลัมน์ (&Column)"));
+  column->setFont(font);
   addCommand(*column, "addColumn", QStringLiteral("เพิ่มคอลัมน์ (A&dd)"), none,
              [this] { addColumn(); });
   addCommand(*column, "duplicateColumn", QStringLiteral("ทำสำเนาคอลัมน์ (Du&plicate)"), none,
@@ -189,6 +201,7 @@ void ProjectWindow::buildMenus() {
   }
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("ช่วยเหลือ (&Help)"));
+  help->setFont(font);
   QAction* handbook = help->addAction(QStringLiteral("คู่มือการใช้งาน (&Handbook)"));
   handbook->setObjectName(QStringLiteral("handbook"));
   handbook->setShortcut(QKeySequence(Qt::Key_F1));
