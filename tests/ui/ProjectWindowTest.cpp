@@ -8,6 +8,7 @@
 #include "form/FormState.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectSession.h"
+#include "ui/chart/ChartWindow.h"
 #include "ui/window/ColumnsModel.h"
 #include "ui/window/ColumnsPanel.h"
 #include "ui/window/MainWindow.h"
@@ -186,6 +187,31 @@ private slots:
     QCOMPARE(ReadAll(projectPath_), QByteArray::fromStdString(project::ProjectFileBytes(kProject)));
   }
 
+  // The chart shows the selected column as it stands: after an answer and after another row.
+  void chartFollowsTheSelectedColumn() {
+    QVERIFY(window_->openFile(projectPath_));
+    window_->findChild<QAction*>(QStringLiteral("chart"))->trigger();
+    // The chart window is no QObject class of its own: it is found by its name.
+    auto* chart =
+        static_cast<ui::ChartWindow*>(window_->findChild<QWidget*>(QStringLiteral("chartWindow")));
+    QVERIFY(chart != nullptr && chart->isVisible());
+    const auto slenderness = [chart] {
+      const std::vector<ui::ChartColumn>& columns = chart->chart().columns;
+      return columns.size() == 1 ? columns.front().slenderness : -1;
+    };
+    const std::int32_t atFourMetres = slenderness();
+    QVERIFY(atFourMetres > 0);
+
+    driver_.expect(ModalDialogDriver::typeAndAccept(QStringLiteral("8")));
+    window_->findChild<QAction*>(QStringLiteral("height"))->trigger();
+    const std::int32_t atEightMetres = *window_->form().state().record().slendernessRatio;
+    QVERIFY(atEightMetres > atFourMetres);
+    QCOMPARE(slenderness(), atEightMetres);
+    table().selectRow(1);
+    QCOMPARE(window_->session().selectedRow(), 1u);
+    QCOMPARE(slenderness(), atFourMetres);
+  }
+
   // Save writes the file through a temporary one; a save that fails says so, keeps the old file
   // and the unsaved mark.
   void saveKeepsOrReplacesTheFile_data() {
@@ -201,8 +227,9 @@ private slots:
     QCOMPARE(field("columnMarkField"), QStringLiteral("C-4"));
     QVERIFY(window_->isWindowModified());
 
-    const QString target = intoMissingFolder ? folder_->filePath(QStringLiteral("none/a.pipecolumn"))
-                                             : folder_->filePath(QStringLiteral("b.pipecolumn"));
+    const QString target = intoMissingFolder
+                               ? folder_->filePath(QStringLiteral("none/a.pipecolumn"))
+                               : folder_->filePath(QStringLiteral("b.pipecolumn"));
     dialogs_.names << target;
     if (intoMissingFolder) {
       driver_.expect(ModalDialogDriver::pressOk());

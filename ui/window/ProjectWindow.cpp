@@ -13,6 +13,8 @@
 #include "project/ProjectFile.h"
 #include "project/ProjectSession.h"
 #include "project/UnsavedChanges.h"
+#include "ui/chart/ChartWindow.h"
+#include "ui/chart/DesignPoint.h"
 #include "ui/fonts/ThaiFonts.h"
 #include "ui/window/ColumnsModel.h"
 #include "ui/window/ColumnsPanel.h"
@@ -199,6 +201,9 @@ void ProjectWindow::buildMenus() {
     const form::Input input = prompt.input;
     connect(ask, &QAction::triggered, form_, [this, input] { form_->askForInput(input); });
   }
+  column->addSeparator();
+  addCommand(*column, "chart", QStringLiteral("กราฟหน่วยแรงอัดที่ยอมให้… (Allowable stress &chart)"),
+             none, [this] { showChart(); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("ช่วยเหลือ (&Help)"));
   help->setFont(font);
@@ -419,6 +424,7 @@ void ProjectWindow::showSelectedColumn() {
   session_->showSelected(form_->state());
   form_->showStateAgain();
   panel_->showSelectedRow(static_cast<int>(session_->selectedRow()));
+  followInChart();
 }
 
 void ProjectWindow::showColumnsAnew() {
@@ -431,7 +437,29 @@ void ProjectWindow::takeFormEdit() {
   if (session_->takeFromForm(form_->state())) {
     model_->refreshRow(static_cast<int>(session_->selectedRow()));
     showTitleAndCommands();
+    followInChart();
   }
+}
+
+void ProjectWindow::showChart() {
+  if (chart_ == nullptr) {
+    chart_ = new ChartWindow(this);
+    chart_->setObjectName(QStringLiteral("chartWindow"));
+  }
+  chart_->show();
+  followInChart();
+  chart_->raise();
+  chart_->activateWindow();
+}
+
+void ProjectWindow::followInChart() {
+  if (chart_ == nullptr || !chart_->isVisible()) {
+    return;
+  }
+  const project::ColumnEntry& column = session_->column(session_->selectedRow());
+  const std::optional<engine::DesignRecord>& record =
+      session_->result(session_->selectedRow()).record;
+  chart_->showColumn(column.inputs.materials, record ? DesignPointOf(*record) : std::nullopt);
 }
 
 void ProjectWindow::showTitleAndCommands() {

@@ -25,6 +25,7 @@ class ProjectSession;
 namespace ui {
 
 class ColumnsModel;
+class ChartWindow;
 class ColumnsPanel;
 class MainWindow;
 class ProjectFileDialogs;
@@ -76,6 +77,8 @@ private:
   void duplicateColumn();
   void removeColumn();
   void showAbout();
+  // The allowable stress chart with the selected column on it, in a window of its own.
+  void showChart();
 
   // True when the project may be replaced or closed: it has no unsaved changes, or the user has
   // saved or discarded them.
@@ -93,6 +96,8 @@ private:
   // The form's latest edit into the project, the panel and the title.
   void takeFormEdit();
   void showTitleAndCommands();
+  // The chart, where it is shown, onto the selected column as it now stands.
+  void followInChart();
 
   // The project file's name, or "Untitled".
   QString fileName() const;
@@ -107,6 +112,7 @@ private:
   MainWindow* form_ = nullptr;
   ColumnsModel* model_ = nullptr;
   ColumnsPanel* panel_ = nullptr;
+  ChartWindow* chart_ = nullptr; // made when first asked for
   QAction* removeCommand_ = nullptr;
 };
 
