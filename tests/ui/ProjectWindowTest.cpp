@@ -6,6 +6,8 @@
 #include "ui/window/ProjectWindow.h"
 #include "ModalDialogDriver.h"
 #include "form/FormState.h"
+#include "project/CsvExport.h"
+#include "project/ProjectCheck.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectSession.h"
 #include "ui/chart/ChartWindow.h"
@@ -185,6 +187,40 @@ private slots:
     window_->findChild<QAction*>(QStringLiteral("exit"))->trigger();
     QVERIFY(!window_->isVisible());
     QCOMPARE(ReadAll(projectPath_), QByteArray::fromStdString(project::ProjectFileBytes(kProject)));
+  }
+
+  // Remove asks first and never takes the last column; add and duplicate select the new row;
+  // Export CSV writes the results of every column.
+  void columnCommandsAndExport() {
+    QVERIFY(window_->openFile(projectPath_));
+    const QString results = folder_->filePath(QStringLiteral("results.csv"));
+    dialogs_.names << results;
+    window_->findChild<QAction*>(QStringLiteral("exportCsv"))->trigger();
+    QCOMPARE(ReadAll(results), QByteArray::fromStdString(
+                                   project::ResultsCsv(kProject, project::CheckProject(kProject))));
+
+    auto* remove = window_->findChild<QAction*>(QStringLiteral("removeColumn"));
+    table().selectRow(1);
+    driver_.expect(ModalDialogDriver::pressEscape());
+    remove->trigger();
+    QVERIFY(driver_.seen().constLast().text.contains(QStringLiteral("ก-2")));
+    QCOMPARE(table().model()->rowCount(), 3);
+    QVERIFY(!window_->isWindowModified());
+    for (const char* shown : {"ก-3", "ก-1"}) {
+      driver_.expect(ModalDialogDriver::pressOk());
+      remove->trigger();
+      QCOMPARE(field("columnMarkField"), QString::fromUtf8(shown));
+    }
+    QCOMPARE(table().model()->rowCount(), 1);
+    QVERIFY(!remove->isEnabled());
+    QVERIFY(window_->isWindowModified());
+
+    window_->findChild<QAction*>(QStringLiteral("duplicateColumn"))->trigger();
+    QCOMPARE(table().model()->rowCount(), 2);
+    QCOMPARE(table().selectionModel()->selectedRows().constFirst().row(), 1);
+    QCOMPARE(field("columnMarkField"), QStringLiteral("C-2"));
+    QCOMPARE(window_->session().column(1).inputs, window_->session().column(0).inputs);
+    QVERIFY(remove->isEnabled());
   }
 
   // The chart shows the selected column as it stands: after an answer and after another row.

@@ -33,8 +33,6 @@ public:
   // Reads every column again after columns were added, removed or replaced.
   void refreshAll();
 
-  bool isFailing(int row) const { return rows_.at(static_cast<std::size_t>(row)).failing; }
-
 private:
   struct Row {
     std::array<QString, project::kScheduleFieldCount> texts;
