@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The check as the commands share it: the input options, the run of the prompts, and the check's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program: one window for the design check of round steel pipe columns, a project of
 // them at a time.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for bench/start-time.sh: a bare Qt Widgets program that shows one empty window of the
 // program's size and leaves after its first paint. With --thai-label the window carries one label
 // with a Thai caption, which shows what font set-up and Thai text shaping alone cost.

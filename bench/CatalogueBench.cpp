@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search for the lightest standard pipe that carries a load: it checks the pipes lightest
 // first and stops at the first that carries, so a load no pipe carries checks every one.
 

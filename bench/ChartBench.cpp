@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The allowable stress chart: its curve computed, and the chart with the column's point drawn into
 // an image twice its natural size and into an SVG in memory.
 

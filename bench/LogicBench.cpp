@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The logic without a screen: one calculation with its captions, and one prompt answer end to end.
 
 #include "form/FormState.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A project of many columns: checking all of them and writing the results CSV, and printing the
 // whole package into a PDF, per page.
 

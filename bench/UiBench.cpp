@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt side: the calculation sheet drawn into a PDF, and the window built and shown until its
 // first paint. Runs on any platform plugin; QT_QPA_PLATFORM=offscreen needs no display.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start steps (those of app/pipecolumn.cpp), ending at the window's first paint:
 // prints the time since launch and the peak memory, then leaves. With --form-only it starts the
 // form alone, as the program did before it held projects, to set the window's start beside it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the program next to the floor, in one run: the time from launch to the window's
 # first paint and the peak memory, of window_start (the program's own start steps: the project
 # window), of window_start --form-only (the form alone, as the program started before it held

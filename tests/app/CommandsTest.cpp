@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's commands besides the check: the standard pipe table, the design and the chart.
 
 #include "CliRun.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator itself writes a project's package through Qt into a real PDF.
 
 #include "report/ProjectPackage.h"

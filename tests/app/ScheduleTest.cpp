@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule command: every column of a project file or a CSV schedule, checked and reported.
 
 #include "CliRun.h"

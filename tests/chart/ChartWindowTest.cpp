@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart window follows the column it is given, and saves and prints through the dialogs it
 // is given; every failure of theirs ends in the error box.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart draws the check's own curve and places the column where the check says; its SVG keeps
 // the axis titles as text.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart's tests on one QApplication, offscreen unless a platform is named.
 
 #include <gtest/gtest.h>
