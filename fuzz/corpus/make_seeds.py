@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the seed corpus of the two fuzz targets next to this script. Rerun after editing."""
 import hashlib
 import os
