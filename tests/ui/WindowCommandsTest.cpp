@@ -4,6 +4,8 @@
 #include "ModalDialogDriver.h"
 #include "RecordedWindow.h"
 #include "form/FormState.h"
+#include "form/ResultCaptions.h"
+#include "ui/pictures/Pictures.h"
 #include "ui/window/Handbook.h"
 
 #include <QFile>
@@ -122,12 +124,68 @@ private slots:
     }
   }
 
+  // The strip's suggestion is a link, underlined under the hand, exactly while there is a lighter
+  // standard pipe to take; a click takes its D and T and the column is checked again with them.
+  void takingTheSuggestion_data() {
+    QTest::addColumn<QStringList>("answers"); // caption, answer, caption, answer, ...
+    QTest::addColumn<QString>("suggestionStart");
+    QTest::newRow("load 12000 fails")
+        << QStringList{"axialLoadCaption", "12000"} << "ท่อมาตรฐานที่เบาที่สุดที่รับได้ ";
+    QTest::newRow("no standard pipe carries it")
+        << QStringList{"heightCaption", "10", "kFactorCaption", "2", "axialLoadCaption", "900000"}
+        << "ไม่มีท่อมาตรฐานที่รับน้ำหนักนี้ได้";
+  }
+
+  void takingTheSuggestion() {
+    QFETCH(QStringList, answers);
+    QFETCH(QString, suggestionStart);
+    for (qsizetype i = 0; i + 1 < answers.size(); i += 2) {
+      shown_->answer(answers[i], answers[i + 1]);
+    }
+    const form::FormState& state = shown_->window.state();
+    QCOMPARE(shown_->text("verdictCaption"), QString::fromUtf8(form::kDoesNotCarryCaption));
+    QVERIFY2(shown_->text("suggestionCaption").startsWith(suggestionStart),
+             qPrintable(shown_->text("suggestionCaption")));
+    const std::optional<engine::StandardPipe> pipe = state.suggestion();
+    QCOMPARE(isLink("suggestionCaption"), pipe.has_value());
+    const engine::ColumnInputs before = state.inputs();
+
+    shown_->click("suggestionCaption");
+    QVERIFY(shown_->host.prompts().size() == std::size_t(answers.size() / 2));
+    QVERIFY(shown_->host.messages().empty());
+    if (!pipe) {
+      QCOMPARE(state.inputs().outsideDiameterMm, before.outsideDiameterMm);
+      QCOMPARE(state.inputs().wallThicknessMm, before.wallThicknessMm);
+      QCOMPARE(shown_->text("verdictCaption"), QString::fromUtf8(form::kDoesNotCarryCaption));
+      return;
+    }
+    for (const auto& [input, value] :
+         {std::pair{form::Input::OutsideDiameter, pipe->outsideDiameterMm},
+          std::pair{form::Input::WallThickness, pipe->wallThicknessMm}}) {
+      QCOMPARE(state.input(input), value);
+      QCOMPARE(shown_->text(kCaptionNames[qsizetype(input)]),
+               QString::fromStdString(form::InputCaption(input, value)));
+    }
+    QCOMPARE(shown_->text("verdictCaption"), QString::fromUtf8(form::kCarriesCaption));
+    QVERIFY(shown_->find<QPushButton>("printButton")->isEnabled());
+    // The column's pipe is now the lightest: nothing more to take.
+    QVERIFY(shown_->text("suggestionCaption").isEmpty());
+    QVERIFY(!isLink("suggestionCaption"));
+  }
+
   void exitEndsTheProgram() {
     shown_->click("exitButton");
     QCOMPARE(shown_->exits, 1);
   }
 
 private:
+  // Underlined with the hand pointer, as the input captions are.
+  bool isLink(const QString& name) {
+    QWidget* caption = shown_->find(name);
+    return caption->font().underline() && caption->testAttribute(Qt::WA_SetCursor) &&
+           caption->cursor().pixmap().toImage() == pictures::handPointerCursor().pixmap().toImage();
+  }
+
   std::unique_ptr<RecordedWindow> shown_;
 };
 

@@ -2,10 +2,20 @@
 
 #include <QStringList>
 
-// The caption widgets' names in the order of form::Caption; the first five are the inputs'.
+// The caption widgets' names in the order of form::Caption; the first five are the inputs', the
+// last four the strip's below the form.
 inline const QStringList kCaptionNames = {
-    "outsideDiameterCaption", "wallThicknessCaption", "heightCaption",    "kFactorCaption",
-    "axialLoadCaption",       "verdictCaption",       "basePlateCaption",
+    "outsideDiameterCaption",
+    "wallThicknessCaption",
+    "heightCaption",
+    "kFactorCaption",
+    "axialLoadCaption",
+    "verdictCaption",
+    "basePlateCaption",
+    "utilisationCaption",
+    "suggestionCaption",
+    "slendernessWarningCaption",
+    "localBucklingWarningCaption",
 };
 
 // The header fields' names in the order of form::HeaderField.

@@ -46,6 +46,23 @@ constexpr ControlRow HeaderField(std::string_view name, int top) {
           .backgroundColour = 0xC0FFC0};
 }
 
+// One line of the strip below the form, `line` lines down; it is blank while its caption is empty.
+constexpr ControlRow StripLine(std::string_view name, int line, bool bold, std::int32_t colour) {
+  constexpr int kFirstLineTop = kFormHeightTwips + 90;
+  constexpr int kLinePitch = 360;
+  return {.name = name,
+          .kind = K::Label,
+          .left = 240,
+          .top = kFirstLineTop + line * kLinePitch,
+          .height = 240,
+          .fontPoints = 9.75,
+          .bold = bold,
+          .textColour = colour};
+}
+
+// Dark red and bold: a warning still stands out on a black-and-white screen or printout.
+constexpr std::int32_t kWarningColour = 0x990000;
+
 // Captions and header texts that the logic owns come from the form state, and the address line
 // from the window; the table only places and dresses those controls.
 constexpr std::array kControls = {
@@ -138,6 +155,11 @@ constexpr std::array kControls = {
                .fontPoints = 9.75,
                .bold = true,
                .textColour = 0xC00000},
+    StripLine("utilisationCaption", 0, false, 0x0000C0),
+    // The window underlines it and shows the hand while there is a pipe to take.
+    StripLine("suggestionCaption", 1, true, 0x006000),
+    StripLine("slendernessWarningCaption", 2, true, kWarningColour),
+    StripLine("localBucklingWarningCaption", 3, true, kWarningColour),
 };
 
 constexpr std::array<std::string_view, 6> kTabOrder = {"exitButton",      "printButton",

@@ -3,6 +3,7 @@
 #include "form/FormCommands.h"
 #include "form/FormState.h"
 #include "form/HandlerGuard.h"
+#include "form/ResultCaptions.h"
 #include "form/ValuePrompt.h"
 #include "report/CalculationSheet.h"
 #include "ui/fonts/ThaiFonts.h"
@@ -22,6 +23,7 @@
 #include <QScreen>
 #include <QUrl>
 
+#include <algorithm>
 #include <limits>
 
 namespace ui {
@@ -104,6 +106,14 @@ QString CamelName(std::string_view key, const char* suffix) {
   return name + QLatin1String(suffix);
 }
 
+// The form's captions, then the strip's.
+constexpr auto kShownCaptions = [] {
+  std::array<form::Caption, form::kAllCaptions.size() + form::kAssessmentCaptions.size()> all{};
+  std::ranges::copy(form::kAssessmentCaptions,
+                    std::ranges::copy(form::kAllCaptions, all.begin()).out);
+  return all;
+}();
+
 QString CaptionObjectName(form::Caption caption) {
   return CamelName(form::KeyOf(caption), "Caption");
 }
@@ -146,7 +156,7 @@ void MainWindow::buildControls() {
       label->setCaption(label->text());
     }
   }
-  for (form::Caption caption : form::kAllCaptions) {
+  for (form::Caption caption : kShownCaptions) {
     captions_[static_cast<std::size_t>(caption)] =
         findChild<ClickableLabel*>(CaptionObjectName(caption));
   }
@@ -175,6 +185,11 @@ void MainWindow::connectHandlers() {
     connect(captions_[static_cast<std::size_t>(form::CaptionOf(input))], &ClickableLabel::clicked,
             this, [this, input] { askForInput(input); });
   }
+  connect(captions_[static_cast<std::size_t>(form::Caption::Suggestion)], &ClickableLabel::clicked,
+          this, [this] {
+            runHandler(
+                [](form::FormState& form, form::HostServices&) { form::ApplySuggestion(form); });
+          });
   connect(findChild<ClickableLabel*>(QStringLiteral("downloadLink")), &ClickableLabel::clicked,
           this, &MainWindow::openHandbook);
 
@@ -227,7 +242,8 @@ void MainWindow::runHandler(const Handler& handler) {
 }
 
 void MainWindow::showState() {
-  for (form::Caption caption : form::kAllCaptions) {
+  showSuggestionOffer(); // before the captions: a change of font refits the caption
+  for (form::Caption caption : kShownCaptions) {
     captions_[static_cast<std::size_t>(caption)]->setCaption(
         QString::fromStdString(state_->caption(caption)));
   }
@@ -239,6 +255,22 @@ void MainWindow::showState() {
     }
   }
   printButton_->setEnabled(state_->printEnabled());
+}
+
+void MainWindow::showSuggestionOffer() {
+  ClickableLabel* suggestion = captions_[static_cast<std::size_t>(form::Caption::Suggestion)];
+  const bool offered = state_->suggestion().has_value();
+  if (suggestion->font().underline() == offered) {
+    return;
+  }
+  QFont font = suggestion->font();
+  font.setUnderline(offered);
+  suggestion->setFont(font);
+  if (offered) {
+    suggestion->setCursor(pictures::handPointerCursor());
+  } else {
+    suggestion->unsetCursor();
+  }
 }
 
 void MainWindow::centreOnScreen() {

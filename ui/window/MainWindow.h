@@ -61,12 +61,15 @@ private:
   void showHandbookPath();
   // Puts the form state's captions, header texts and print state on the widgets.
   void showState();
+  // Marks the suggestion as a link while there is a pipe to take.
+  void showSuggestionOffer();
 
   std::unique_ptr<QtHostServices> ownHost_;
   form::HostServices* host_;
   std::unique_ptr<form::FormState> state_; // held apart: moc cannot parse the record's headers
   std::function<void()> exitAction_;
-  std::array<ClickableLabel*, form::kAllCaptions.size()> captions_{};
+  std::array<ClickableLabel*, form::kAllCaptions.size() + form::kAssessmentCaptions.size()>
+      captions_{};
   std::array<QLineEdit*, form::kAllHeaderFields.size()> headerFields_{};
   QPushButton* printButton_ = nullptr;
   QString handbookPath_;
