@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt host services on their own: the answers of the message box and the input prompt.
 
 #include "ModalDialogDriver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window program's command line: its answers, their exit status and a quiet start.
 
 #include "engine/Version.h"

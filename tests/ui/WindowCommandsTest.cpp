@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's own commands on a recording host: the header fields and their clear button, the
 // download line and the handbook it opens, Exit, and the controls that do nothing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as it looks: the controls as the control table places and dresses them, room for the
 // captions at their longest, fonts with Thai glyphs, focus, pointers and pictures.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole roads through the window with the real dialogs: a click on a caption, the prompt answered
 // as a user would, the messages, and what the window then shows.
 
