@@ -491,7 +491,6 @@ def handbook_cover():
     svg.text(32, 143, "โดย ทีมวิศวกรโยธา", 6.5, family=THAI, fill="#FFFFFF", anchor="middle")
     svg.rect(64, 135, 58, 11, "#222222")
     svg.text(93, 143, "ฉบับเผยแพร่ฟรี", 6.5, family=THAI, fill="#FFFFFF", anchor="middle")
-    svg.text(63, 157, "pipe-column.example", 6.2, family=ARIAL, fill="#1F4E9A", anchor="middle")
     svg.rect(0, 163, 126, 11, "#F4F4F4")
     svg.text(120, 171.5, "1", 8, family=ARIAL, fill="#111111", anchor="end")
     svg.write(output("handbook-cover.svg"))
