@@ -9,6 +9,7 @@
 #include "report/CalculationSheet.h"
 #include "ui/fonts/ThaiFonts.h"
 #include "ui/pictures/Pictures.h"
+#include "ui/window/CentreOnScreen.h"
 #include "ui/window/ClickableLabel.h"
 #include "ui/window/ControlTable.h"
 #include "ui/window/Handbook.h"
@@ -275,13 +276,7 @@ void MainWindow::showSuggestionOffer() {
 }
 
 void MainWindow::centreOnScreen() {
-  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-  if (screen == nullptr) {
-    return;
-  }
-  QRect frame = frameGeometry();
-  frame.moveCenter(screen->availableGeometry().center());
-  move(frame.topLeft());
+  CentreOnScreen(*this);
 }
 
 } // namespace ui

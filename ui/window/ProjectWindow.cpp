@@ -16,6 +16,7 @@
 #include "ui/chart/ChartWindow.h"
 #include "ui/chart/DesignPoint.h"
 #include "ui/fonts/ThaiFonts.h"
+#include "ui/window/CentreOnScreen.h"
 #include "ui/window/ColumnsModel.h"
 #include "ui/window/ColumnsPanel.h"
 #include "ui/window/MainWindow.h"
@@ -498,13 +499,7 @@ void ProjectWindow::closeEvent(QCloseEvent* event) {
 }
 
 void ProjectWindow::centreOnScreen() {
-  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-  if (screen == nullptr) {
-    return;
-  }
-  QRect frame = frameGeometry();
-  frame.moveCenter(screen->availableGeometry().center());
-  move(frame.topLeft());
+  CentreOnScreen(*this);
 }
 
 } // namespace ui
