@@ -100,6 +100,13 @@ PipeCatalogue PipeCatalogue::Parse(std::string_view text) {
                                 Millimetres(fields[2], lineNumber),
                                 Millimetres(fields[3], lineNumber)});
   }
+  // Smallest diameter first, thinnest wall first within one, whatever the order of the lines.
+  std::stable_sort(catalogue.pipes_.begin(), catalogue.pipes_.end(),
+                   [](const StandardPipe& a, const StandardPipe& b) {
+                     return a.outsideDiameterMm != b.outsideDiameterMm
+                                ? a.outsideDiameterMm < b.outsideDiameterMm
+                                : a.wallThicknessMm < b.wallThicknessMm;
+                   });
   const std::vector<StandardPipe>& pipes = catalogue.pipes_;
   for (std::size_t i = 0; i < pipes.size(); ++i) {
     catalogue.lightestFirst_.push_back(i);

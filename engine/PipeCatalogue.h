@@ -36,6 +36,7 @@ public:
   // std::invalid_argument naming the line that is not such a line.
   static PipeCatalogue Parse(std::string_view text);
 
+  // Smallest diameter first, thinnest wall first within one.
   std::span<const StandardPipe> pipes() const { return pipes_; }
   // The distinct outside diameters, smallest first.
   std::vector<double> diameters() const;

@@ -48,10 +48,16 @@ std::vector<std::string> PromptChoices(Input input, const FormState& form) {
   const engine::PipeCatalogue& catalogue = form.catalogue();
   const engine::NumberFormat& format = form.numberFormat();
   if (input == Input::OutsideDiameter) {
-    for (const double diameter : catalogue.diameters()) {
-      const std::string nominal = catalogue.sizesOf(diameter).front().nominal();
+    // The table lists each diameter's sizes together, in ascending diameter.
+    double previous = 0;
+    for (const engine::StandardPipe& pipe : catalogue.pipes()) {
+      if (pipe.outsideDiameterMm == previous) {
+        continue;
+      }
+      previous = pipe.outsideDiameterMm;
+      const std::string nominal = pipe.nominal();
       choices.push_back(
-          engine::PlainText(diameter, format) +
+          engine::PlainText(pipe.outsideDiameterMm, format) +
           (nominal.empty() ? std::string() : std::string(kChoiceNoteLead) + nominal + ")"));
     }
   } else if (input == Input::WallThickness) {
