@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TextTable.h"
 
+#include "engine/ThaiText.h"
+
 #include <algorithm>
 #include <string_view>
 
@@ -8,8 +10,7 @@ namespace app {
 
 namespace {
 
-// The cells a terminal gives `text`: one a character, none for a Thai vowel or tone mark written
-// above or below its letter (U+0E31, U+0E34-U+0E3A, U+0E47-U+0E4E).
+// The cells a terminal gives `text`: one a character, none for a Thai mark above or below.
 std::size_t DisplayWidth(std::string_view text) {
   std::size_t width = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -17,16 +18,9 @@ std::size_t DisplayWidth(std::string_view text) {
     if ((byte & 0xC0) == 0x80) {
       continue; // a continuation byte belongs to the character before
     }
-    if (byte == 0xE0 && i + 2 < text.size()) {
-      const auto block = static_cast<unsigned char>(text[i + 1]);
-      const auto last = static_cast<unsigned char>(text[i + 2]);
-      const bool mark = (block == 0xB8 && (last == 0xB1 || (last >= 0xB4 && last <= 0xBA))) ||
-                        (block == 0xB9 && last >= 0x87 && last <= 0x8E);
-      if (mark) {
-        continue;
-      }
+    if (!engine::IsThaiMarkAt(text, i)) {
+      ++width;
     }
-    ++width;
   }
   return width;
 }

@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
+#include "QtBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -66,12 +68,5 @@ BENCHMARK(ChartToSvg)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char* argv[]) {
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-    return 1;
-  }
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunBenchmarksInside<QGuiApplication>(argc, argv);
 }

@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QGuiApplication>
 
+#include "QtBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -67,12 +69,5 @@ BENCHMARK(PackageToPdf)->Arg(12)->Arg(100)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char* argv[]) {
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-    return 1;
-  }
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunBenchmarksInside<QGuiApplication>(argc, argv);
 }

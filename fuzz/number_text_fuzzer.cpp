@@ -12,6 +12,7 @@
 // - the exact Fixed4 product is exact or fails with Overflow only beyond the range.
 // The text is handed over in a buffer of exactly its length, so any read past it is caught.
 
+#include "PropertyCheck.h"
 #include "engine/Failure.h"
 #include "engine/Fixed4.h"
 #include "engine/NumberText.h"
@@ -28,19 +29,6 @@
 #include <string_view>
 
 namespace {
-
-[[noreturn]] void Fail(const char* property, std::string_view detail) {
-  std::fprintf(stderr, "property violated: %s [%.*s]\n", property, static_cast<int>(detail.size()),
-               detail.data());
-  std::abort();
-}
-
-#define CHECK(condition, detail)                                                                   \
-  do {                                                                                             \
-    if (!(condition)) {                                                                            \
-      Fail(#condition, detail);                                                                    \
-    }                                                                                              \
-  } while (false)
 
 const engine::NumberFormat kPeriod{};
 const engine::NumberFormat kComma{",", "."};

@@ -8,6 +8,7 @@
 //   it is the same, and checking it and exporting its results never throws.
 // Nothing may throw out of a reader, crash, leak or hang.
 
+#include "PropertyCheck.h"
 #include "engine/ColumnCheck.h"
 #include "form/ValuePrompt.h"
 #include "project/CsvExport.h"
@@ -27,19 +28,6 @@
 namespace {
 
 constexpr std::string_view kFileName = "fuzz.pipecolumn";
-
-[[noreturn]] void Fail(const char* property, std::string_view detail) {
-  std::fprintf(stderr, "property violated: %s [%.*s]\n", property,
-               static_cast<int>(detail.size() > 400 ? 400 : detail.size()), detail.data());
-  std::abort();
-}
-
-#define CHECK(condition, detail)                                                                   \
-  do {                                                                                             \
-    if (!(condition)) {                                                                            \
-      Fail(#condition, detail);                                                                    \
-    }                                                                                              \
-  } while (false)
 
 bool IsUtf8(const std::string& text) {
   try {

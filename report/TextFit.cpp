@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/TextFit.h"
 
+#include "engine/ThaiText.h"
+
 #include "form/HostServices.h"
 
 #include <string_view>
@@ -10,24 +12,11 @@ namespace report {
 
 namespace {
 
-// Whether a character starts at byte `at`: not inside a UTF-8 sequence, and not a Thai vowel or
-// tone mark above or below (U+0E31, U+0E34-U+0E3A, U+0E47-U+0E4E), which stays with its letter.
+// Whether the text may be cut before byte `at`: not inside a UTF-8 sequence, and not before a Thai
+// mark, which stays with its letter.
 bool StartsCharacter(std::string_view text, std::size_t at) {
-  if (at >= text.size()) {
-    return true;
-  }
-  if ((static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) {
-    return false;
-  }
-  if (at + 2 < text.size() && text.compare(at, 2, "\xE0\xB8") == 0) {
-    const auto last = static_cast<unsigned char>(text[at + 2]);
-    return !(last == 0xB1 || (last >= 0xB4 && last <= 0xBA));
-  }
-  if (at + 2 < text.size() && text.compare(at, 2, "\xE0\xB9") == 0) {
-    const auto last = static_cast<unsigned char>(text[at + 2]);
-    return !(last >= 0x87 && last <= 0x8E);
-  }
-  return true;
+  return at >= text.size() ||
+         ((static_cast<unsigned char>(text[at]) & 0xC0) != 0x80 && !engine::IsThaiMarkAt(text, at));
 }
 
 } // namespace
