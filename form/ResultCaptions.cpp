@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form/ResultCaptions.h"
 
+#include "engine/ColumnAnswer.h"
 #include "engine/ColumnAssessment.h"
 #include "engine/ColumnCheck.h"
 #include "engine/NumberText.h"
 #include "form/FormState.h"
 #include "form/ValuePrompt.h"
-
-#include <cmath>
 
 namespace form {
 
@@ -63,24 +62,15 @@ void ShowAssessment(FormState& form) {
                   assessment.utilisation ? "อัตราส่วนการใช้งาน (utilisation) = " +
                                                engine::PercentText(*assessment.utilisation) + " %"
                                          : std::string());
-  form.setCaption(Caption::SlendernessWarning,
-                  assessment.slendernessWarning
-                      ? "คำเตือน: KL/r = " + engine::SpacedText(*form.record().slendernessRatio) +
-                            " เกิน " + std::to_string(engine::kSlendernessLimit) +
-                            " ที่ใช้กันสำหรับเสารับน้ำหนักบรรทุก"
-                      : std::string());
-  const engine::Materials& steel = inputs.materials;
-  const double limit =
-      engine::kLocalBucklingFactor * steel.elasticModulusMpa / steel.yieldStressMpa;
-  form.setCaption(
-      Caption::LocalBucklingWarning,
-      assessment.localBucklingWarning
-          ? "คำเตือน: D/T = " +
-                engine::PlainText(
-                    std::round(inputs.outsideDiameterMm / inputs.wallThicknessMm * 10) / 10) +
-                " เกิน " + engine::PlainText(std::round(limit)) +
-                " ผนังบางจนอาจเกิด local buckling ซึ่งการคำนวณนี้ไม่ครอบคลุม"
-          : std::string());
+  form.setCaption(Caption::SlendernessWarning, {});
+  form.setCaption(Caption::LocalBucklingWarning, {});
+  for (const engine::Warning& warning : engine::WarningsOf(inputs, form.record())) {
+    if (warning.kind == engine::WarningKind::Slenderness) {
+      form.setCaption(Caption::SlendernessWarning, warning.text);
+    } else if (warning.kind == engine::WarningKind::LocalBuckling) {
+      form.setCaption(Caption::LocalBucklingWarning, warning.text);
+    }
+  }
 
   const std::optional<engine::StandardPipe> lightest = form.lightestStandardPipe();
   const bool isCurrent = lightest && lightest->outsideDiameterMm == inputs.outsideDiameterMm &&
