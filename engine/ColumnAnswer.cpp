@@ -33,6 +33,38 @@ std::string ExceedsText(double value, double limit) {
 
 } // namespace
 
+std::string_view KeyOf(Verdict verdict) {
+  switch (verdict) {
+  case Verdict::Passes:
+    return "passes";
+  case Verdict::Fails:
+    return "fails";
+  case Verdict::NotChecked:
+    break;
+  }
+  return {};
+}
+
+std::string_view VerdictWord(Verdict verdict) {
+  switch (verdict) {
+  case Verdict::Passes:
+    return "OK";
+  case Verdict::Fails:
+    return "NOT OK";
+  case Verdict::NotChecked:
+    break;
+  }
+  return "ERROR";
+}
+
+std::string WarningKeys(const std::vector<Warning>& warnings, std::string_view separator) {
+  std::string keys;
+  for (const Warning& warning : warnings) {
+    keys += (keys.empty() ? "" : std::string(separator)) + std::string(KeyOf(warning.kind));
+  }
+  return keys;
+}
+
 std::string_view KeyOf(WarningKind kind) {
   switch (kind) {
   case WarningKind::Slenderness:
@@ -71,19 +103,30 @@ std::vector<Warning> WarningsOf(const ColumnInputs& inputs, const DesignRecord& 
   return warnings;
 }
 
-ColumnAnswer AnswerColumn(const ColumnInputs& inputs) {
+ColumnAnswer AnswerOf(const ColumnInputs& inputs, const DesignRecord& record) {
   ColumnAnswer answer;
   answer.inputs = inputs;
-  try {
-    CheckColumn(inputs, answer.record);
-  } catch (const Failure& caught) {
-    answer.failure = caught.name();
+  answer.record = record;
+  if (!record.plateThicknessMm) {
     return answer;
   }
-  answer.verdict = Carries(answer.record) ? Verdict::Passes : Verdict::Fails;
-  answer.utilisation = Utilisation(answer.record);
-  answer.warnings = WarningsOf(inputs, answer.record);
+  answer.verdict = Carries(record) ? Verdict::Passes : Verdict::Fails;
+  answer.utilisation = Utilisation(record);
+  answer.warnings = WarningsOf(inputs, record);
   return answer;
+}
+
+ColumnAnswer AnswerColumn(const ColumnInputs& inputs) {
+  DesignRecord record;
+  try {
+    CheckColumn(inputs, record);
+  } catch (const Failure& caught) {
+    ColumnAnswer stopped = AnswerOf(inputs, DesignRecord{});
+    stopped.record = record;
+    stopped.failure = caught.name();
+    return stopped;
+  }
+  return AnswerOf(inputs, record);
 }
 
 } // namespace engine

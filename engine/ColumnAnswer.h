@@ -13,6 +13,11 @@ namespace engine {
 
 enum class Verdict { Passes, Fails, NotChecked }; // NotChecked: the check stopped
 
+// "passes", "fails"; empty for NotChecked, which files and JSON leave empty or null.
+std::string_view KeyOf(Verdict verdict);
+// The verdict as lists of columns print it: "OK", "NOT OK", "ERROR".
+std::string_view VerdictWord(Verdict verdict);
+
 enum class WarningKind { Slenderness, LocalBuckling, CrossCheckColumn, CrossCheckPlate };
 
 // "slenderness", "local_buckling", "cross_check_column", "cross_check_plate"
@@ -37,10 +42,21 @@ struct ColumnAnswer {
   std::vector<Warning> warnings;      // in the order every output shows them
 
   bool has(WarningKind kind) const;
+  // The record's quantity where the check completed; none after a stop.
+  template <typename Quantity> Quantity checked(Quantity DesignRecord::*quantity) const {
+    return verdict == Verdict::NotChecked ? Quantity{} : record.*quantity;
+  }
 };
+
+// The kinds of the warnings in their order, joined by `separator`: "slenderness;...".
+std::string WarningKeys(const std::vector<Warning>& warnings, std::string_view separator);
 
 // Checks the column and judges it; a Failure of the check ends up in `failure`, never thrown.
 ColumnAnswer AnswerColumn(const ColumnInputs& inputs);
+
+// Judges a record the check has already filled: a record that did not reach the plate's last
+// step (a blank form, a stopped check) has no verdict and no warnings.
+ColumnAnswer AnswerOf(const ColumnInputs& inputs, const DesignRecord& record);
 
 // The warnings of a completed check of `inputs`, in their order.
 std::vector<Warning> WarningsOf(const ColumnInputs& inputs, const DesignRecord& record);

@@ -2,7 +2,6 @@
 #include "project/CsvImport.h"
 
 #include "engine/NumberText.h"
-#include "form/ValuePrompt.h"
 #include "project/ColumnFields.h"
 #include "project/CsvTable.h"
 #include "project/LoadMessages.h"
@@ -21,7 +20,7 @@ namespace {
 namespace messages = load_messages;
 
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::size_t kFieldCount = 1 + form::kAllInputs.size(); // the mark and the inputs
+constexpr std::size_t kFieldCount = 1 + engine::kAllInputs.size(); // the mark and the inputs
 
 bool IsBlank(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
@@ -81,7 +80,7 @@ bool IsUtf8(std::string_view text) {
 using FieldPositions = std::array<std::size_t, kFieldCount>;
 
 std::string_view KeyOfField(std::size_t field) {
-  return field == 0 ? kMarkKey : FileKeyOf(form::kAllInputs[field - 1]);
+  return field == 0 ? kMarkKey : FileKeyOf(engine::kAllInputs[field - 1]);
 }
 
 std::optional<FieldPositions> ReadHeaderRow(const CsvTable::Record& header, ProblemList& problems) {
@@ -107,7 +106,7 @@ std::optional<FieldPositions> ReadHeaderRow(const CsvTable::Record& header, Prob
 }
 
 // The value of one input's field, or its problem reported.
-std::optional<double> ReadValue(std::string_view text, form::Input input,
+std::optional<double> ReadValue(std::string_view text, engine::Input input,
                                 const std::function<void(std::string_view)>& report) {
   if (IsBlank(text)) {
     report(messages::kEmptyValue);
@@ -115,7 +114,7 @@ std::optional<double> ReadValue(std::string_view text, form::Input input,
   }
   const std::optional<double> value = engine::ReadStrictNumber(text);
   if (!value) {
-    report(form::PromptFor(input).messageNotANumber);
+    report(engine::RuleFor(input).messageNotANumber);
   }
   return value;
 }
@@ -138,7 +137,7 @@ std::optional<ColumnEntry> ReadRow(const CsvTable::Record& record, const FieldPo
   }
   InputValues values;
   for (std::size_t field = 1; field < kFieldCount; ++field) {
-    const form::Input input = form::kAllInputs[field - 1];
+    const engine::Input input = engine::kAllInputs[field - 1];
     values[field - 1] =
         ReadValue(record.fields[positions[field]], input,
                   [&](std::string_view message) { report(FileKeyOf(input), message); });

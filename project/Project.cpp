@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "project/Project.h"
 
-#include "form/FormFields.h"
+#include "project/HeaderFields.h"
 
 namespace project {
 
 Project NewProject() {
-  using form::HeaderField;
   Project project;
-  project.header.project = form::InitialHeaderText(HeaderField::Project);
-  project.header.engineer = form::InitialHeaderText(HeaderField::Engineer);
-  project.columns.push_back({std::string(form::InitialHeaderText(HeaderField::ColumnMark)), {}});
+  project.header.project = InitialHeaderText(HeaderField::Project);
+  project.header.engineer = InitialHeaderText(HeaderField::Engineer);
+  project.columns.push_back({std::string(InitialHeaderText(HeaderField::ColumnMark)), {}});
   return project;
 }
 
