@@ -81,7 +81,8 @@ bool IsUtf8(std::string_view text) {
 bool IsKey(std::string_view name, std::string_view key) {
   name = TrimBlanks(name);
   return std::equal(name.begin(), name.end(), key.begin(), key.end(), [](char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    return std::tolower(static_cast<unsigned char>(a)) ==
+           std::tolower(static_cast<unsigned char>(b));
   });
 }
 

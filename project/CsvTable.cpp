@@ -111,18 +111,18 @@ std::optional<DeclaredSeparator> ReadDeclaredSeparator(std::string_view text) {
   constexpr std::string_view kPrefix = "sep=";
   const std::size_t lineEnd = text.find_first_of("\r\n");
   const std::string_view line = text.substr(0, lineEnd);
-  if (line.size() != kPrefix.size() + 1 || !std::equal(kPrefix.begin(), kPrefix.end(), line.begin(),
-                                                       [](char a, char b) {
-                                                         return a == std::tolower(
-                                                                         static_cast<unsigned char>(b));
-                                                       })) {
+  if (line.size() != kPrefix.size() + 1 ||
+      !std::equal(kPrefix.begin(), kPrefix.end(), line.begin(), [](char a, char b) {
+        return a == std::tolower(static_cast<unsigned char>(b));
+      })) {
     return std::nullopt;
   }
   const char separator = line.back();
   if (separator == '"') {
     return std::nullopt;
   }
-  std::string_view rest = lineEnd == std::string_view::npos ? std::string_view() : text.substr(lineEnd);
+  std::string_view rest =
+      lineEnd == std::string_view::npos ? std::string_view() : text.substr(lineEnd);
   if (rest.starts_with("\r\n")) {
     rest.remove_prefix(2);
   } else if (!rest.empty()) {

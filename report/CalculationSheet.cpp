@@ -60,7 +60,8 @@ std::string CapacityText(const engine::DesignRecord& q, const SheetItems& n) {
     return n(q.maxAxialForce);
   }
   const bool carries = engine::Carries(q);
-  const bool contradicts = carries ? *q.maxAxialForce < *q.axialLoad : *q.maxAxialForce >= *q.axialLoad;
+  const bool contradicts =
+      carries ? *q.maxAxialForce < *q.axialLoad : *q.maxAxialForce >= *q.axialLoad;
   if (!contradicts) {
     return n(q.maxAxialForce);
   }

@@ -3,8 +3,6 @@
 
 #include "CliRun.h"
 
-#include "form/FormFields.h"
-
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -188,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
                               "C1 ,114.3,3.2,4,0.85,8000\n",
                  {},
                  ExitStatus::Carries,
-                 {"warning: " , "column 2 has no mark\n", "columns 1, 3 share the mark C1\n"}},
+                 {"warning: ", "column 2 has no mark\n", "columns 1, 3 share the mark C1\n"}},
         ExitCase{"OptionGivenTwice",
                  "s.csv",
                  kFailingCsv,
@@ -269,12 +267,10 @@ TEST_F(ScheduleTest, JsonGivesEachColumnAsTheCheckWouldAndCountsThem) {
     EXPECT_EQ(column["failure"], nullptr);
   }
 
-  // A schedule has no header of its own: a new project's.
+  // A schedule has no header of its own, and names no one.
   const Json schedule = RunCli({"schedule", Write("s.csv", kFailingCsv), "--json"}).document;
-  EXPECT_EQ(schedule["header"]["project"],
-            std::string(form::InitialHeaderText(form::HeaderField::Project)));
-  EXPECT_EQ(schedule["header"]["engineer"],
-            std::string(form::InitialHeaderText(form::HeaderField::Engineer)));
+  EXPECT_EQ(schedule["header"]["project"], "");
+  EXPECT_EQ(schedule["header"]["engineer"], "");
   EXPECT_EQ(schedule["columns"][1]["mark"], "เสาต้นที่ 2");
 }
 
@@ -362,33 +358,33 @@ TEST_P(SchedulePackages, GetTheHeaderDatedTodayAndEveryColumn) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SchedulePackages,
-    testing::Values(PackageCase{"Project",
-                                "p.pipecolumn",
-                                &kProject,
-                                {},
-                                "อาคาร ก",
-                                "วิศวกร ข",
-                                {"C1", "C2", "C3"},
-                                ExitStatus::DoesNotCarry},
-                    PackageCase{"ProjectWithAnotherEngineer",
-                                "p.pipecolumn",
-                                &kProject,
-                                {"--engineer", "วิศวกร ค"},
-                                "อาคาร ก",
-                                "วิศวกร ค",
-                                {"C1", "C2", "C3"},
-                                ExitStatus::DoesNotCarry},
-                    // A schedule names no one unless told.
-                    PackageCase{
-                        "Schedule", "s.csv", &kPassingCsv, {}, "", "", {"ก-1"}, ExitStatus::Carries},
-                    PackageCase{"ScheduleWithItsHeader",
-                                "s.csv",
-                                &kPassingCsv,
-                                {"--project", "อาคาร ง", "--engineer", "วิศวกร ง"},
-                                "อาคาร ง",
-                                "วิศวกร ง",
-                                {"ก-1"},
-                                ExitStatus::Carries}),
+    testing::Values(
+        PackageCase{"Project",
+                    "p.pipecolumn",
+                    &kProject,
+                    {},
+                    "อาคาร ก",
+                    "วิศวกร ข",
+                    {"C1", "C2", "C3"},
+                    ExitStatus::DoesNotCarry},
+        PackageCase{"ProjectWithAnotherEngineer",
+                    "p.pipecolumn",
+                    &kProject,
+                    {"--engineer", "วิศวกร ค"},
+                    "อาคาร ก",
+                    "วิศวกร ค",
+                    {"C1", "C2", "C3"},
+                    ExitStatus::DoesNotCarry},
+        // A schedule names no one unless told.
+        PackageCase{"Schedule", "s.csv", &kPassingCsv, {}, "", "", {"ก-1"}, ExitStatus::Carries},
+        PackageCase{"ScheduleWithItsHeader",
+                    "s.csv",
+                    &kPassingCsv,
+                    {"--project", "อาคาร ง", "--engineer", "วิศวกร ง"},
+                    "อาคาร ง",
+                    "วิศวกร ง",
+                    {"ก-1"},
+                    ExitStatus::Carries}),
     [](const testing::TestParamInfo<PackageCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -115,8 +115,8 @@ INSTANTIATE_TEST_SUITE_P(
         CompletedCheck{"Load12000", Column({{kLoad, 12000}}), 10280, 18, 3.2850000000000001,
                        F(370370), F(6972), 7, false},
         // Whole millimetres round up: 12.405 mm is at least 13, 2.078 mm at least 3.
-        CompletedCheck{"Load20000", Column({{kLoad, 20000}}), 10280, 23, 5.785, F(378072),
-                       F(12405), 13, false},
+        CompletedCheck{"Load20000", Column({{kLoad, 20000}}), 10280, 23, 5.785, F(378072), F(12405),
+                       13, false},
         CompletedCheck{"Load6000", Column({{kLoad, 6000}}), 10280, 13, 1, F(355030), F(2078), 3,
                        true},
         // 10280 is the rounded force; the exact capacity 10279.62 is what the load must not pass.

@@ -32,13 +32,19 @@ std::vector<ColumnEntry> Read(const std::string& bytes) {
 
 TEST(CsvTest, ExportsWithAByteOrderMarkAndReadsBackTheSameColumns) {
   const std::vector<ColumnEntry> columns = {
-      Column(" C-002"), Column("เสา \"ก\", แนว ๓\r\nชั้น 2", {168.3, 4.5, 3.5, 1, 12345.678, {}}),
-      Column("", {2000, 50, 10, 0.1 + 0.2 + 1, 900000, {}}), Column("=1+2"), Column("@SUM(A1)"),
-      Column("-C1"), Column("\tC"), Column("'=x"), Column("'C1")};
+      Column(" C-002"),
+      Column("เสา \"ก\", แนว ๓\r\nชั้น 2", {168.3, 4.5, 3.5, 1, 12345.678, {}}),
+      Column("", {2000, 50, 10, 0.1 + 0.2 + 1, 900000, {}}),
+      Column("=1+2"),
+      Column("@SUM(A1)"),
+      Column("-C1"),
+      Column("\tC"),
+      Column("'=x"),
+      Column("'C1")};
   const std::string bytes = project::ScheduleCsv(columns);
   EXPECT_EQ(bytes.substr(0, 3 + kHeaderRow.size() + 2), "\xEF\xBB\xBF" + kHeaderRow + "\r\n");
-  for (const char* cell : {"\"'=1+2\"", "\"'@SUM(A1)\"", "\"'-C1\"", "\"'\tC\"", "\"''=x\"",
-                           "\"'C1\""}) {
+  for (const char* cell :
+       {"\"'=1+2\"", "\"'@SUM(A1)\"", "\"'-C1\"", "\"'\tC\"", "\"''=x\"", "\"'C1\""}) {
     EXPECT_NE(bytes.find(std::string("\r\n") + cell + ","), std::string::npos) << cell;
   }
   EXPECT_EQ(Read(bytes), columns);
@@ -57,7 +63,7 @@ TEST(CsvTest, ReadsTheSchedulesOfOtherProgramsAndOfTheResultsExport) {
   const std::vector<Case> table = {
       {"SemicolonsAndCrLf",
        "mark;outside_diameter_mm;wall_thickness_mm;height_m;k_factor;axial_load_kg\r\n"
-       "ก1;114.3;3.2;4;0.85;8000\r\n\r\n;;;;;\r\n\"ก;2\";168.3;4.5;3.5;1;\"12,500\"\r\n",
+       "ก1;114.3;3.2;4;0.85;8000\r\n\r\n;;;;;\r\n\"ก;2\";168.3;4.5;3.5;1;12500\r\n",
        {Column("ก1", initial), Column("ก;2", heavier)}},
       {"ColumnsInAnyOrderAndUnknownOnesPassedOver",
        "note, axial_load_kg ,k_factor,height_m,wall_thickness_mm,outside_diameter_mm,mark\n"
@@ -162,7 +168,7 @@ TEST(CsvTest, ReportsEveryBadRowAtOnceAndLoadsNothing) {
       {"DecimalCommaInACommaFile",
        kHeaderRow + "\nC1,\"114,3\",3.2,4,0.85,8000\n",
        {file + " คอลัมน์ C1 (แถว 2) ช่อง outside_diameter_mm: " +
-            Prompt(Input::OutsideDiameter, &ValuePrompt::messageNotANumber)}},
+        Prompt(Input::OutsideDiameter, &ValuePrompt::messageNotANumber)}},
       {"UnclosedQuote",
        kHeaderRow + "\n\n\"C1,114.3",
        {file + " แถว 3: เครื่องหมายคำพูด (\") ผิดรูปแบบ CSV: ช่องที่มีเครื่องหมายคำพูดต้องขึ้นต้น"
@@ -199,9 +205,8 @@ TEST(CsvTest, FilesAreToldApartByWhatTheyHold) {
 }
 
 TEST(CsvTest, BlankAndSharedMarksAreListedWithTheirColumns) {
-  const std::vector<ColumnEntry> columns = {Column("C1"), Column(""),   Column("C2"),
-                                            Column(" C1"), Column("  "), Column("C2"),
-                                            Column("C3"), Column("C1")};
+  const std::vector<ColumnEntry> columns = {Column("C1"), Column(""),   Column("C2"), Column(" C1"),
+                                            Column("  "), Column("C2"), Column("C3"), Column("C1")};
   EXPECT_EQ(project::UnclearMarks(columns),
             (std::vector<project::UnclearMark>{{"", {1, 4}}, {"C1", {0, 3, 7}}, {"C2", {2, 5}}}));
   EXPECT_TRUE(project::UnclearMarks({Column("C1"), Column("c1")}).empty());
