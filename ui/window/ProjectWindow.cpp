@@ -13,6 +13,7 @@
 #include "project/CsvImport.h"
 #include "project/ProjectCheck.h"
 #include "project/ProjectFile.h"
+#include "project/SaveFile.h"
 #include "ui/chart/ChartWindow.h"
 #include "ui/chart/DesignPoint.h"
 #include "ui/fonts/ThaiFonts.h"
@@ -33,9 +34,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 
+#include <filesystem>
 #include <variant>
 
 namespace ui {
@@ -374,18 +375,15 @@ bool ProjectWindow::mayLeaveProject() {
 }
 
 bool ProjectWindow::writeFile(const QString& path, std::string_view bytes, const QString& title) {
-  QSaveFile file(path);
-  const auto size = static_cast<qint64>(bytes.size());
-  if (file.open(QIODevice::WriteOnly) && file.write(bytes.data(), size) == size && file.commit()) {
+  try {
+    project::SaveFileAtomically(std::filesystem::path(QFile::encodeName(path).toStdString()),
+                                bytes);
     return true;
+  } catch (const project::SaveError& failure) {
+    form_->host().ShowMessage(failure.what(), form::MessageStyle::CriticalOk(),
+                              title.toStdString());
+    return false;
   }
-  const QString reason = file.errorString();
-  file.cancelWriting();
-  form_->host().ShowMessage(QStringLiteral("บันทึกไฟล์ไม่สำเร็จ: %1\n%2\nไฟล์เดิมยังอยู่ครบ ไม่ถูกแก้ไข")
-                                .arg(path, reason)
-                                .toStdString(),
-                            form::MessageStyle::CriticalOk(), title.toStdString());
-  return false;
 }
 
 std::optional<QByteArray> ProjectWindow::readFile(const QString& path, const QString& title) {
