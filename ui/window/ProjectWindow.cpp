@@ -18,9 +18,9 @@
 #include "ui/chart/DesignPoint.h"
 #include "ui/fonts/ThaiFonts.h"
 #include "ui/window/CentreOnScreen.h"
+#include "ui/window/ColumnForm.h"
 #include "ui/window/ColumnsModel.h"
 #include "ui/window/ColumnsPanel.h"
-#include "ui/window/MainWindow.h"
 #include "ui/window/QtProjectFileDialogs.h"
 #include "ui/window/WindowTexts.h"
 
@@ -121,7 +121,7 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
   }
   setObjectName(QStringLiteral("projectWindow"));
   auto* central = new QWidget(this);
-  form_ = new MainWindow(host, central);
+  form_ = new ColumnForm(host, central);
   // The form keeps the size and look it has always had; the panel takes any other room.
   form_->setFixedSize(form_->size());
   form_->setExitAction([this] { close(); });
@@ -143,7 +143,7 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
   setCentralWidget(central);
   resize(form_->width() + kPanelWidth, form_->height() + menuBar()->sizeHint().height());
 
-  connect(form_, &MainWindow::stateEdited, this, &ProjectWindow::takeFormEdit);
+  connect(form_, &ColumnForm::stateEdited, this, &ProjectWindow::takeFormEdit);
   connect(panel_, &ColumnsPanel::rowChosen, this, [this](int row) {
     run([this, row] {
       session_->select(static_cast<std::size_t>(row));
@@ -211,7 +211,7 @@ void ProjectWindow::buildMenus() {
   QAction* handbook = help->addAction(QStringLiteral("คู่มือการใช้งาน (&Handbook)"));
   handbook->setObjectName(QStringLiteral("handbook"));
   handbook->setShortcut(QKeySequence(Qt::Key_F1));
-  connect(handbook, &QAction::triggered, form_, &MainWindow::openHandbook);
+  connect(handbook, &QAction::triggered, form_, &ColumnForm::openHandbook);
   addCommand(*help, "about", QStringLiteral("เกี่ยวกับโปรแกรม (&About)"), none,
              [this] { showAbout(); });
 }
