@@ -36,10 +36,6 @@ constexpr int Pixels(int twips) {
   return twips / kTwipsPerPixel;
 }
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QFont RowFont(const ControlRow& row, const QString& family) {
   QFont font(family);
   font.setPointSizeF(row.fontPoints);
