@@ -70,8 +70,9 @@ std::string CapacityVerdict(const engine::DesignRecord& q, const SheetItems& n) 
     return "    " + n(q.axialLoad) + "  kg.";
   }
   const bool carries = engine::Carries(q);
-  return std::string(carries ? "  >" : "  <") + n(q.axialLoad) +
-         (carries ? "  kg.     OK" : "  kg.     NOT OK");
+  return std::string(carries ? "  >" : "  <") + n(q.axialLoad) + "  kg.     " +
+         std::string(
+             engine::VerdictWord(carries ? engine::Verdict::Passes : engine::Verdict::Fails));
 }
 
 // Where the answer's warnings go, in a smaller face: the free space right of the sketch between
