@@ -12,13 +12,13 @@
 #include "project/ProjectCheck.h"
 #include "project/ProjectFile.h"
 #include "project/SaveFile.h"
+#include "project/Today.h"
 #include "ui/window/ColumnForm.h"
 #include "ui/window/ColumnsModel.h"
 #include "ui/window/ColumnsPanel.h"
 #include "ui/window/QtProjectFileDialogs.h"
 #include "ui/window/WindowTexts.h"
 
-#include <QDate>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -42,9 +42,6 @@ std::string_view View(const QByteArray& bytes) {
   return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
-std::string Today() {
-  return QDate::currentDate().toString(Qt::ISODate).toStdString();
-}
 
 form::UnsavedAnswer AskAboutUnsavedChanges(QWidget* parent, const QString& projectName) {
   QMessageBox box(QMessageBox::Question, QString::fromUtf8(kWindowCaption),
@@ -166,12 +163,12 @@ void ProjectWindow::exportResults() {
 
 void ProjectWindow::exportPackage() {
   const QString suggested = besideProjectFile(QStringLiteral(".pdf"));
-  form::ExportPackageCommand(session_->project(), Today(), suggested.toStdString(),
+  form::ExportPackageCommand(session_->project(), project::Today(), suggested.toStdString(),
                              form_->state().numberFormat(), form_->host());
 }
 
 void ProjectWindow::printPackage() {
-  form::PrintPackageCommand(session_->project(), Today(), form_->state().numberFormat(),
+  form::PrintPackageCommand(session_->project(), project::Today(), form_->state().numberFormat(),
                             form_->host());
 }
 
