@@ -2,6 +2,7 @@
 #include "app/CheckCommand.h"
 
 #include "engine/NumberText.h"
+#include "project/DocumentProjects.h"
 
 namespace app {
 
@@ -22,7 +23,8 @@ ExitStatus RunChart(const ChartRequest& request, std::ostream& err, const ChartW
     return ExitStatus::Failed;
   }
   try {
-    writeChart(run.form.inputs().materials, run.form.record(), request.path);
+    writeChart(run.form.inputs().materials, run.form.record(), request.path,
+               project::ChartDescriptionOf(run.form));
   } catch (const std::exception& caught) {
     err << kProgram << ": cannot write the chart: " << caught.what() << "\n";
     return ExitStatus::Failed;

@@ -10,6 +10,7 @@
 #include "form/ResultCaptions.h"
 #include "form/ValuePrompt.h"
 #include "project/ColumnFields.h"
+#include "project/DocumentProjects.h"
 
 #include <algorithm>
 #include <type_traits>
@@ -357,7 +358,7 @@ ExitStatus ReportCheck(const CheckRun& run, const CheckRequest& request, std::os
   std::optional<std::string> sheetError;
   if (request.sheetPath && carries) {
     try {
-      writeSheet(run.form, *request.sheetPath);
+      writeSheet(run.form, *request.sheetPath, project::SheetDescriptionOf(run.form));
     } catch (const std::exception& caught) {
       sheetError = std::string("cannot write the sheet: ") + caught.what();
     }

@@ -19,20 +19,22 @@ class FormState;
 namespace app {
 
 // Writes the calculation sheet of `form` to a PDF file; throws on failure.
-using SheetWriter = std::function<void(const form::FormState& form, const std::string& path)>;
+// The document carries `description`'s properties and project.
+using SheetWriter = std::function<void(const form::FormState& form, const std::string& path,
+                                       const form::DocumentDescription& description)>;
 
 // Writes the allowable stress chart of `materials`, with the checked column's point where the
 // check placed it, to `path` in the format its extension names; throws std::exception saying what
 // went wrong.
 using ChartWriter =
     std::function<void(const engine::Materials& materials, const engine::DesignRecord& record,
-                       const std::string& path)>;
+                       const std::string& path, const form::DocumentDescription& description)>;
 
 // Writes a project's package, its summary and then each column's sheet, to a PDF file; throws on
 // failure and leaves no file.
-using PackageWriter =
-    std::function<void(const report::PackageHeader& header,
-                       std::span<const report::PackageColumn> columns, const std::string& path)>;
+using PackageWriter = std::function<void(
+    const report::PackageHeader& header, std::span<const report::PackageColumn> columns,
+    const std::string& path, const form::DocumentDescription& description)>;
 
 // The files a run may write; they need Qt, which the calculator's logic does without.
 struct FileWriters {

@@ -5,6 +5,7 @@
 #include "engine/NumberText.h"
 #include "project/CsvExport.h"
 #include "project/CsvImport.h"
+#include "project/DocumentProjects.h"
 #include "project/ProjectCheck.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectPackageColumns.h"
@@ -181,7 +182,8 @@ bool WriteOutputs(const ScheduleRequest& request, const project::Project& schedu
   if (request.sheetsPath) {
     attempt("sheets", [&] {
       writers.package(project::PackageHeaderOf(schedule, writers.today),
-                      project::PackageColumns(schedule, results), *request.sheetsPath);
+                      project::PackageColumns(schedule, results), *request.sheetsPath,
+                      project::PackageDescriptionOf(schedule, writers.today));
     });
   }
   return written;

@@ -84,27 +84,31 @@ int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   std::unique_ptr<QGuiApplication> application; // ends before main returns, with Qt still intact
   app::FileWriters writers;
-  writers.sheet = [&application](const form::FormState& form, const std::string& path) {
-    WritePdf(application, path,
-             [&](form::Printer& printer) { report::PrintCalculationSheet(form, printer); });
+  writers.sheet = [&application](const form::FormState& form, const std::string& path,
+                                 const form::DocumentDescription& description) {
+    WritePdf(application, path, [&](form::Printer& printer) {
+      report::PrintCalculationSheet(form, printer, description);
+    });
   };
   writers.package = [&application](const report::PackageHeader& header,
                                    std::span<const report::PackageColumn> columns,
-                                   const std::string& path) {
+                                   const std::string& path,
+                                   const form::DocumentDescription& description) {
     WritePdf(application, path, [&](form::Printer& printer) {
-      report::PrintProjectPackage(header, columns, {}, printer);
+      report::PrintProjectPackage(header, columns, {}, printer, description);
     });
   };
   writers.today = Today();
   writers.chart = [&application](const engine::Materials& materials,
-                                 const engine::DesignRecord& record, const std::string& path) {
+                                 const engine::DesignRecord& record, const std::string& path,
+                                 const form::DocumentDescription& description) {
     EnsureGuiApplication(application);
     std::vector<ui::ChartColumn> columns;
     if (const std::optional<ui::ChartColumn> point = ui::DesignPointOf(record)) {
       columns.push_back(*point);
     }
     const QString error = ui::WriteStressChart(QString::fromStdString(path),
-                                               ui::StressChart::For(materials, columns));
+                                               ui::StressChart::For(materials, columns), description);
     if (!error.isEmpty()) {
       throw std::runtime_error(error.toStdString());
     }

@@ -4,6 +4,7 @@
 #include "engine/Failure.h"
 #include "form/HandlerGuard.h"
 #include "form/HostServices.h"
+#include "project/DocumentProjects.h"
 #include "project/ProjectCheck.h"
 #include "project/ProjectPackageColumns.h"
 #include "report/ProjectPackage.h"
@@ -37,7 +38,8 @@ void PrintOnto(const Project& project, const std::string& date, const engine::Nu
                form::Printer& printer) {
   const std::vector<report::PackageColumn> columns = PackageColumns(project, CheckProject(project));
   try {
-    report::PrintProjectPackage(PackageHeaderOf(project, date), columns, format, printer);
+    report::PrintProjectPackage(PackageHeaderOf(project, date), columns, format, printer,
+                                PackageDescriptionOf(project, date));
   } catch (...) {
     try {
       printer.AbortDocument();

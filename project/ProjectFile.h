@@ -4,6 +4,7 @@
 #include "project/LoadErrors.h"
 #include "project/Project.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -20,7 +21,11 @@ using ProjectLoad = std::variant<Project, LoadErrors>;
 // The project file: pretty-printed UTF-8 JSON with the schema, the header and the columns'
 // marks and inputs (never results, which the program recomputes). Throws std::invalid_argument
 // when a text of the project is not UTF-8.
-std::string ProjectFileBytes(const Project& project);
+// A document that carries the project names the program that wrote it in `writtenBy`.
+std::string ProjectFileBytes(const Project& project, std::string_view writtenBy = {});
+
+// The program that wrote the project file, as ProjectFileBytes was told, when the bytes say so.
+std::optional<std::string> WriterOfProjectFile(std::string_view bytes);
 
 // Reads a project file's bytes. Every value is judged as the prompts judge an answer, and the
 // file is refused when anything is missing, of the wrong kind, out of range or newer than this

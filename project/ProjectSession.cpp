@@ -104,7 +104,7 @@ void ProjectSession::showSelected(form::FormState& form) const {
 bool ProjectSession::takeFromForm(const form::FormState& form) {
   using form::HeaderField;
   const Project::Header header{form.header(HeaderField::Project),
-                               form.header(HeaderField::Engineer)};
+                               form.header(HeaderField::Engineer), project_.header.licenceNumber};
   ColumnEntry& entry = project_.columns.at(selected_);
   const std::string& mark = form.header(HeaderField::ColumnMark);
   const bool inputsChanged = entry.inputs != form.inputs();

@@ -144,7 +144,9 @@ void DrawCalculationSheet(const engine::DesignRecord& q, const SheetHeader& head
               n(q.plateThicknessMm) + " mm.");
 }
 
-void PrintCalculationSheet(const form::FormState& form, form::Printer& printer) {
+void PrintCalculationSheet(const form::FormState& form, form::Printer& printer,
+                           const form::DocumentDescription& description) {
+  printer.Describe(description);
   PrintCalculationSheet(form.record(),
                         {form.header(form::HeaderField::Project),
                          form.header(form::HeaderField::Engineer),
@@ -152,7 +154,8 @@ void PrintCalculationSheet(const form::FormState& form, form::Printer& printer) 
                         form.numberFormat(), printer);
 }
 
-void PrintCommand(form::FormState& form, form::HostServices& host) {
+void PrintCommand(form::FormState& form, form::HostServices& host,
+                  const std::function<form::DocumentDescription(const form::FormState&)>& describe) {
   try {
     if (host.ShowMessage(kConfirmPrompt, MessageStyle::QuestionOkCancel(), kTitle) !=
         MessageAnswer::Ok) {
@@ -172,7 +175,7 @@ void PrintCommand(form::FormState& form, form::HostServices& host) {
       printer = host.OpenPdfFile(*path);
     }
     try {
-      PrintCalculationSheet(form, *printer);
+      PrintCalculationSheet(form, *printer, describe ? describe(form) : form::DocumentDescription{});
     } catch (...) {
       // Withdraw the half-made document so nothing incomplete reaches the printer.
       try {

@@ -3,13 +3,13 @@
 
 #include "engine/DesignRecord.h"
 #include "engine/NumberFormat.h"
+#include "form/HostServices.h"
 
+#include <functional>
 #include <string>
 
 namespace form {
 class FormState;
-class HostServices;
-class Printer;
 } // namespace form
 
 namespace report {
@@ -23,8 +23,10 @@ struct SheetHeader {
 
 // The print command: asks for confirmation, then prints the one-page calculation sheet of the
 // last calculation on the default printer (or, where the host has none, offers a PDF file).
-// A printing failure aborts the document and is reported in a message box.
-void PrintCommand(form::FormState& form, form::HostServices& host);
+// A printing failure aborts the document and is reported in a message box. The document is
+// described by `description`, made of the form as it is printed.
+void PrintCommand(form::FormState& form, form::HostServices& host,
+                  const std::function<form::DocumentDescription(const form::FormState&)>& describe = {});
 
 // The face the sheet is designed in; the printer maps it onto an installed Thai face.
 inline constexpr const char* kSheetFontName = "MS Sans Serif";
@@ -37,6 +39,7 @@ void DrawCalculationSheet(const engine::DesignRecord& record, const SheetHeader&
 // Writes the sheet onto an open document and ends it; throws on the first failing operation.
 void PrintCalculationSheet(const engine::DesignRecord& record, const SheetHeader& header,
                            const engine::NumberFormat& format, form::Printer& printer);
-void PrintCalculationSheet(const form::FormState& form, form::Printer& printer);
+void PrintCalculationSheet(const form::FormState& form, form::Printer& printer,
+                           const form::DocumentDescription& description = {});
 
 } // namespace report

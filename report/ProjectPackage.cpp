@@ -117,7 +117,9 @@ int PackagePageCount(std::size_t columnCount) {
 }
 
 void PrintProjectPackage(const PackageHeader& header, std::span<const PackageColumn> columns,
-                         const engine::NumberFormat& format, form::Printer& printer) {
+                         const engine::NumberFormat& format, form::Printer& printer,
+                         const form::DocumentDescription& description) {
+  printer.Describe(description);
   printer.SetOrientation(form::PageOrientation::Portrait);
   printer.SetFontName(kSheetFontName);
   const int summaryPages = PackagePageCount(columns.size()) - static_cast<int>(columns.size());

@@ -4,14 +4,12 @@
 #include "engine/ColumnInputs.h"
 #include "engine/DesignRecord.h"
 #include "engine/NumberFormat.h"
+#include "form/HostServices.h"
 
 #include <optional>
 #include <span>
 #include <string>
 
-namespace form {
-class Printer;
-}
 
 namespace report {
 
@@ -27,13 +25,15 @@ struct PackageHeader {
   std::string project;
   std::string engineer;
   std::string date; // as the user reads it, e.g. "2026-12-08"
+  std::string licenceNumber;
 };
 
 // The permit package as one document: the summary page(s) of every column, then each column's
-// calculation sheet with its mark in the header. Ends the document; throws on the first failing
-// operation.
+// calculation sheet with its mark in the header. The summary ends with a place for the engineer to
+// sign and for the checker. Ends the document; throws on the first failing operation.
 void PrintProjectPackage(const PackageHeader& header, std::span<const PackageColumn> columns,
-                         const engine::NumberFormat& format, form::Printer& printer);
+                         const engine::NumberFormat& format, form::Printer& printer,
+                         const form::DocumentDescription& description = {});
 
 // The pages the package takes: the summary's, then one a column.
 int PackagePageCount(std::size_t columnCount);

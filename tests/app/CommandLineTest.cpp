@@ -133,7 +133,8 @@ TEST_P(RejectedAnswers, StopTheRunWithThePromptsMessagesAndNoSheet) {
     expectedErr += message + "\n";
   }
   bool sheetWritten = false;
-  const app::SheetWriter writer = [&](const form::FormState&, const std::string&) {
+  const app::SheetWriter writer = [&](const form::FormState&, const std::string&,
+                                            const form::DocumentDescription&) {
     sheetWritten = true;
   };
 
@@ -400,7 +401,8 @@ TEST(CommandLine, SheetGetsTheHeaderTextsAndTheCalculation) {
   std::optional<std::int32_t> plateSide;
   const Outcome outcome =
       RunCli({"--load", "12000", "--sheet", "out.pdf", "--project", "โรงงาน", "--column", "-C7"},
-             {.sheet = [&](const form::FormState& form, const std::string& file) {
+             {.sheet = [&](const form::FormState& form, const std::string& file,
+                                 const form::DocumentDescription&) {
                path = file;
                project = form.header(HeaderField::Project);
                column = form.header(HeaderField::ColumnMark);

@@ -205,7 +205,8 @@ TEST_P(ChartCases, PlaceACarryingColumnLabelledAndExitAsTheCheck) {
   std::string path;
   std::optional<std::pair<int, int>> point;
   const app::ChartWriter writer = [&](const engine::Materials& materials,
-                                      const engine::DesignRecord& record, const std::string& file) {
+                                      const engine::DesignRecord& record, const std::string& file,
+                                      const form::DocumentDescription&) {
     ++written;
     EXPECT_EQ(materials, engine::Materials{});
     if (record.slendernessRatio && record.allowableStress) {

@@ -306,7 +306,8 @@ TEST_P(SchedulePackages, GetTheHeaderDatedTodayAndEveryColumn) {
   app::FileWriters writers;
   writers.today = "2026-12-08";
   writers.package = [&](const report::PackageHeader& printed,
-                        std::span<const report::PackageColumn> columns, const std::string& file) {
+                        std::span<const report::PackageColumn> columns, const std::string& file,
+                        const form::DocumentDescription&) {
     header = printed;
     for (const report::PackageColumn& column : columns) {
       marks.push_back(column.mark);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/chart/ChartFile.h"
 
+#include "ui/printing/PdfProperties.h"
+
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
@@ -10,6 +12,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+
+#include <optional>
 
 namespace ui {
 
@@ -48,24 +52,27 @@ QByteArray Png(const StressChart& chart) {
   return buffer.data();
 }
 
-QByteArray Pdf(const StressChart& chart) {
+QByteArray Pdf(const StressChart& chart, const form::DocumentDescription& description) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
-  QPdfWriter writer(&buffer);
-  writer.setResolution(720);
-  writer.setPageLayout(
+  std::optional<QPdfWriter> writer(&buffer);
+  DescribePdf(*writer, description);
+  writer->setResolution(720);
+  writer->setPageLayout(
       QPageLayout(QPageSize(QSizeF(kChartWidthPoints, kChartHeightPoints), QPageSize::Point),
                   QPageLayout::Portrait, QMarginsF()));
-  QPainter painter(&writer);
-  const QRectF page(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
+  QPainter painter(&*writer);
+  const QRectF page(QPointF(0, 0), QSizeF(writer->width(), writer->height()));
   DrawStressChart(painter, page, chart);
   painter.end();
-  return buffer.data();
+  writer.reset();
+  return WithDocumentInformation(buffer.data(), description);
 }
 
 } // namespace
 
-QString WriteStressChart(const QString& path, const StressChart& chart) {
+QString WriteStressChart(const QString& path, const StressChart& chart,
+                         const form::DocumentDescription& description) {
   const QString suffix = QFileInfo(path).suffix().toLower();
   QByteArray bytes;
   if (suffix == QLatin1String("svg")) {
@@ -73,7 +80,7 @@ QString WriteStressChart(const QString& path, const StressChart& chart) {
   } else if (suffix == QLatin1String("png")) {
     bytes = Png(chart);
   } else if (suffix == QLatin1String("pdf")) {
-    bytes = Pdf(chart);
+    bytes = Pdf(chart, description);
   } else {
     return QStringLiteral("ชนิดไฟล์ไม่รองรับ (.svg, .png หรือ .pdf เท่านั้น): %1").arg(path);
   }

@@ -3,6 +3,7 @@
 
 #include "ui/fonts/ThaiFonts.h"
 #include "ui/pictures/Pictures.h"
+#include "ui/printing/PdfProperties.h"
 #include "ui/printing/PdfText.h"
 
 #include <QBuffer>
@@ -39,6 +40,8 @@ public:
   virtual void finish() = 0;
   // Withdraws the document; the painter has not ended yet, or was never started.
   virtual void discard(QPainter& painter) = 0;
+  // Takes the document's properties; before the painter starts.
+  virtual void describe(const form::DocumentDescription& description) = 0;
 };
 
 class SystemPrinterDestination final : public Destination {
@@ -61,6 +64,12 @@ public:
     if (painter.isActive()) {
       printer_.abort();
       painter.end();
+    }
+  }
+
+  void describe(const form::DocumentDescription& description) override {
+    if (!description.title.empty()) {
+      printer_.setDocName(FromUtf8(description.title));
     }
   }
 
@@ -91,7 +100,10 @@ public:
 
   void finish() override {
     writer_.reset();
-    const QByteArray pdf = MapThaiPresentationFormsToCharacters(page_.data());
+    QByteArray pdf = MapThaiPresentationFormsToCharacters(page_.data());
+    if (description_) {
+      pdf = WithDocumentInformation(pdf, *description_);
+    }
     if (file_.write(pdf) != pdf.size() || !file_.commit()) {
       const std::string reason = file_.errorString().toStdString();
       file_.cancelWriting();
@@ -108,10 +120,16 @@ public:
     file_.cancelWriting();
   }
 
+  void describe(const form::DocumentDescription& description) override {
+    DescribePdf(*writer_, description);
+    description_ = description;
+  }
+
 private:
   QSaveFile file_;
   QBuffer page_;
   std::optional<QPdfWriter> writer_;
+  std::optional<form::DocumentDescription> description_;
 };
 
 // The printer operations on a QPainter. Twips are turned into device units by the device's own
@@ -126,6 +144,14 @@ public:
     if (!finished_) {
       destination_->discard(painter_);
     }
+  }
+
+  void Describe(const form::DocumentDescription& description) override {
+    Usable();
+    if (painter_.isActive()) {
+      throw form::PrinterError("the document is described after its first output");
+    }
+    destination_->describe(description);
   }
 
   void SetOrientation(form::PageOrientation orientation) override {

@@ -6,6 +6,7 @@
 #include "form/HandlerGuard.h"
 #include "form/ResultCaptions.h"
 #include "form/ValuePrompt.h"
+#include "project/DocumentProjects.h"
 #include "report/CalculationSheet.h"
 #include "ui/fonts/ThaiFonts.h"
 #include "ui/pictures/Pictures.h"
@@ -199,7 +200,11 @@ void MainWindow::connectHandlers() {
     auto* button = findChild<QPushButton*>(QString::fromLatin1(name));
     connect(button, &QPushButton::clicked, this, [this, handler] { runHandler(handler); });
   };
-  onPress("printButton", report::PrintCommand);
+  onPress("printButton", [this](form::FormState& form, form::HostServices& host) {
+    report::PrintCommand(form, host, [this](const form::FormState& printed) {
+      return project::SheetDescriptionOf(printed, licenceNumber_);
+    });
+  });
   onPress("clearHeaderButton",
           [](form::FormState& form, form::HostServices&) { form::ClearHeader(form); });
   onPress("exitButton", [this](form::FormState&, form::HostServices&) { exitAction_(); });

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
 
 class QLineEdit;
 class QPushButton;
@@ -45,6 +46,9 @@ public:
   void askForInput(form::Input input);
   // Opens the handbook, as the download line does.
   void openHandbook();
+  // The engineer's licence number, which the sheet's carried project keeps.
+  void setLicenceNumber(std::string number) { licenceNumber_ = std::move(number); }
+
   // Shows the form state again after something other than a handler changed it.
   void showStateAgain() { showState(); }
 
@@ -74,6 +78,7 @@ private:
   std::array<QLineEdit*, form::kAllHeaderFields.size()> headerFields_{};
   QPushButton* printButton_ = nullptr;
   QString handbookPath_;
+  std::string licenceNumber_;
 };
 
 } // namespace ui

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/DocumentProperties.h"
+
+#include "engine/Version.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace report {
+
+namespace {
+
+constexpr const char* kProgramName = "pipecolumn";
+constexpr const char* kAttachmentMimeType = "application/json";
+constexpr const char* kKeywords = "round steel pipe column, axial load, base plate";
+
+// "first - second", or whichever of them is not empty.
+std::string Joined(const std::string& first, const std::string& second) {
+  if (first.empty() || second.empty()) {
+    return first.empty() ? second : first;
+  }
+  return first + " - " + second;
+}
+
+// The carried project is named after the project where its name is plain ASCII, which every PDF
+// reader shows as it is.
+std::string AttachmentName(const std::string& project) {
+  const bool plain = !project.empty() && std::all_of(project.begin(), project.end(), [](char c) {
+    return c >= ' ' && c <= '~' && c != '/' && c != '\\';
+  });
+  return (plain ? project : std::string("project")) + ".pipecolumn";
+}
+
+form::DocumentDescription Described(std::string title, const std::string& project,
+                                    const std::string& engineer, std::string subject,
+                                    std::string projectBytes) {
+  form::DocumentDescription description;
+  description.title = std::move(title);
+  description.author = engineer;
+  description.subject = std::move(subject);
+  description.keywords = kKeywords;
+  description.creator = WriterName();
+  description.attachmentName = AttachmentName(project);
+  description.attachment = std::move(projectBytes);
+  description.attachmentMimeType = kAttachmentMimeType;
+  return description;
+}
+
+} // namespace
+
+std::string WriterName() {
+  return std::string(kProgramName) + " " + engine::kVersion;
+}
+
+form::DocumentDescription SheetDescription(const SheetHeader& header, std::string projectBytes) {
+  return Described(Joined(header.columnMark, header.project), header.project, header.engineer,
+                   "Calculation sheet: round steel pipe column and its base plate",
+                   std::move(projectBytes));
+}
+
+form::DocumentDescription PackageDescription(const PackageHeader& header,
+                                             std::string projectBytes) {
+  return Described(header.project, header.project, header.engineer,
+                   "Calculation package: column schedule and a calculation sheet for each column",
+                   std::move(projectBytes));
+}
+
+form::DocumentDescription ChartDescription(const SheetHeader& header, std::string projectBytes) {
+  return Described(Joined(header.columnMark, header.project), header.project, header.engineer,
+                   "Allowable stress chart: Qac against KL/r, with the column's point",
+                   std::move(projectBytes));
+}
+
+} // namespace report
