@@ -6,6 +6,7 @@
 #include "project/CsvExport.h"
 #include "project/CsvImport.h"
 #include "project/DocumentProjects.h"
+#include "project/PdfReading.h"
 #include "project/ProjectCheck.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectPackageColumns.h"
@@ -32,6 +33,7 @@ struct ScheduleRequest {
   bool json = false;
   std::optional<std::string> csvPath;
   std::optional<std::string> sheetsPath;
+  std::optional<std::string> licenceNumber;
 };
 
 using ScheduleLoad = std::variant<project::Project, project::LoadErrors>;
@@ -60,8 +62,12 @@ std::string ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
-// A schedule has no header of its own: its columns come under the one a new project has.
+// A schedule has no header of its own: its columns come under the one a new project has. A PDF
+// gives the project it carries, whatever its name.
 ScheduleLoad LoadSchedule(const std::string& path, std::string_view bytes) {
+  if (project::LooksLikePdf(bytes)) {
+    return project::ReadProjectFromPdf(bytes, path);
+  }
   if (!IsCsvName(path)) {
     return project::ReadProjectFile(bytes, path);
   }
@@ -223,7 +229,10 @@ ExitStatus RunSchedule(const ScheduleRequest& request, std::ostream& out, std::o
     err << errors->text() << "\n";
     return ExitStatus::Failed;
   }
-  const project::Project& schedule = std::get<project::Project>(load);
+  project::Project schedule = std::get<project::Project>(load);
+  if (request.licenceNumber) {
+    schedule.header.licenceNumber = *request.licenceNumber;
+  }
   const project::ProjectResults results = project::CheckProject(schedule);
 
   const bool written = WriteOutputs(request, schedule, results, err, writers);
@@ -243,11 +252,12 @@ ExitStatus RunSchedule(const ScheduleRequest& request, std::ostream& out, std::o
 Command AddScheduleCommand(CLI::App& program) {
   CLI::App* command = program.add_subcommand(
       "schedule", "Checks every column of a project file or a CSV schedule.\n"
-                  "FILE is a .pipecolumn project, or a schedule when its name ends in .csv. Prints "
-                  "a row for\neach column, then how many pass. The file itself is only read.");
+                  "FILE is a .pipecolumn project, a PDF this program wrote (the project it "
+                  "carries), or a\nschedule when its name ends in .csv. Prints a row for each "
+                  "column, then how many pass.\nThe file itself is only read.");
   auto request = std::make_shared<ScheduleRequest>();
   command->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-  command->add_option("FILE", request->path, "the project file or the CSV schedule")
+  command->add_option("FILE", request->path, "the project file, a PDF carrying one, or the CSV schedule")
       ->type_name("FILE")
       ->required();
   command->add_flag("--json", request->json, "print one JSON object instead of text")
@@ -262,6 +272,12 @@ Command AddScheduleCommand(CLI::App& program) {
           "--sheets", [request](const std::string& path) { request->sheetsPath = path; },
           "write the summary and every column's calculation sheet to OUT.pdf")
       ->type_name("OUT.pdf");
+  command
+      ->add_option_function<std::string>(
+          "--licence-number",
+          [request](const std::string& number) { request->licenceNumber = number; },
+          "the engineer's licence number, for the package's signature block")
+      ->type_name("TEXT");
   command->footer("Exit status: 0 every column carries its load, 1 one or more does not or could "
                   "not be\nchecked, 2 usage error, a file that cannot be read or is refused (each "
                   "problem named\nby row and field), or an output that could not be written.\n"

@@ -41,7 +41,7 @@ void ProjectSession::startNew() {
   checkAll();
 }
 
-void ProjectSession::load(Project project, std::string path) {
+void ProjectSession::load(Project project, std::optional<std::string> path) {
   RequireColumns(project.columns);
   project_ = std::move(project);
   filePath_ = std::move(path);

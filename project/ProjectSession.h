@@ -35,9 +35,10 @@ public:
 
   // Starts over with a new project.
   void startNew();
-  // Replaces everything with a project read from `path`, its first column selected. Throws
+  // Replaces everything with a project read from `path`, its first column selected; a project
+  // read from another kind of document (a PDF) has no path, so that a Save asks where. Throws
   // std::invalid_argument for a project without columns.
-  void load(Project project, std::string path);
+  void load(Project project, std::optional<std::string> path);
   // Replaces the columns and keeps the header and the file; the first column is selected. Throws
   // std::invalid_argument for no columns.
   void replaceColumns(std::vector<ColumnEntry> columns);

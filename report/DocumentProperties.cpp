@@ -14,8 +14,16 @@ constexpr const char* kProgramName = "pipecolumn";
 constexpr const char* kAttachmentMimeType = "application/json";
 constexpr const char* kKeywords = "round steel pipe column, axial load, base plate";
 
-// "first - second", or whichever of them is not empty.
-std::string Joined(const std::string& first, const std::string& second) {
+std::string Trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  return first == std::string::npos ? std::string()
+                                    : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// "first - second", or whichever of them is not blank.
+std::string Joined(std::string first, std::string second) {
+  first = Trimmed(first);
+  second = Trimmed(second);
   if (first.empty() || second.empty()) {
     return first.empty() ? second : first;
   }
@@ -36,7 +44,7 @@ form::DocumentDescription Described(std::string title, const std::string& projec
                                     std::string projectBytes) {
   form::DocumentDescription description;
   description.title = std::move(title);
-  description.author = engineer;
+  description.author = Trimmed(engineer);
   description.subject = std::move(subject);
   description.keywords = kKeywords;
   description.creator = WriterName();

@@ -202,7 +202,7 @@ void MainWindow::connectHandlers() {
   };
   onPress("printButton", [this](form::FormState& form, form::HostServices& host) {
     report::PrintCommand(form, host, [this](const form::FormState& printed) {
-      return project::SheetDescriptionOf(printed, licenceNumber_);
+      return project::SheetDescriptionOf(printed, licenceNumber_());
     });
   });
   onPress("clearHeaderButton",

@@ -46,8 +46,10 @@ public:
   void askForInput(form::Input input);
   // Opens the handbook, as the download line does.
   void openHandbook();
-  // The engineer's licence number, which the sheet's carried project keeps.
-  void setLicenceNumber(std::string number) { licenceNumber_ = std::move(number); }
+  // Where the engineer's licence number comes from, which the printed sheet's project keeps.
+  void setLicenceNumberSource(std::function<std::string()> source) {
+    licenceNumber_ = std::move(source);
+  }
 
   // Shows the form state again after something other than a handler changed it.
   void showStateAgain() { showState(); }
@@ -78,7 +80,7 @@ private:
   std::array<QLineEdit*, form::kAllHeaderFields.size()> headerFields_{};
   QPushButton* printButton_ = nullptr;
   QString handbookPath_;
-  std::string licenceNumber_;
+  std::function<std::string()> licenceNumber_ = [] { return std::string(); };
 };
 
 } // namespace ui

@@ -9,6 +9,7 @@
 #include "project/CsvExport.h"
 #include "project/CsvImport.h"
 #include "project/PackageCommands.h"
+#include "project/PdfReading.h"
 #include "project/ProjectCheck.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectSession.h"
@@ -122,6 +123,7 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
   setObjectName(QStringLiteral("projectWindow"));
   auto* central = new QWidget(this);
   form_ = new MainWindow(host, central);
+  form_->setLicenceNumberSource([this] { return session_->project().header.licenceNumber; });
   // The form keeps the size and look it has always had; the panel takes any other room.
   form_->setFixedSize(form_->size());
   form_->setExitAction([this] { close(); });
@@ -252,8 +254,10 @@ bool ProjectWindow::openFile(const QString& path) {
     if (!bytes) {
       return;
     }
-    project::ProjectLoad load =
-        project::ReadProjectFile(View(*bytes), QFileInfo(path).fileName().toStdString());
+    const std::string fileName = QFileInfo(path).fileName().toStdString();
+    const bool fromPdf = project::LooksLikePdf(View(*bytes));
+    project::ProjectLoad load = fromPdf ? project::ReadProjectFromPdf(View(*bytes), fileName)
+                                        : project::ReadProjectFile(View(*bytes), fileName);
     if (const auto* errors = std::get_if<project::LoadErrors>(&load)) {
       showLoadErrors(
           kOpenTitle,
@@ -264,7 +268,9 @@ bool ProjectWindow::openFile(const QString& path) {
     if (!mayLeaveProject()) {
       return;
     }
-    session_->load(std::get<project::Project>(std::move(load)), path.toStdString());
+    // The PDF stays as it was printed: a Save of what it carried asks for a project file.
+    session_->load(std::get<project::Project>(std::move(load)),
+                   fromPdf ? std::nullopt : std::optional(path.toStdString()));
     showColumnsAnew();
     opened = true;
   });

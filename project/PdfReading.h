@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "project/LoadErrors.h"
+#include "project/ProjectFile.h"
+#include "report/PrintedPage.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace project {
+
+inline constexpr std::string_view kPdfExtension = ".pdf";
+
+// What a PDF written by this program holds: the project file it carries and each page's words.
+struct PdfContents {
+  std::string projectBytes;
+  std::vector<report::PrintedPage> pages;
+};
+
+using PdfLoad = std::variant<PdfContents, LoadErrors>;
+
+// Whether the bytes begin as a PDF does, whatever the file's name.
+bool LooksLikePdf(std::string_view bytes);
+
+// Reads a PDF's carried project file and, when `withPages`, the words of every page. A file that
+// is not a whole PDF, is encrypted, or carries no project is refused with a message naming it.
+PdfLoad ReadPdf(std::string_view bytes, std::string_view fileName, bool withPages);
+
+// The project a PDF carries, read as a project file is.
+ProjectLoad ReadProjectFromPdf(std::string_view bytes, std::string_view fileName);
+
+} // namespace project
