@@ -104,6 +104,7 @@ Command AddCatalogueCommand(CLI::App& program);
 Command AddDesignCommand(CLI::App& program);
 Command AddChartCommand(CLI::App& program);
 Command AddScheduleCommand(CLI::App& program);
+Command AddVerifyCommand(CLI::App& program);
 
 // The initial values of `inputs`: "H 4 m, K 0.85, P 8000 kg".
 std::string InitialValues(std::span<const form::Input> inputs);

@@ -107,7 +107,8 @@ ExitStatus RunCommandLine(const std::vector<std::string>& arguments, std::ostrea
   program.set_help_flag("--help", "show this help and exit");
   const Command check = AddCheck(program);
   const Command commands[] = {AddCatalogueCommand(program), AddDesignCommand(program),
-                              AddChartCommand(program), AddScheduleCommand(program)};
+                              AddChartCommand(program), AddScheduleCommand(program),
+                              AddVerifyCommand(program)};
   for (const Command& command : commands) {
     command.options->group("Commands");
   }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CheckCommand.h"
+#include "app/FileReading.h"
 #include "app/TextTable.h"
 
 #include "engine/NumberText.h"
@@ -14,11 +15,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <variant>
 
@@ -43,23 +40,6 @@ bool IsCsvName(const std::string& path) {
   std::ranges::transform(extension, extension.begin(),
                          [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return extension == ".csv";
-}
-
-// The whole file; throws std::runtime_error saying why it cannot be read.
-std::string ReadWholeFile(const std::string& path) {
-  std::error_code error;
-  if (fs::is_directory(path, error)) {
-    throw std::runtime_error("it is a folder");
-  }
-  std::ifstream file(path, std::ios::binary);
-  std::string bytes;
-  if (file) {
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  }
-  if (!file.is_open() || file.bad()) {
-    throw std::runtime_error(std::strerror(errno));
-  }
-  return bytes;
 }
 
 // A schedule has no header of its own: its columns come under the one a new project has. A PDF

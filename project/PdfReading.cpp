@@ -84,7 +84,7 @@ PdfLoad ReadPdf(std::string_view bytes, std::string_view fileName, bool withPage
     problems.addInFile(messages::kNoCarriedProject);
     return problems.take();
   }
-  PdfContents contents{std::move(*project), {}};
+  PdfContents contents{std::move(*project), Utf8(document->info_key("Subject")), {}};
   if (withPages) {
     for (int index = 0; index < document->pages(); ++index) {
       const std::unique_ptr<poppler::page> page(document->create_page(index));

@@ -18,6 +18,7 @@ inline constexpr std::string_view kPdfExtension = ".pdf";
 // What a PDF written by this program holds: the project file it carries and each page's words.
 struct PdfContents {
   std::string projectBytes;
+  std::string subject; // the document's Subject property
   std::vector<report::PrintedPage> pages;
 };
 

@@ -12,6 +12,11 @@ namespace {
 
 constexpr const char* kProgramName = "pipecolumn";
 constexpr const char* kAttachmentMimeType = "application/json";
+constexpr const char* kSheetSubject = "Calculation sheet: round steel pipe column and its base plate";
+constexpr const char* kPackageSubject =
+    "Calculation package: column schedule and a calculation sheet for each column";
+constexpr const char* kChartSubject =
+    "Allowable stress chart: Qac against KL/r, with the column's point";
 constexpr const char* kKeywords = "round steel pipe column, axial load, base plate";
 
 std::string Trimmed(const std::string& text) {
@@ -56,26 +61,39 @@ form::DocumentDescription Described(std::string title, const std::string& projec
 
 } // namespace
 
+std::optional<DocumentKind> KindOfSubject(const std::string& subject) {
+  if (subject == kSheetSubject) {
+    return DocumentKind::Sheet;
+  }
+  if (subject == kPackageSubject) {
+    return DocumentKind::Package;
+  }
+  if (subject == kChartSubject) {
+    return DocumentKind::Chart;
+  }
+  return std::nullopt;
+}
+
 std::string WriterName() {
   return std::string(kProgramName) + " " + engine::kVersion;
 }
 
 form::DocumentDescription SheetDescription(const SheetHeader& header, std::string projectBytes) {
   return Described(Joined(header.columnMark, header.project), header.project, header.engineer,
-                   "Calculation sheet: round steel pipe column and its base plate",
+                   kSheetSubject,
                    std::move(projectBytes));
 }
 
 form::DocumentDescription PackageDescription(const PackageHeader& header,
                                              std::string projectBytes) {
   return Described(header.project, header.project, header.engineer,
-                   "Calculation package: column schedule and a calculation sheet for each column",
+                   kPackageSubject,
                    std::move(projectBytes));
 }
 
 form::DocumentDescription ChartDescription(const SheetHeader& header, std::string projectBytes) {
   return Described(Joined(header.columnMark, header.project), header.project, header.engineer,
-                   "Allowable stress chart: Qac against KL/r, with the column's point",
+                   kChartSubject,
                    std::move(projectBytes));
 }
 

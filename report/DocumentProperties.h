@@ -5,9 +5,16 @@
 #include "report/CalculationSheet.h"
 #include "report/ProjectPackage.h"
 
+#include <optional>
 #include <string>
 
 namespace report {
+
+// The documents this program writes.
+enum class DocumentKind { Sheet, Package, Chart };
+
+// The kind of document a PDF's Subject property names, when it is one of this program's.
+std::optional<DocumentKind> KindOfSubject(const std::string& subject);
 
 // The program and version that write a document: "pipecolumn 1.0.0".
 std::string WriterName();
