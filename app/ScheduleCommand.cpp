@@ -96,6 +96,9 @@ Json ScheduleDocument(const project::Project& schedule, const project::ProjectRe
   document["header"] = {
       {std::string(form::KeyOf(form::HeaderField::Project)), schedule.header.project},
       {std::string(form::KeyOf(form::HeaderField::Engineer)), schedule.header.engineer}};
+  if (!schedule.header.licenceNumber.empty()) {
+    document["header"][std::string(project::kLicenceNumberKey)] = schedule.header.licenceNumber;
+  }
   document["columns"] = std::move(columns);
   document["summary"] = {{"count", results.columns.size()},
                          {"passing", results.passing},

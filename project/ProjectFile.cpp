@@ -21,7 +21,6 @@ using Json = nlohmann::json;
 constexpr std::string_view kSchemaKey = "schema";
 constexpr std::string_view kHeaderKey = "header";
 constexpr std::string_view kColumnsKey = "columns";
-constexpr std::string_view kLicenceNumberKey = "licence_number";
 constexpr std::string_view kWrittenByKey = "written_by";
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 

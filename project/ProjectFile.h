@@ -14,6 +14,8 @@ namespace project {
 inline constexpr std::string_view kProjectFileExtension = ".pipecolumn";
 // The layout this program writes and the newest it reads.
 inline constexpr int kProjectFileSchema = 1;
+// The header's optional key for the engineer's licence number.
+inline constexpr std::string_view kLicenceNumberKey = "licence_number";
 
 // A file read whole, or every problem found in it and nothing of it.
 using ProjectLoad = std::variant<Project, LoadErrors>;

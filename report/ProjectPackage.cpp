@@ -21,6 +21,8 @@ constexpr int kRowHeight = 300;
 constexpr int kTableTop = 3000;
 constexpr int kTableBottom = kPageHeightTwips - 1200;
 constexpr int kRowsPerPage = (kTableBottom - kTableTop) / kRowHeight - 1; // less the heading row
+// The signature block takes the room of this many rows below the table's last row.
+constexpr int kSignatureRows = 9;
 
 struct TableColumn {
   const char* heading;
@@ -108,12 +110,43 @@ void PrintSummaryTop(form::Printer& printer, const PackageHeader& header,
   printer.SetFontBold(false);
 }
 
+// Where the engineer signs, with the name and licence number, and where the checker signs; the
+// top of the block is at `y`.
+void PrintSignatureBlock(form::Printer& printer, const PackageHeader& header, int y) {
+  const std::string signLine = "ลงชื่อ ..................................................";
+  const std::string lines[] = {
+      "",
+      signLine + "  วิศวกรผู้ออกแบบ (Engineer)",
+      "        ( " + header.engineer + " )",
+      " เลขทะเบียนใบอนุญาต (Licence No.) : " + header.licenceNumber,
+      " วันที่ (Date) : " + header.date,
+      "",
+      signLine + "  ผู้ตรวจสอบ (Checker)",
+      "        ( .................................................. )",
+      " วันที่ (Date) : ..............................",
+  };
+  static_assert(std::size(lines) == kSignatureRows);
+  printer.SetFontSize(10);
+  printer.SetFontBold(false);
+  for (const std::string& line : lines) {
+    if (!line.empty()) {
+      printer.SetCurrentX(kLeft + 4000);
+      printer.SetCurrentY(y);
+      printer.PrintLine(FitText(printer, line, kRight - kLeft - 4000));
+    }
+    y += kRowHeight;
+  }
+}
+
+std::size_t SummaryPageCount(std::size_t columnCount) {
+  return std::max<std::size_t>(
+      1, (columnCount + kSignatureRows + kRowsPerPage - 1) / kRowsPerPage);
+}
+
 } // namespace
 
 int PackagePageCount(std::size_t columnCount) {
-  const auto summaryPages =
-      std::max<std::size_t>(1, (columnCount + kRowsPerPage - 1) / kRowsPerPage);
-  return static_cast<int>(summaryPages + columnCount);
+  return static_cast<int>(SummaryPageCount(columnCount) + columnCount);
 }
 
 void PrintProjectPackage(const PackageHeader& header, std::span<const PackageColumn> columns,
@@ -128,7 +161,7 @@ void PrintProjectPackage(const PackageHeader& header, std::span<const PackageCol
       printer.NewPage();
     }
     PrintSummaryTop(printer, header, columns, page + 1, summaryPages);
-    const std::size_t first = static_cast<std::size_t>(page) * kRowsPerPage;
+    const std::size_t first = std::min(columns.size(), static_cast<std::size_t>(page) * kRowsPerPage);
     const std::size_t last = std::min(columns.size(), first + kRowsPerPage);
     for (std::size_t i = first; i < last; ++i) {
       const int y = kTableTop + kRowHeight * static_cast<int>(i - first + 1);
@@ -143,6 +176,10 @@ void PrintProjectPackage(const PackageHeader& header, std::span<const PackageCol
         PrintCell(printer, column, y, cells[column]);
       }
       printer.SetFontBold(false);
+    }
+    if (page + 1 == summaryPages) {
+      PrintSignatureBlock(printer, header,
+                          kTableTop + kRowHeight * static_cast<int>(last - first + 1));
     }
   }
   for (const PackageColumn& column : columns) {
