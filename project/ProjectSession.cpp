@@ -101,6 +101,15 @@ void ProjectSession::showSelected(form::FormState& form) const {
   }
 }
 
+bool ProjectSession::setLicenceNumber(std::string number) {
+  if (number == project_.header.licenceNumber) {
+    return false;
+  }
+  project_.header.licenceNumber = std::move(number);
+  modified_ = true;
+  return true;
+}
+
 bool ProjectSession::takeFromForm(const form::FormState& form) {
   using form::HeaderField;
   const Project::Header header{form.header(HeaderField::Project),

@@ -42,6 +42,9 @@ public:
   // Replaces the columns and keeps the header and the file; the first column is selected. Throws
   // std::invalid_argument for no columns.
   void replaceColumns(std::vector<ColumnEntry> columns);
+  // Sets the engineer's licence number; true when it changed, and only then is the project
+  // modified.
+  bool setLicenceNumber(std::string number);
   // The project now stands in the file at `path`.
   void markSaved(std::string path);
 

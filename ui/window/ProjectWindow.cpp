@@ -181,6 +181,9 @@ void ProjectWindow::buildMenus() {
              [this] { importSchedule(); });
   addCommand(*file, "exportCsv", QStringLiteral("ส่งออกผลการคำนวณ CSV… (&Export CSV)"), none,
              [this] { exportResults(); });
+  addCommand(*file, "licenceNumber",
+             QStringLiteral("เลขทะเบียนใบอนุญาตวิศวกร… (&Licence number)"), none,
+             [this] { askLicenceNumber(); });
   addCommand(*file, "exportPdf", QStringLiteral("ส่งออกรายการคำนวณทั้งโครงการ PDF… (Export P&DF)"),
              none, [this] { exportPackage(); });
   addCommand(*file, "printAll", QStringLiteral("พิมพ์ทั้งโครงการ… (&Print all)"),
@@ -448,6 +451,16 @@ void ProjectWindow::takeFormEdit() {
   }
 }
 
+void ProjectWindow::askLicenceNumber() {
+  const std::optional<std::string> number = form_->host().AskText(
+      "เลขทะเบียนใบอนุญาตประกอบวิชาชีพวิศวกรรมควบคุมของวิศวกรผู้ออกแบบ (Licence number)\n"
+      "พิมพ์ไว้ในช่องลงชื่อท้ายสรุปผลของรายการคำนวณทั้งโครงการ",
+      "เลขทะเบียนใบอนุญาต (Licence number)", session_->project().header.licenceNumber);
+  if (number && session_->setLicenceNumber(*number)) {
+    showTitleAndCommands();
+  }
+}
+
 void ProjectWindow::showChart() {
   if (chart_ == nullptr) {
     chart_ = new ChartWindow(this);
@@ -467,6 +480,8 @@ void ProjectWindow::followInChart() {
   const std::optional<engine::DesignRecord>& record =
       session_->result(session_->selectedRow()).record;
   chart_->showColumn(column.inputs.materials, record ? DesignPointOf(*record) : std::nullopt);
+  chart_->setDocumentDescription(
+      project::ChartDescriptionOf(form_->state(), session_->project().header.licenceNumber));
 }
 
 void ProjectWindow::showTitleAndCommands() {
