@@ -240,7 +240,9 @@ Command AddScheduleCommand(CLI::App& program) {
                   "column, then how many pass.\nThe file itself is only read.");
   auto request = std::make_shared<ScheduleRequest>();
   command->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-  command->add_option("FILE", request->path, "the project file, a PDF carrying one, or the CSV schedule")
+  command
+      ->add_option("FILE", request->path,
+                   "the project file, a PDF carrying one, or the CSV schedule")
       ->type_name("FILE")
       ->required();
   command->add_flag("--json", request->json, "print one JSON object instead of text")

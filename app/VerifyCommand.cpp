@@ -104,11 +104,11 @@ ExitStatus RunVerify(const VerifyRequest& request, std::ostream& out, std::ostre
   const std::string writer =
       project::WriterOfProjectFile(contents.projectBytes).value_or(kUnknownWriter);
   // A PDF that does not say what it is is read as a sheet when it is one page of one column.
-  const report::DocumentKind kind = report::KindOfSubject(contents.subject)
-                                        .value_or(carried.columns.size() == 1 &&
-                                                          contents.pages.size() == 1
-                                                      ? report::DocumentKind::Sheet
-                                                      : report::DocumentKind::Package);
+  const report::DocumentKind kind =
+      report::KindOfSubject(contents.subject)
+          .value_or(carried.columns.size() == 1 && contents.pages.size() == 1
+                        ? report::DocumentKind::Sheet
+                        : report::DocumentKind::Package);
   // The date and the header's texts are the user's own and are not compared.
   const report::DocumentCheck check = report::VerifyDocument(
       kind, project::PackageHeaderOf(carried, {}),
@@ -132,7 +132,9 @@ Command AddVerifyCommand(CLI::App& program) {
                 "one for each figure that\ndiffers, then the versions that wrote and checked it.");
   auto request = std::make_shared<VerifyRequest>();
   command->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-  command->add_option("FILE", request->path, "the PDF to verify")->type_name("FILE.pdf")->required();
+  command->add_option("FILE", request->path, "the PDF to verify")
+      ->type_name("FILE.pdf")
+      ->required();
   command->add_flag("--json", request->json, "print one JSON object instead of text")
       ->disable_flag_override();
   command->footer("Exit status: 0 every page and figure agrees, 1 a page or a figure differs, 2 "

@@ -107,8 +107,8 @@ int main(int argc, char** argv) {
     if (const std::optional<ui::ChartColumn> point = ui::DesignPointOf(record)) {
       columns.push_back(*point);
     }
-    const QString error = ui::WriteStressChart(QString::fromStdString(path),
-                                               ui::StressChart::For(materials, columns), description);
+    const QString error = ui::WriteStressChart(
+        QString::fromStdString(path), ui::StressChart::For(materials, columns), description);
     if (!error.isEmpty()) {
       throw std::runtime_error(error.toStdString());
     }

@@ -61,9 +61,7 @@ public:
   virtual ~Printer() = default;
   // Describes the document; before its first output. A printer that keeps no properties ignores
   // it.
-  virtual void Describe(const DocumentDescription& description) {
-    static_cast<void>(description);
-  }
+  virtual void Describe(const DocumentDescription& description) { static_cast<void>(description); }
   virtual void SetOrientation(PageOrientation orientation) = 0;
   virtual void SetFontName(const std::string& name) = 0;
   virtual void SetFontSize(double points) = 0;

@@ -73,8 +73,8 @@ PdfLoad ReadPdf(std::string_view bytes, std::string_view fileName, bool withPage
     return problems.take();
   }
   QuietReader();
-  const std::unique_ptr<poppler::document> document(poppler::document::load_from_raw_data(
-      bytes.data(), static_cast<int>(bytes.size())));
+  const std::unique_ptr<poppler::document> document(
+      poppler::document::load_from_raw_data(bytes.data(), static_cast<int>(bytes.size())));
   if (!document || document->is_locked()) {
     problems.addInFile(messages::kUnreadablePdf);
     return problems.take();

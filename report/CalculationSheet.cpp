@@ -154,8 +154,9 @@ void PrintCalculationSheet(const form::FormState& form, form::Printer& printer,
                         form.numberFormat(), printer);
 }
 
-void PrintCommand(form::FormState& form, form::HostServices& host,
-                  const std::function<form::DocumentDescription(const form::FormState&)>& describe) {
+void PrintCommand(
+    form::FormState& form, form::HostServices& host,
+    const std::function<form::DocumentDescription(const form::FormState&)>& describe) {
   try {
     if (host.ShowMessage(kConfirmPrompt, MessageStyle::QuestionOkCancel(), kTitle) !=
         MessageAnswer::Ok) {
@@ -175,7 +176,8 @@ void PrintCommand(form::FormState& form, form::HostServices& host,
       printer = host.OpenPdfFile(*path);
     }
     try {
-      PrintCalculationSheet(form, *printer, describe ? describe(form) : form::DocumentDescription{});
+      PrintCalculationSheet(form, *printer,
+                            describe ? describe(form) : form::DocumentDescription{});
     } catch (...) {
       // Withdraw the half-made document so nothing incomplete reaches the printer.
       try {

@@ -25,8 +25,9 @@ struct SheetHeader {
 // last calculation on the default printer (or, where the host has none, offers a PDF file).
 // A printing failure aborts the document and is reported in a message box. The document is
 // described by `description`, made of the form as it is printed.
-void PrintCommand(form::FormState& form, form::HostServices& host,
-                  const std::function<form::DocumentDescription(const form::FormState&)>& describe = {});
+void PrintCommand(
+    form::FormState& form, form::HostServices& host,
+    const std::function<form::DocumentDescription(const form::FormState&)>& describe = {});
 
 // The face the sheet is designed in; the printer maps it onto an installed Thai face.
 inline constexpr const char* kSheetFontName = "MS Sans Serif";

@@ -12,7 +12,8 @@ namespace {
 
 constexpr const char* kProgramName = "pipecolumn";
 constexpr const char* kAttachmentMimeType = "application/json";
-constexpr const char* kSheetSubject = "Calculation sheet: round steel pipe column and its base plate";
+constexpr const char* kSheetSubject =
+    "Calculation sheet: round steel pipe column and its base plate";
 constexpr const char* kPackageSubject =
     "Calculation package: column schedule and a calculation sheet for each column";
 constexpr const char* kChartSubject =
@@ -80,21 +81,18 @@ std::string WriterName() {
 
 form::DocumentDescription SheetDescription(const SheetHeader& header, std::string projectBytes) {
   return Described(Joined(header.columnMark, header.project), header.project, header.engineer,
-                   kSheetSubject,
-                   std::move(projectBytes));
+                   kSheetSubject, std::move(projectBytes));
 }
 
 form::DocumentDescription PackageDescription(const PackageHeader& header,
                                              std::string projectBytes) {
-  return Described(header.project, header.project, header.engineer,
-                   kPackageSubject,
+  return Described(header.project, header.project, header.engineer, kPackageSubject,
                    std::move(projectBytes));
 }
 
 form::DocumentDescription ChartDescription(const SheetHeader& header, std::string projectBytes) {
   return Described(Joined(header.columnMark, header.project), header.project, header.engineer,
-                   kChartSubject,
-                   std::move(projectBytes));
+                   kChartSubject, std::move(projectBytes));
 }
 
 } // namespace report

@@ -23,8 +23,7 @@ std::string WriterName();
 // project file.
 form::DocumentDescription SheetDescription(const SheetHeader& header, std::string projectBytes);
 // A package's properties, carrying the project file of all its columns.
-form::DocumentDescription PackageDescription(const PackageHeader& header,
-                                             std::string projectBytes);
+form::DocumentDescription PackageDescription(const PackageHeader& header, std::string projectBytes);
 // The allowable stress chart's properties, carrying the project file of its column.
 form::DocumentDescription ChartDescription(const SheetHeader& header, std::string projectBytes);
 

@@ -139,8 +139,7 @@ void PrintSignatureBlock(form::Printer& printer, const PackageHeader& header, in
 }
 
 std::size_t SummaryPageCount(std::size_t columnCount) {
-  return std::max<std::size_t>(
-      1, (columnCount + kSignatureRows + kRowsPerPage - 1) / kRowsPerPage);
+  return std::max<std::size_t>(1, (columnCount + kSignatureRows + kRowsPerPage - 1) / kRowsPerPage);
 }
 
 } // namespace
@@ -161,7 +160,8 @@ void PrintProjectPackage(const PackageHeader& header, std::span<const PackageCol
       printer.NewPage();
     }
     PrintSummaryTop(printer, header, columns, page + 1, summaryPages);
-    const std::size_t first = std::min(columns.size(), static_cast<std::size_t>(page) * kRowsPerPage);
+    const std::size_t first =
+        std::min(columns.size(), static_cast<std::size_t>(page) * kRowsPerPage);
     const std::size_t last = std::min(columns.size(), first + kRowsPerPage);
     for (std::size_t i = first; i < last; ++i) {
       const int y = kTableTop + kRowHeight * static_cast<int>(i - first + 1);

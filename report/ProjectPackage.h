@@ -10,7 +10,6 @@
 #include <span>
 #include <string>
 
-
 namespace report {
 
 // One column of a project as the package prints it.

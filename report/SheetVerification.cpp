@@ -74,8 +74,8 @@ std::vector<std::string> FiguresOf(std::string_view line) {
   const std::size_t equals = line.find('=');
   for (std::size_t i = 0; i < line.size();) {
     const auto inNumber = [&](std::size_t at) {
-      return at < line.size() && (IsDigit(line[at]) || line[at] == '.' || line[at] == ',' ||
-                                  line[at] == '-');
+      return at < line.size() &&
+             (IsDigit(line[at]) || line[at] == '.' || line[at] == ',' || line[at] == '-');
     };
     if (inNumber(i)) {
       std::size_t end = i;

@@ -26,7 +26,8 @@ struct Outcome {
 // Writers left empty fail as a file that cannot be written would.
 inline Outcome RunCli(const std::vector<std::string>& arguments, app::FileWriters writers = {}) {
   if (!writers.sheet) {
-    writers.sheet = [](const form::FormState&, const std::string&, const form::DocumentDescription&) {
+    writers.sheet = [](const form::FormState&, const std::string&,
+                       const form::DocumentDescription&) {
       throw std::runtime_error("no sheet in this test");
     };
   }

@@ -134,9 +134,7 @@ TEST_P(RejectedAnswers, StopTheRunWithThePromptsMessagesAndNoSheet) {
   }
   bool sheetWritten = false;
   const app::SheetWriter writer = [&](const form::FormState&, const std::string&,
-                                            const form::DocumentDescription&) {
-    sheetWritten = true;
-  };
+                                      const form::DocumentDescription&) { sheetWritten = true; };
 
   const Outcome text = RunCli(With(With(c.arguments, "--sheet"), "out.pdf"), {.sheet = writer});
   EXPECT_EQ(text.status, ExitStatus::Failed);
@@ -402,7 +400,7 @@ TEST(CommandLine, SheetGetsTheHeaderTextsAndTheCalculation) {
   const Outcome outcome =
       RunCli({"--load", "12000", "--sheet", "out.pdf", "--project", "โรงงาน", "--column", "-C7"},
              {.sheet = [&](const form::FormState& form, const std::string& file,
-                                 const form::DocumentDescription&) {
+                           const form::DocumentDescription&) {
                path = file;
                project = form.header(HeaderField::Project);
                column = form.header(HeaderField::ColumnMark);

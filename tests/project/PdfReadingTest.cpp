@@ -28,10 +28,9 @@ TEST_P(PdfReadingTest, RefusesWithTheFileNamed) {
 }
 
 namespace messages = project::load_messages;
-const std::string kNoAttachment =
-    "%PDF-1.4\n1 0 obj\n<< /Type /Catalog /Pages 2 0 R >>\nendobj\n"
-    "2 0 obj\n<< /Type /Pages /Kids [] /Count 0 >>\nendobj\n"
-    "trailer\n<< /Size 3 /Root 1 0 R >>\n%%EOF\n";
+const std::string kNoAttachment = "%PDF-1.4\n1 0 obj\n<< /Type /Catalog /Pages 2 0 R >>\nendobj\n"
+                                  "2 0 obj\n<< /Type /Pages /Kids [] /Count 0 >>\nendobj\n"
+                                  "trailer\n<< /Size 3 /Root 1 0 R >>\n%%EOF\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Project, PdfReadingTest,

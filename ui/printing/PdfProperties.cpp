@@ -33,11 +33,11 @@ QByteArray PdfText(const QString& text) {
 }
 
 // The properties the description gives, in the order a viewer lists them.
-std::vector<std::pair<QByteArray, QString>> InformationEntries(
-    const form::DocumentDescription& description) {
+std::vector<std::pair<QByteArray, QString>>
+InformationEntries(const form::DocumentDescription& description) {
   const std::pair<const char*, const std::string*> given[] = {
-      {"/Title", &description.title},       {"/Author", &description.author},
-      {"/Subject", &description.subject},   {"/Keywords", &description.keywords},
+      {"/Title", &description.title},     {"/Author", &description.author},
+      {"/Subject", &description.subject}, {"/Keywords", &description.keywords},
       {"/Creator", &description.creator},
   };
   std::vector<std::pair<QByteArray, QString>> entries;
@@ -47,15 +47,14 @@ std::vector<std::pair<QByteArray, QString>> InformationEntries(
     }
   }
   entries.emplace_back("/Producer", QStringLiteral("Qt ") + QString::fromLatin1(qVersion()));
-  entries.emplace_back("/CreationDate",
-                       QDateTime::currentDateTimeUtc().toString(
-                           QStringLiteral("'D:'yyyyMMddHHmmss'Z'")));
+  entries.emplace_back("/CreationDate", QDateTime::currentDateTimeUtc().toString(
+                                            QStringLiteral("'D:'yyyyMMddHHmmss'Z'")));
   return entries;
 }
 
 struct Trailer {
-  qint64 size = 0;   // the number of objects, and so the next object's number
-  QByteArray root;   // "2 0 R"
+  qint64 size = 0; // the number of objects, and so the next object's number
+  QByteArray root; // "2 0 R"
   qint64 lastXref = 0;
 };
 
@@ -99,7 +98,8 @@ QByteArray XmpPacket(const form::DocumentDescription& d) {
             "</rdf:li></rdf:Alt></dc:title>\n";
   }
   if (!d.author.empty()) {
-    body += "<dc:creator><rdf:Seq><rdf:li>" + Escaped(d.author) + "</rdf:li></rdf:Seq></dc:creator>\n";
+    body +=
+        "<dc:creator><rdf:Seq><rdf:li>" + Escaped(d.author) + "</rdf:li></rdf:Seq></dc:creator>\n";
   }
   if (!d.subject.empty()) {
     body += "<dc:description><rdf:Alt><rdf:li xml:lang=\"x-default\">" + Escaped(d.subject) +
@@ -115,9 +115,9 @@ QByteArray XmpPacket(const form::DocumentDescription& d) {
          "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
          "<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
          "<rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\" "
-         "xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\" xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\">\n" +
-         body +
-         "</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end=\"w\"?>";
+         "xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\" "
+         "xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\">\n" +
+         body + "</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end=\"w\"?>";
 }
 
 QByteArray WithDocumentInformation(const QByteArray& pdf,
