@@ -2,7 +2,6 @@
 #include "app/CheckCommand.h"
 
 #include "engine/NumberText.h"
-#include "project/DocumentProjects.h"
 
 namespace app {
 
@@ -23,8 +22,7 @@ ExitStatus RunChart(const ChartRequest& request, std::ostream& err, const ChartW
     return ExitStatus::Failed;
   }
   try {
-    writeChart(run.form.inputs().materials, run.form.record(), request.path,
-               project::ChartDescriptionOf(run.form));
+    writeChart(run.answer, request.path);
   } catch (const std::exception& caught) {
     err << kProgram << ": cannot write the chart: " << caught.what() << "\n";
     return ExitStatus::Failed;

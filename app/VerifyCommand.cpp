@@ -6,7 +6,6 @@
 #include "project/PdfReading.h"
 #include "project/ProjectCheck.h"
 #include "project/ProjectFile.h"
-#include "project/ProjectPackageColumns.h"
 #include "report/DocumentProperties.h"
 #include "report/SheetVerification.h"
 
@@ -109,10 +108,8 @@ ExitStatus RunVerify(const VerifyRequest& request, std::ostream& out, std::ostre
           .value_or(carried.columns.size() == 1 && contents.pages.size() == 1
                         ? report::DocumentKind::Sheet
                         : report::DocumentKind::Package);
-  // The date and the header's texts are the user's own and are not compared.
-  const report::DocumentCheck check = report::VerifyDocument(
-      kind, project::PackageHeaderOf(carried, {}),
-      project::PackageColumns(carried, project::CheckProject(carried)), contents.pages);
+  const report::DocumentCheck check =
+      report::VerifyDocument(kind, carried, project::CheckProject(carried).columns, contents.pages);
   if (request.json) {
     out << VerifyDocumentJson(request.path, check, writer).dump(2) << "\n";
   } else {

@@ -39,8 +39,8 @@ std::string Utf8(const poppler::ustring& text) {
   return {bytes.begin(), bytes.end()};
 }
 
-report::PrintedPage WordsOf(const poppler::page& page) {
-  report::PrintedPage words;
+PrintedPage WordsOf(const poppler::page& page) {
+  PrintedPage words;
   for (const poppler::text_box& box : page.text_list()) {
     words.push_back({Utf8(box.text()), box.bbox().x(), box.bbox().y()});
   }
@@ -88,7 +88,7 @@ PdfLoad ReadPdf(std::string_view bytes, std::string_view fileName, bool withPage
   if (withPages) {
     for (int index = 0; index < document->pages(); ++index) {
       const std::unique_ptr<poppler::page> page(document->create_page(index));
-      contents.pages.push_back(page ? WordsOf(*page) : report::PrintedPage{});
+      contents.pages.push_back(page ? WordsOf(*page) : PrintedPage{});
     }
   }
   return contents;

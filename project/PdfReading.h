@@ -3,7 +3,6 @@
 
 #include "project/LoadErrors.h"
 #include "project/ProjectFile.h"
-#include "report/PrintedPage.h"
 
 #include <optional>
 #include <string>
@@ -13,13 +12,21 @@
 
 namespace project {
 
-inline constexpr std::string_view kPdfExtension = ".pdf";
+// A word as a PDF reader finds it on a page: its text and the top-left corner of its box, in
+// points from the page's top-left corner.
+struct PrintedWord {
+  std::string text;
+  double left = 0;
+  double top = 0;
+};
+
+using PrintedPage = std::vector<PrintedWord>;
 
 // What a PDF written by this program holds: the project file it carries and each page's words.
 struct PdfContents {
   std::string projectBytes;
   std::string subject; // the document's Subject property
-  std::vector<report::PrintedPage> pages;
+  std::vector<PrintedPage> pages;
 };
 
 using PdfLoad = std::variant<PdfContents, LoadErrors>;

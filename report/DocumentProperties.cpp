@@ -2,6 +2,7 @@
 #include "report/DocumentProperties.h"
 
 #include "engine/Version.h"
+#include "project/ProjectFile.h"
 
 #include <algorithm>
 #include <utility>
@@ -45,10 +46,10 @@ std::string AttachmentName(const std::string& project) {
   return (plain ? project : std::string("project")) + ".pipecolumn";
 }
 
-form::DocumentDescription Described(std::string title, const std::string& project,
-                                    const std::string& engineer, std::string subject,
-                                    std::string projectBytes) {
-  form::DocumentDescription description;
+DocumentDescription Described(std::string title, const std::string& project,
+                              const std::string& engineer, std::string subject,
+                              std::string projectBytes) {
+  DocumentDescription description;
   description.title = std::move(title);
   description.author = Trimmed(engineer);
   description.subject = std::move(subject);
@@ -79,20 +80,35 @@ std::string WriterName() {
   return std::string(kProgramName) + " " + engine::kVersion;
 }
 
-form::DocumentDescription SheetDescription(const SheetHeader& header, std::string projectBytes) {
-  return Described(Joined(header.columnMark, header.project), header.project, header.engineer,
-                   kSheetSubject, std::move(projectBytes));
+std::string CarriedProjectBytes(const project::Project& project) {
+  return project::ProjectFileBytes(project, WriterName());
 }
 
-form::DocumentDescription PackageDescription(const PackageHeader& header,
-                                             std::string projectBytes) {
-  return Described(header.project, header.project, header.engineer, kPackageSubject,
-                   std::move(projectBytes));
+project::Project SheetProject(const SheetHeader& header, const engine::ColumnInputs& inputs,
+                              std::string licenceNumber) {
+  project::Project carried;
+  carried.header = {header.project, header.engineer, std::move(licenceNumber)};
+  carried.columns.push_back({header.columnMark, inputs});
+  return carried;
 }
 
-form::DocumentDescription ChartDescription(const SheetHeader& header, std::string projectBytes) {
+DocumentDescription SheetDescription(const SheetHeader& header, const engine::ColumnInputs& inputs,
+                                     std::string licenceNumber) {
   return Described(Joined(header.columnMark, header.project), header.project, header.engineer,
-                   kChartSubject, std::move(projectBytes));
+                   kSheetSubject,
+                   CarriedProjectBytes(SheetProject(header, inputs, std::move(licenceNumber))));
+}
+
+DocumentDescription PackageDescription(const project::Project& project) {
+  return Described(project.header.project, project.header.project, project.header.engineer,
+                   kPackageSubject, CarriedProjectBytes(project));
+}
+
+DocumentDescription ChartDescription(const SheetHeader& header, const engine::ColumnInputs& inputs,
+                                     std::string licenceNumber) {
+  return Described(Joined(header.columnMark, header.project), header.project, header.engineer,
+                   kChartSubject,
+                   CarriedProjectBytes(SheetProject(header, inputs, std::move(licenceNumber))));
 }
 
 } // namespace report

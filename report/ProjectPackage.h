@@ -1,38 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/ColumnInputs.h"
-#include "engine/DesignRecord.h"
+#include "engine/ColumnAnswer.h"
 #include "engine/NumberFormat.h"
-#include "form/HostServices.h"
+#include "project/Project.h"
+#include "project/ScheduleRow.h"
+#include "report/Printer.h"
 
-#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace report {
 
-// One column of a project as the package prints it.
-struct PackageColumn {
-  std::string mark;
-  engine::ColumnInputs inputs;
-  engine::DesignRecord record;        // as far as the check got
-  std::optional<std::string> failure; // the failure's name where the check stopped
-};
-
-struct PackageHeader {
-  std::string project;
-  std::string engineer;
-  std::string date; // as the user reads it, e.g. "2026-12-08"
-  std::string licenceNumber;
-};
+// What the warning mark means, under a summary that carries it.
+inline constexpr std::string_view kWarningLegend =
+    "(!) = มีคำเตือน (warning): เสาต้นนี้อยู่นอกขอบเขตของวิธีคำนวณ ดูรายการคำนวณของต้นนั้น";
 
 // The permit package as one document: the summary page(s) of every column, then each column's
-// calculation sheet with its mark in the header. The summary ends with a place for the engineer to
-// sign and for the checker. Ends the document; throws on the first failing operation.
-void PrintProjectPackage(const PackageHeader& header, std::span<const PackageColumn> columns,
-                         const engine::NumberFormat& format, form::Printer& printer,
-                         const form::DocumentDescription& description = {});
+// calculation sheet with its mark in the header, all dated `date` ("2026-12-08"). The document
+// carries the project, and the summary ends with a place for the engineer and the checker to sign.
+// `answers` are the project's columns' answers, in its order. Ends the document; throws on the
+// first failing operation.
+void PrintProjectPackage(const project::Project& project,
+                         std::span<const engine::ColumnAnswer> answers, const std::string& date,
+                         const engine::NumberFormat& format, Printer& printer);
 
 // The pages the package takes: the summary's, then one a column.
 int PackagePageCount(std::size_t columnCount);

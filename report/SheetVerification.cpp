@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/SheetVerification.h"
 
-#include "form/HostServices.h"
+#include "report/ProjectPackage.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,11 +27,11 @@ using DrawnPage = std::vector<DrawnLine>;
 
 // Keeps the lines a document draws, page by page, in place of printing them. Nothing is cut at
 // the margin, and a line measured for fitting is marked as the user's text.
-class LineCapture final : public form::Printer {
+class LineCapture final : public Printer {
 public:
   std::vector<DrawnPage> pages{DrawnPage{}};
 
-  void SetOrientation(form::PageOrientation) override {}
+  void SetOrientation(PageOrientation) override {}
   void SetFontName(const std::string&) override {}
   void SetFontSize(double) override {}
   void SetCurrentX(int twips) override { x_ = twips; }
@@ -44,7 +44,7 @@ public:
     measured_ = true;
     return 0;
   }
-  void DrawPicture(form::PictureId, int, int) override {}
+  void DrawPicture(PictureId, int, int) override {}
   void SetFontBold(bool) override {}
   void ShadeRectangle(int, int, int, int) override {}
   void NewPage() override { pages.emplace_back(); }
@@ -128,25 +128,28 @@ std::string LabelOf(const std::string& line) {
 }
 
 // The words printed on the line drawn at `line`'s place, left to right, one space apart.
-std::string PrintedLine(const DrawnLine& line, const PrintedPage& page) {
+std::string PrintedLine(const DrawnLine& line, const project::PrintedPage& page) {
   const double top = line.yTwips / kTwipsPerPoint;
   const double left = line.xTwips / kTwipsPerPoint - kLineTolerancePoints;
-  std::vector<const PrintedWord*> words;
-  for (const PrintedWord& word : page) {
+  std::vector<const project::PrintedWord*> words;
+  for (const project::PrintedWord& word : page) {
     if (std::abs(word.top - top) <= kLineTolerancePoints && word.left >= left) {
       words.push_back(&word);
     }
   }
   std::sort(words.begin(), words.end(),
-            [](const PrintedWord* a, const PrintedWord* b) { return a->left < b->left; });
+            [](const project::PrintedWord* a, const project::PrintedWord* b) {
+              return a->left < b->left;
+            });
   std::string text;
-  for (const PrintedWord* word : words) {
+  for (const project::PrintedWord* word : words) {
     text += (text.empty() ? "" : " ") + word->text;
   }
   return text;
 }
 
-std::vector<FigureDifference> Differences(const DrawnPage& drawn, const PrintedPage& printed) {
+std::vector<FigureDifference> Differences(const DrawnPage& drawn,
+                                          const project::PrintedPage& printed) {
   std::vector<FigureDifference> differences;
   for (const DrawnLine& line : drawn) {
     if (line.fitted) {
@@ -177,9 +180,9 @@ bool DocumentCheck::agrees() const {
          std::all_of(sheets.begin(), sheets.end(), [](const SheetCheck& s) { return s.agrees(); });
 }
 
-DocumentCheck VerifyDocument(DocumentKind kind, const PackageHeader& header,
-                             std::span<const PackageColumn> columns,
-                             std::span<const PrintedPage> pages) {
+DocumentCheck VerifyDocument(DocumentKind kind, const project::Project& project,
+                             std::span<const engine::ColumnAnswer> answers,
+                             std::span<const project::PrintedPage> pages) {
   DocumentCheck check;
   check.printedPages = static_cast<int>(pages.size());
   if (kind == DocumentKind::Chart) {
@@ -187,18 +190,21 @@ DocumentCheck VerifyDocument(DocumentKind kind, const PackageHeader& header,
     return check;
   }
   LineCapture capture;
-  if (kind == DocumentKind::Sheet && !columns.empty()) {
-    DrawCalculationSheet(columns.front().record,
-                         {header.project, header.engineer, columns.front().mark}, {}, capture);
-    columns = columns.first(1);
+  std::size_t columns = project.columns.size();
+  if (kind == DocumentKind::Sheet && !answers.empty() && columns > 0) {
+    const project::Project::Header& header = project.header;
+    DrawCalculationSheet(answers.front(),
+                         {header.project, header.engineer, project.columns.front().mark}, {},
+                         capture);
+    columns = 1;
   } else {
-    PrintProjectPackage(header, columns, {}, capture);
+    PrintProjectPackage(project, answers, {}, {}, capture);
   }
   check.expectedPages = static_cast<int>(capture.pages.size());
-  const std::size_t firstSheet = capture.pages.size() - columns.size();
-  for (std::size_t i = 0; i < columns.size(); ++i) {
+  const std::size_t firstSheet = capture.pages.size() - columns;
+  for (std::size_t i = 0; i < columns; ++i) {
     const std::size_t page = firstSheet + i;
-    SheetCheck sheet{columns[i].mark, static_cast<int>(page + 1), page < pages.size(), {}};
+    SheetCheck sheet{project.columns[i].mark, static_cast<int>(page + 1), page < pages.size(), {}};
     if (sheet.pagePrinted) {
       sheet.differences = Differences(capture.pages[page], pages[page]);
     }

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/ColumnAnswer.h"
+#include "project/PdfReading.h"
+#include "project/Project.h"
 #include "report/CalculationSheet.h"
 #include "report/DocumentProperties.h"
-#include "report/PrintedPage.h"
-#include "report/ProjectPackage.h"
 
 #include <optional>
 #include <span>
@@ -39,12 +40,12 @@ struct DocumentCheck {
   bool agrees() const;
 };
 
-// Draws the document of `kind` as this program prints it and compares every figure of each
-// column's sheet with the words of its page, and the number of pages. A chart prints no sheet,
-// and only its page count is compared. The header's free texts are the user's, not figures, and
-// are not compared.
-DocumentCheck VerifyDocument(DocumentKind kind, const PackageHeader& header,
-                             std::span<const PackageColumn> columns,
-                             std::span<const PrintedPage> pages);
+// Draws the document of `kind` for `project` and its columns' `answers` as this program prints it
+// and compares every figure of each column's sheet with the words of its page, and the number of
+// pages. A chart prints no sheet, and only its page count is compared. The header's free texts are
+// the user's, not figures, and are not compared.
+DocumentCheck VerifyDocument(DocumentKind kind, const project::Project& project,
+                             std::span<const engine::ColumnAnswer> answers,
+                             std::span<const project::PrintedPage> pages);
 
 } // namespace report

@@ -3,14 +3,16 @@
 
 #include "ui/printing/PdfProperties.h"
 
+#include "project/SaveFile.h"
+
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <optional>
@@ -52,7 +54,7 @@ QByteArray Png(const StressChart& chart) {
   return buffer.data();
 }
 
-QByteArray Pdf(const StressChart& chart, const form::DocumentDescription& description) {
+QByteArray Pdf(const StressChart& chart, const report::DocumentDescription& description) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   std::optional<QPdfWriter> writer(&buffer);
@@ -72,7 +74,7 @@ QByteArray Pdf(const StressChart& chart, const form::DocumentDescription& descri
 } // namespace
 
 QString WriteStressChart(const QString& path, const StressChart& chart,
-                         const form::DocumentDescription& description) {
+                         const report::DocumentDescription& description) {
   const QString suffix = QFileInfo(path).suffix().toLower();
   QByteArray bytes;
   if (suffix == QLatin1String("svg")) {
@@ -84,9 +86,11 @@ QString WriteStressChart(const QString& path, const StressChart& chart,
   } else {
     return QStringLiteral("ชนิดไฟล์ไม่รองรับ (.svg, .png หรือ .pdf เท่านั้น): %1").arg(path);
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    return QStringLiteral("บันทึกไฟล์ไม่สำเร็จ: %1 (%2)").arg(path, file.errorString());
+  try {
+    project::SaveFileAtomically(QFile::encodeName(path).toStdString(),
+                                std::string_view(bytes.constData(), bytes.size()));
+  } catch (const project::SaveError& error) {
+    return QString::fromStdString(error.what());
   }
   return {};
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "form/HostServices.h"
+#include "report/Printer.h"
 #include "ui/chart/StressChart.h"
 
 #include <QString>
@@ -12,6 +12,6 @@ namespace ui {
 // takes the name only when complete. A PDF carries `description`'s properties and project.
 // Returns an empty string, or what went wrong.
 QString WriteStressChart(const QString& path, const StressChart& chart,
-                         const form::DocumentDescription& description = {});
+                         const report::DocumentDescription& description = {});
 
 } // namespace ui

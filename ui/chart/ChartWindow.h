@@ -2,7 +2,7 @@
 #pragma once
 
 #include "engine/ColumnInputs.h"
-#include "form/HostServices.h"
+#include "report/Printer.h"
 #include "ui/chart/ChartDialogs.h"
 #include "ui/chart/StressChart.h"
 
@@ -27,7 +27,7 @@ public:
   void showColumn(const engine::Materials& materials, std::optional<ChartColumn> point);
   const StressChart& chart() const;
   // What a chart saved as PDF says about itself and the project it carries.
-  void setDocumentDescription(form::DocumentDescription description) {
+  void setDocumentDescription(report::DocumentDescription description) {
     description_ = std::move(description);
   }
 
@@ -41,7 +41,7 @@ private:
   ChartDialogs dialogs_;
   ChartView* view_ = nullptr;
   std::optional<engine::Materials> shownMaterials_;
-  form::DocumentDescription description_;
+  report::DocumentDescription description_;
 };
 
 } // namespace ui

@@ -34,7 +34,7 @@ QByteArray PdfText(const QString& text) {
 
 // The properties the description gives, in the order a viewer lists them.
 std::vector<std::pair<QByteArray, QString>>
-InformationEntries(const form::DocumentDescription& description) {
+InformationEntries(const report::DocumentDescription& description) {
   const std::pair<const char*, const std::string*> given[] = {
       {"/Title", &description.title},     {"/Author", &description.author},
       {"/Subject", &description.subject}, {"/Keywords", &description.keywords},
@@ -80,7 +80,7 @@ std::optional<Trailer> LastTrailer(const QByteArray& pdf) {
 
 } // namespace
 
-void DescribePdf(QPdfWriter& writer, const form::DocumentDescription& description) {
+void DescribePdf(QPdfWriter& writer, const report::DocumentDescription& description) {
   writer.setTitle(FromUtf8(description.title));
   writer.setCreator(FromUtf8(description.creator));
   writer.setDocumentXmpMetadata(XmpPacket(description));
@@ -91,7 +91,7 @@ void DescribePdf(QPdfWriter& writer, const form::DocumentDescription& descriptio
   }
 }
 
-QByteArray XmpPacket(const form::DocumentDescription& d) {
+QByteArray XmpPacket(const report::DocumentDescription& d) {
   QByteArray body;
   if (!d.title.empty()) {
     body += "<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">" + Escaped(d.title) +
@@ -121,7 +121,7 @@ QByteArray XmpPacket(const form::DocumentDescription& d) {
 }
 
 QByteArray WithDocumentInformation(const QByteArray& pdf,
-                                   const form::DocumentDescription& description) {
+                                   const report::DocumentDescription& description) {
   const std::optional<Trailer> trailer = LastTrailer(pdf);
   if (!trailer) {
     return pdf;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "form/HostServices.h"
+#include "report/Printer.h"
 
 #include <QByteArray>
 
@@ -11,15 +11,15 @@ namespace ui {
 
 // Gives the writer the description's title, creator, XMP packet and attached file; before it
 // starts painting.
-void DescribePdf(QPdfWriter& writer, const form::DocumentDescription& description);
+void DescribePdf(QPdfWriter& writer, const report::DocumentDescription& description);
 
 // The XMP packet that states the description's properties; empty ones are left out.
-QByteArray XmpPacket(const form::DocumentDescription& description);
+QByteArray XmpPacket(const report::DocumentDescription& description);
 
 // The finished PDF with its document information replaced by the description's properties
 // (Title, Author, Subject, Keywords, Creator), appended as an incremental update so that nothing
 // already written moves. A file whose trailer cannot be read is returned as it is.
 QByteArray WithDocumentInformation(const QByteArray& pdf,
-                                   const form::DocumentDescription& description);
+                                   const report::DocumentDescription& description);
 
 } // namespace ui

@@ -4,10 +4,9 @@
 #include "form/FormCommands.h"
 #include "form/FormState.h"
 #include "form/HandlerGuard.h"
+#include "form/PrintCommand.h"
 #include "form/ResultCaptions.h"
 #include "form/ValuePrompt.h"
-#include "project/DocumentProjects.h"
-#include "report/CalculationSheet.h"
 #include "ui/fonts/ThaiFonts.h"
 #include "ui/pictures/Pictures.h"
 #include "ui/window/CentreOnScreen.h"
@@ -201,9 +200,7 @@ void MainWindow::connectHandlers() {
     connect(button, &QPushButton::clicked, this, [this, handler] { runHandler(handler); });
   };
   onPress("printButton", [this](form::FormState& form, form::HostServices& host) {
-    report::PrintCommand(form, host, [this](const form::FormState& printed) {
-      return project::SheetDescriptionOf(printed, licenceNumber_());
-    });
+    form::PrintCommand(form, host, licenceNumber_());
   });
   onPress("clearHeaderButton",
           [](form::FormState& form, form::HostServices&) { form::ClearHeader(form); });
