@@ -17,7 +17,10 @@ namespace {
 
 constexpr int kLeft = 800;
 constexpr int kRight = kPageWidthTwips - 800;
-constexpr int kRowHeight = 300;
+constexpr int kLineHeight = 240;
+// Room for a mark of two lines; a longer one shows its end after an ellipsis on the second.
+constexpr std::size_t kMarkLines = 2;
+constexpr int kRowHeight = kLineHeight * static_cast<int>(kMarkLines) + 60;
 constexpr int kTableTop = 3000;
 constexpr int kTableBottom = kPageHeightTwips - 1200;
 constexpr int kRowsPerPage = (kTableBottom - kTableTop) / kRowHeight - 1; // less the heading row
@@ -27,17 +30,18 @@ struct TableColumn {
   int left; // twips
 };
 
-// The base plate's text is the longest ("15 x 15 cm, 4 mm"): it gets the widest column.
+// The base plate's text is the longest figure ("15 x 15 cm, 4 mm"); the mark, wrapping, gets the
+// rest of the page's width.
 constexpr std::array<TableColumn, 9> kTable = {{
     {"Mark", kLeft},
-    {"D x T (mm)", 2100},
-    {"H (m)", 3500},
-    {"K", 4100},
-    {"P (kg)", 4700},
-    {"Capacity (kg)", 5700},
-    {"Util. (%)", 6900},
-    {"Verdict", 7800},
-    {"Base Plate", 8800},
+    {"D x T (mm)", 2600},
+    {"H (m)", 4000},
+    {"K", 4600},
+    {"P (kg)", 5200},
+    {"Capacity (kg)", 6200},
+    {"Util. (%)", 7400},
+    {"Verdict", 8300},
+    {"Base Plate", 9300},
 }};
 
 int RightOf(std::size_t column) {
@@ -48,6 +52,16 @@ void PrintCell(form::Printer& printer, std::size_t column, int y, const std::str
   printer.SetCurrentX(kTable[column].left);
   printer.SetCurrentY(y);
   printer.PrintLine(FitText(printer, text, RightOf(column) - kTable[column].left));
+}
+
+// The mark wraps rather than being cut, so that two columns' marks never read the same.
+void PrintMark(form::Printer& printer, int y, const std::string& mark) {
+  for (const std::string& line : WrapText(printer, mark, RightOf(0) - kLeft, kMarkLines)) {
+    printer.SetCurrentX(kLeft);
+    printer.SetCurrentY(y);
+    printer.PrintLine(line);
+    y += kLineHeight;
+  }
 }
 
 std::string Whole(const engine::OptionalWhole& value) {
@@ -137,7 +151,8 @@ void PrintProjectPackage(const PackageHeader& header, std::span<const PackageCol
         printer.SetFontBold(true);
       }
       const auto cells = Row(columns[i]);
-      for (std::size_t column = 0; column < cells.size(); ++column) {
+      PrintMark(printer, y, cells[0]);
+      for (std::size_t column = 1; column < cells.size(); ++column) {
         PrintCell(printer, column, y, cells[column]);
       }
       printer.SetFontBold(false);

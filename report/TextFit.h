@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace form {
 class Printer;
@@ -16,5 +18,11 @@ inline constexpr int kPageHeightTwips = 16838;
 // `text` as it fits in `roomTwips` in the printer's current font: whole where it fits, else cut
 // after a whole character (a Thai mark stays with its letter) and ended with an ellipsis.
 std::string FitText(form::Printer& printer, const std::string& text, int roomTwips);
+
+// `text` in lines of at most `roomTwips`, broken after a space where a line has one, else after a
+// whole character. Where more than `maxLines` are needed, the last one shows the text's end after
+// an ellipsis, so texts that differ only at the end still read differently.
+std::vector<std::string> WrapText(form::Printer& printer, const std::string& text, int roomTwips,
+                                  std::size_t maxLines);
 
 } // namespace report
