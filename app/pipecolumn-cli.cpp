@@ -11,12 +11,15 @@
 #include <QGuiApplication>
 #include <QString>
 
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <functional>
 #include <iostream>
 #include <memory>
 #include <stdexcept>
+
+#include <unistd.h>
 
 namespace {
 
@@ -78,6 +81,22 @@ std::string Today() {
   return date;
 }
 
+// The pages written so far, on one line of standard error, for a person watching a terminal;
+// scripts and logs see nothing of it.
+report::PagesDone TerminalProgress(std::size_t columns) {
+  if (isatty(STDERR_FILENO) == 0) {
+    return {};
+  }
+  const int total = report::PackagePageCount(columns);
+  return [total](int pages) {
+    std::fprintf(stderr, "\rpipecolumn-cli: page %d / %d", pages, total);
+    if (pages == total) {
+      std::fputc('\n', stderr);
+    }
+    return true;
+  };
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -92,7 +111,7 @@ int main(int argc, char** argv) {
                                    std::span<const report::PackageColumn> columns,
                                    const std::string& path) {
     WritePdf(application, path, [&](form::Printer& printer) {
-      report::PrintProjectPackage(header, columns, {}, printer);
+      report::PrintProjectPackage(header, columns, {}, printer, TerminalProgress(columns.size()));
     });
   };
   writers.today = Today();

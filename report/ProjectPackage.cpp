@@ -131,12 +131,20 @@ int PackagePageCount(std::size_t columnCount) {
 }
 
 void PrintProjectPackage(const PackageHeader& header, std::span<const PackageColumn> columns,
-                         const engine::NumberFormat& format, form::Printer& printer) {
+                         const engine::NumberFormat& format, form::Printer& printer,
+                         const PagesDone& pagesDone) {
+  int pages = 0;
+  const auto pageDone = [&] {
+    if (pagesDone && !pagesDone(++pages)) {
+      throw PackageStopped{};
+    }
+  };
   printer.SetOrientation(form::PageOrientation::Portrait);
   printer.SetFontName(kSheetFontName);
   const int summaryPages = PackagePageCount(columns.size()) - static_cast<int>(columns.size());
   for (int page = 0; page < summaryPages; ++page) {
     if (page > 0) {
+      pageDone();
       printer.NewPage();
     }
     PrintSummaryTop(printer, header, columns, page + 1, summaryPages);
@@ -159,10 +167,12 @@ void PrintProjectPackage(const PackageHeader& header, std::span<const PackageCol
     }
   }
   for (const PackageColumn& column : columns) {
+    pageDone();
     printer.NewPage();
     DrawCalculationSheet(column.record, {header.project, header.engineer, column.mark}, format,
                          printer);
   }
+  pageDone();
   printer.EndDocument();
 }
 

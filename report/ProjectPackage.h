@@ -5,6 +5,7 @@
 #include "engine/DesignRecord.h"
 #include "engine/NumberFormat.h"
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -23,6 +24,11 @@ struct PackageColumn {
   std::optional<std::string> failure; // the failure's name where the check stopped
 };
 
+// Told the pages printed so far after each page; false stops the printing with PackageStopped,
+// before the document ends.
+using PagesDone = std::function<bool(int pages)>;
+struct PackageStopped {};
+
 struct PackageHeader {
   std::string project;
   std::string engineer;
@@ -33,7 +39,8 @@ struct PackageHeader {
 // calculation sheet with its mark in the header. Ends the document; throws on the first failing
 // operation.
 void PrintProjectPackage(const PackageHeader& header, std::span<const PackageColumn> columns,
-                         const engine::NumberFormat& format, form::Printer& printer);
+                         const engine::NumberFormat& format, form::Printer& printer,
+                         const PagesDone& pagesDone = {});
 
 // The pages the package takes: the summary's, then one a column.
 int PackagePageCount(std::size_t columnCount);

@@ -37,6 +37,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
+#include <QStatusBar>
 
 #include <variant>
 
@@ -143,7 +144,9 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
   layout->addWidget(form_, 0, Qt::AlignLeft | Qt::AlignTop);
   layout->addWidget(panel_, 1);
   setCentralWidget(central);
-  resize(form_->width() + kPanelWidth, form_->height() + menuBar()->sizeHint().height());
+  // The status bar carries the word that long work is done.
+  resize(form_->width() + kPanelWidth,
+         form_->height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
   // Stated as the window's own minimum, which the window manager is told, so that no shrinking
   // lets the panel cover the form, its buttons or its warnings.
   setMinimumSize(minimumSizeHint());
