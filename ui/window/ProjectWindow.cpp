@@ -92,6 +92,14 @@ QString FileNameOf(const std::string& projectName, const QString& ending) {
   return (name.isEmpty() ? QStringLiteral("project") : name) + ending;
 }
 
+// The busy pointer while it lives.
+struct WaitCursor {
+  WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
 project::UnsavedAnswer AskAboutUnsavedChanges(QWidget* parent, const QString& projectName) {
   QMessageBox box(QMessageBox::Question, QString::fromUtf8(kWindowCaption),
                   QStringLiteral("โครงการ «%1» มีการแก้ไขที่ยังไม่ได้บันทึก\n"
@@ -260,8 +268,10 @@ bool ProjectWindow::openFile(const QString& path) {
     if (!bytes) {
       return;
     }
-    project::ProjectLoad load =
-        project::ReadProjectFile(View(*bytes), QFileInfo(path).fileName().toStdString());
+    project::ProjectLoad load = [&] {
+      const WaitCursor wait; // reading a large project takes a moment
+      return project::ReadProjectFile(View(*bytes), QFileInfo(path).fileName().toStdString());
+    }();
     if (const auto* errors = std::get_if<project::LoadErrors>(&load)) {
       showLoadErrors(
           kOpenTitle,
