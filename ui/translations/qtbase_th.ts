@@ -906,6 +906,37 @@ Please verify the correct file name was given.</source>
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>File</source>
+        <translation>ไฟล์</translation>
+    </message>
+    <message>
+        <source>Alias</source>
+        <translation>นามแฝง</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>ไดรฟ์</translation>
+    </message>
+    <message>
+        <source>File Folder</source>
+        <translation>โฟลเดอร์</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>โฟลเดอร์</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>ไม่ทราบชนิด</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>ทางลัด</translation>
+    </message>
+</context>
+<context>
     <name>QPrintPropertiesWidget</name>
     <message>
         <source>Form</source>
