@@ -379,17 +379,18 @@ void ProjectWindow::removeColumn() {
 }
 
 void ProjectWindow::showAbout() {
-  const std::string text =
-      std::string(kWindowCaption) + "\npipecolumn รุ่น (version) " + engine::kVersion +
-      "\n\nตรวจสอบเสาท่อเหล็กกลมรับแรงอัดตามแนวแกน และหาขนาดแผ่นเหล็กรองฐาน (Base Plate)"
-      "\nโครงการหนึ่งเก็บได้หลายคอลัมน์ในไฟล์ .pipecolumn"
-      "\n\nCopyright 2026 pipecolumn developers"
-      "\npipecolumn เป็นซอฟต์แวร์เสรี แจกจ่ายต่อและแก้ไขได้ตามสัญญาอนุญาต GNU General Public License"
-      " รุ่น 3 หรือรุ่นใดที่ใหม่กว่า (GPL-3.0-or-later)"
-      "\nโปรแกรมนี้ไม่มีการรับประกันใด ๆ (WITHOUT ANY WARRANTY) ตามที่กฎหมายอนุญาต"
-      "\nสัญญาอนุญาตฉบับเต็ม: " +
-      LicencePath().toStdString() + "\nคู่มือ (Handbook): " + HandbookPath().toStdString();
-  form_->host().ShowMessage(text, {}, "เกี่ยวกับโปรแกรม (About)");
+  const QString text =
+      QStringLiteral("%1\npipecolumn รุ่น (version) %2"
+                     "\n\nตรวจสอบเสาท่อเหล็กกลมรับแรงอัดตามแนวแกน และหาขนาดแผ่นเหล็กรองฐาน (Base Plate)"
+                     "\nโครงการหนึ่งเก็บได้หลายคอลัมน์ในไฟล์ .pipecolumn"
+                     "\n\nCopyright 2026 pipecolumn developers"
+                     "\npipecolumn เป็นซอฟต์แวร์เสรี แจกจ่ายต่อและแก้ไขได้ตามสัญญาอนุญาต GNU General "
+                     "Public License รุ่น 3 หรือรุ่นใดที่ใหม่กว่า (GPL-3.0-or-later)"
+                     "\nโปรแกรมนี้ไม่มีการรับประกันใด ๆ (WITHOUT ANY WARRANTY) ตามที่กฎหมายอนุญาต"
+                     "\nสัญญาอนุญาตฉบับเต็ม: %3\nคู่มือ (Handbook): %4")
+          .arg(QString::fromUtf8(kWindowCaption), QString::fromLatin1(engine::kVersion),
+               LicencePath(), HandbookPath());
+  form_->host().ShowMessage(text.toStdString(), {}, "เกี่ยวกับโปรแกรม (About)");
 }
 
 bool ProjectWindow::mayLeaveProject() {
