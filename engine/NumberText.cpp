@@ -270,7 +270,12 @@ std::string PercentText(double ratio) {
   char buffer[400];
   const auto printed =
       std::to_chars(buffer, buffer + sizeof buffer, ratio * 100, std::chars_format::fixed, 1);
-  return std::string(buffer, printed.ptr);
+  const std::string text(buffer, printed.ptr);
+  // Just above one, the nearest tenth would read as a column at exactly its capacity.
+  if (ratio > 1 && text == "100.0") {
+    return "100.1";
+  }
+  return text;
 }
 
 } // namespace engine

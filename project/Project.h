@@ -3,6 +3,7 @@
 
 #include "project/ColumnEntry.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -27,5 +28,18 @@ struct Project {
 // The project a user starts with: the window's initial header and one column with the initial
 // mark and inputs, so that someone who ignores projects sees the program as before.
 Project NewProject();
+
+// A mark that does not tell columns apart: blank, or shared by several columns. `columns` are
+// their positions in the list, from 0.
+struct UnclearMark {
+  std::string mark; // empty for the blank marks
+  std::vector<std::size_t> columns;
+
+  friend bool operator==(const UnclearMark&, const UnclearMark&) = default;
+};
+
+// The blank marks first, then each shared mark in the order it first appears. Marks are compared
+// without their surrounding blanks.
+std::vector<UnclearMark> UnclearMarks(const std::vector<ColumnEntry>& columns);
 
 } // namespace project

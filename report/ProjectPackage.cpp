@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ProjectPackage.h"
 
-#include "engine/ColumnAssessment.h"
-#include "engine/ColumnCheck.h"
 #include "engine/NumberText.h"
-#include "form/HostServices.h"
+#include "engine/PipeCatalogue.h"
 #include "report/CalculationSheet.h"
 #include "report/TextFit.h"
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 
 namespace report {
 
@@ -24,38 +23,38 @@ constexpr int kRowHeight = kLineHeight * static_cast<int>(kMarkLines) + 60;
 constexpr int kTableTop = 3000;
 constexpr int kTableBottom = kPageHeightTwips - 1200;
 constexpr int kRowsPerPage = (kTableBottom - kTableTop) / kRowHeight - 1; // less the heading row
+constexpr int kLegendTop = kTableBottom + 200;
 
 struct TableColumn {
   const char* heading;
   int left; // twips
 };
 
-// The base plate's text is the longest figure ("15 x 15 cm, 4 mm"); the mark, wrapping, gets the
-// rest of the page's width.
+// The base plate's text is the longest ("15 x 15 cm, 4 mm"): it gets the widest column.
 constexpr std::array<TableColumn, 9> kTable = {{
     {"Mark", kLeft},
-    {"D x T (mm)", 2600},
-    {"H (m)", 4000},
-    {"K", 4600},
-    {"P (kg)", 5200},
-    {"Capacity (kg)", 6200},
-    {"Util. (%)", 7400},
-    {"Verdict", 8300},
-    {"Base Plate", 9300},
+    {"D x T (mm)", 2100},
+    {"H (m)", 3500},
+    {"K", 4100},
+    {"P (kg)", 4700},
+    {"Capacity (kg)", 5700},
+    {"Util. (%)", 6900},
+    {"Verdict", 7800},
+    {"Base Plate", 9000},
 }};
 
 int RightOf(std::size_t column) {
   return column + 1 < kTable.size() ? kTable[column + 1].left - 100 : kRight;
 }
 
-void PrintCell(form::Printer& printer, std::size_t column, int y, const std::string& text) {
+void PrintCell(Printer& printer, std::size_t column, int y, const std::string& text) {
   printer.SetCurrentX(kTable[column].left);
   printer.SetCurrentY(y);
   printer.PrintLine(FitText(printer, text, RightOf(column) - kTable[column].left));
 }
 
 // The mark wraps rather than being cut, so that two columns' marks never read the same.
-void PrintMark(form::Printer& printer, int y, const std::string& mark) {
+void PrintMark(Printer& printer, int y, const std::string& mark) {
   for (const std::string& line : WrapText(printer, mark, RightOf(0) - kLeft, kMarkLines)) {
     printer.SetCurrentX(kLeft);
     printer.SetCurrentY(y);
@@ -68,29 +67,32 @@ std::string Whole(const engine::OptionalWhole& value) {
   return value ? std::to_string(*value) : std::string("-");
 }
 
-std::array<std::string, kTable.size()> Row(const PackageColumn& column) {
-  const engine::ColumnInputs& in = column.inputs;
-  const engine::DesignRecord& q = column.record;
-  const std::optional<double> utilisation = column.failure ? std::nullopt : engine::Utilisation(q);
-  const bool passes = !column.failure && engine::Carries(q);
-  return {column.mark,
-          engine::PlainText(in.outsideDiameterMm) + " x " + engine::PlainText(in.wallThicknessMm),
+std::string VerdictCell(const engine::ColumnAnswer& answer) {
+  const std::string verdict(engine::VerdictWord(answer.verdict));
+  return answer.warnings.empty() ? verdict : verdict + " " + std::string(project::kWarningMark);
+}
+
+std::array<std::string, kTable.size()> Row(const project::ColumnEntry& entry,
+                                           const engine::ColumnAnswer& answer) {
+  const engine::ColumnInputs& in = entry.inputs;
+  const engine::DesignRecord& q = answer.record;
+  return {entry.mark,
+          engine::PipeSizeText(in.outsideDiameterMm, in.wallThicknessMm),
           engine::PlainText(in.heightM),
           engine::PlainText(in.kFactor),
           engine::PlainText(in.axialLoadKg),
-          column.failure ? "-" : Whole(q.maxAxialForce),
-          utilisation ? engine::PercentText(*utilisation) : "-",
-          column.failure ? "ERROR" : (passes ? "OK" : "NOT OK"),
-          column.failure ? *column.failure
+          Whole(answer.checked(&engine::DesignRecord::maxAxialForce)),
+          answer.utilisation ? engine::PercentText(*answer.utilisation) : "-",
+          VerdictCell(answer),
+          answer.failure ? *answer.failure
                          : Whole(q.plateSide) + " x " + Whole(q.plateSide) + " cm, " +
                                Whole(q.plateThicknessMm) + " mm"};
 }
 
-void PrintSummaryTop(form::Printer& printer, const PackageHeader& header,
-                     std::span<const PackageColumn> columns, int page, int pages) {
-  const auto passing = std::count_if(columns.begin(), columns.end(), [](const PackageColumn& c) {
-    return !c.failure && engine::Carries(c.record);
-  });
+void PrintSummaryTop(Printer& printer, const project::Project& project, const std::string& date,
+                     std::span<const engine::ColumnAnswer> columns, int page, int pages) {
+  const auto passing =
+      std::ranges::count(columns, engine::Verdict::Passes, &engine::ColumnAnswer::verdict);
   printer.SetFontBold(true);
   printer.SetFontSize(13);
   printer.SetCurrentX(kLeft);
@@ -100,9 +102,9 @@ void PrintSummaryTop(form::Printer& printer, const PackageHeader& header,
   printer.SetFontSize(10);
   printer.SetFontBold(false);
   const std::string lines[] = {
-      " Project : " + header.project,
-      " Engineer : " + header.engineer,
-      " Date : " + header.date + "     หน้า " + std::to_string(page) + " / " + std::to_string(pages),
+      " Project : " + project.header.project,
+      " Engineer : " + project.header.engineer,
+      " Date : " + date + "     หน้า " + std::to_string(page) + " / " + std::to_string(pages),
       " ผ่าน " + std::to_string(passing) + " ต้น   ไม่ผ่าน " +
           std::to_string(static_cast<long>(columns.size()) - passing) + " ต้น   จากทั้งหมด " +
           std::to_string(columns.size()) + " ต้น",
@@ -130,16 +132,20 @@ int PackagePageCount(std::size_t columnCount) {
   return static_cast<int>(summaryPages + columnCount);
 }
 
-void PrintProjectPackage(const PackageHeader& header, std::span<const PackageColumn> columns,
-                         const engine::NumberFormat& format, form::Printer& printer,
+void PrintProjectPackage(const project::Project& project,
+                         std::span<const engine::ColumnAnswer> columns, const std::string& date,
+                         const engine::NumberFormat& format, Printer& printer,
                          const PagesDone& pagesDone) {
+  if (columns.size() != project.columns.size()) {
+    throw std::invalid_argument("the answers are not of this project");
+  }
   int pages = 0;
   const auto pageDone = [&] {
     if (pagesDone && !pagesDone(++pages)) {
       throw PackageStopped{};
     }
   };
-  printer.SetOrientation(form::PageOrientation::Portrait);
+  printer.SetOrientation(PageOrientation::Portrait);
   printer.SetFontName(kSheetFontName);
   const int summaryPages = PackagePageCount(columns.size()) - static_cast<int>(columns.size());
   for (int page = 0; page < summaryPages; ++page) {
@@ -147,30 +153,39 @@ void PrintProjectPackage(const PackageHeader& header, std::span<const PackageCol
       pageDone();
       printer.NewPage();
     }
-    PrintSummaryTop(printer, header, columns, page + 1, summaryPages);
+    PrintSummaryTop(printer, project, date, columns, page + 1, summaryPages);
     const std::size_t first = static_cast<std::size_t>(page) * kRowsPerPage;
     const std::size_t last = std::min(columns.size(), first + kRowsPerPage);
     for (std::size_t i = first; i < last; ++i) {
       const int y = kTableTop + kRowHeight * static_cast<int>(i - first + 1);
-      const bool fails = columns[i].failure || !engine::Carries(columns[i].record);
+      const bool fails = columns[i].verdict != engine::Verdict::Passes;
       // A failing row is shaded and bold, so it stands out in black and white.
       if (fails) {
         printer.ShadeRectangle(kLeft - 60, y - 40, kRight - kLeft + 120, kRowHeight);
         printer.SetFontBold(true);
       }
-      const auto cells = Row(columns[i]);
+      const auto cells = Row(project.columns[i], columns[i]);
       PrintMark(printer, y, cells[0]);
       for (std::size_t column = 1; column < cells.size(); ++column) {
         PrintCell(printer, column, y, cells[column]);
       }
       printer.SetFontBold(false);
     }
+    const bool anyWarning = std::any_of(columns.begin() + static_cast<std::ptrdiff_t>(first),
+                                        columns.begin() + static_cast<std::ptrdiff_t>(last),
+                                        [](const auto& c) { return !c.warnings.empty(); });
+    if (anyWarning) {
+      printer.SetCurrentX(kLeft);
+      printer.SetCurrentY(kLegendTop);
+      printer.PrintLine(FitText(printer, std::string(kWarningLegend), kRight - kLeft));
+    }
   }
-  for (const PackageColumn& column : columns) {
+  for (std::size_t i = 0; i < columns.size(); ++i) {
     pageDone();
     printer.NewPage();
-    DrawCalculationSheet(column.record, {header.project, header.engineer, column.mark}, format,
-                         printer);
+    DrawCalculationSheet(columns[i],
+                         {project.header.project, project.header.engineer, project.columns[i].mark},
+                         format, printer);
   }
   pageDone();
   printer.EndDocument();

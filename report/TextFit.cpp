@@ -3,7 +3,7 @@
 
 #include "engine/ThaiText.h"
 
-#include "form/HostServices.h"
+#include "report/Printer.h"
 
 #include <algorithm>
 #include <string_view>
@@ -33,8 +33,8 @@ std::vector<std::size_t> Cuts(std::string_view text, std::size_t from) {
 
 // The number of leading `cuts` whose piece fits; widths grow with the cut, so a binary search.
 template <typename Piece>
-std::size_t CutsThatFit(form::Printer& printer, const std::vector<std::size_t>& cuts, int roomTwips,
-                        Piece piece) {
+std::size_t CutsThatFit(report::Printer& printer, const std::vector<std::size_t>& cuts,
+                        int roomTwips, Piece piece) {
   std::size_t low = 0;
   std::size_t high = cuts.size();
   while (low < high) {
@@ -52,7 +52,7 @@ const std::string kEllipsis = "\u2026";
 
 } // namespace
 
-std::vector<std::string> WrapText(form::Printer& printer, const std::string& text, int roomTwips,
+std::vector<std::string> WrapText(report::Printer& printer, const std::string& text, int roomTwips,
                                   std::size_t maxLines) {
   std::vector<std::string> lines;
   std::size_t start = 0;
@@ -96,7 +96,7 @@ std::vector<std::string> WrapText(form::Printer& printer, const std::string& tex
   return lines;
 }
 
-std::string FitText(form::Printer& printer, const std::string& text, int roomTwips) {
+std::string FitText(report::Printer& printer, const std::string& text, int roomTwips) {
   if (printer.TextWidth(text) <= roomTwips) {
     return text;
   }

@@ -5,9 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace form {
-class Printer;
-}
+#include "report/Printer.h"
 
 namespace report {
 
@@ -17,12 +15,12 @@ inline constexpr int kPageHeightTwips = 16838;
 
 // `text` as it fits in `roomTwips` in the printer's current font: whole where it fits, else cut
 // after a whole character (a Thai mark stays with its letter) and ended with an ellipsis.
-std::string FitText(form::Printer& printer, const std::string& text, int roomTwips);
+std::string FitText(Printer& printer, const std::string& text, int roomTwips);
 
 // `text` in lines of at most `roomTwips`, broken after a space where a line has one, else after a
 // whole character. Where more than `maxLines` are needed, the last one shows the text's end after
 // an ellipsis, so texts that differ only at the end still read differently.
-std::vector<std::string> WrapText(form::Printer& printer, const std::string& text, int roomTwips,
+std::vector<std::string> WrapText(Printer& printer, const std::string& text, int roomTwips,
                                   std::size_t maxLines);
 
 } // namespace report

@@ -4,8 +4,8 @@
 // the page is cut at the margin.
 
 #include "engine/ColumnCheck.h"
-#include "form/RecordingHost.h"
 #include "report/CalculationSheet.h"
+#include "tests/doubles/RecordingHost.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +20,8 @@ const std::string kCapacityLead = "PrintLine(ท่อเหล็กกลม�
 std::vector<std::string> Print(const engine::DesignRecord& record,
                                const report::SheetHeader& header) {
   form::RecordingHost host;
-  const std::unique_ptr<form::Printer> printer = host.OpenDefaultPrinter();
-  report::PrintCalculationSheet(record, header, {}, *printer);
+  const std::unique_ptr<report::Printer> printer = host.OpenDefaultPrinter();
+  report::PrintCalculationSheet(engine::AnswerOf({}, record), header, {}, *printer);
   return host.printerOperations();
 }
 
@@ -49,6 +49,8 @@ TEST(SheetTruth, CapacityLineJudgesAsTheRecordSays) {
       {"passing", 8000, kCapacityLead + " 10280  kg.  > 8000   kg.     OK)"},
       {"equal to the capacity", 10279.62, kCapacityLead + " 10280  kg.  > 10279.62   kg.     OK)"},
       {"failing", 12000, kCapacityLead + " 10280  kg.  < 12000   kg.     NOT OK)"},
+      // 10279.62 kg rounds to the load it does not carry.
+      {"at the whole capacity", 10280, kCapacityLead + " 10279.62  kg.  < 10280   kg.     NOT OK)"},
       {"blank form", std::nullopt, kCapacityLead + " kg.      kg.)"},
   };
   for (const auto& sheet : kCases) {

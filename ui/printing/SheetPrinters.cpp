@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/printing/SheetPrinters.h"
 
+#include "project/SaveFile.h"
 #include "ui/fonts/ThaiFonts.h"
 #include "ui/pictures/Pictures.h"
 #include "ui/printing/PdfText.h"
@@ -14,7 +15,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QString>
 
 #include <optional>
@@ -53,7 +53,7 @@ public:
 
   void finish() override {
     if (printer_.printerState() == QPrinter::Error) {
-      throw form::PrinterError("เครื่องพิมพ์รายงานข้อผิดพลาด (printer error)");
+      throw report::PrinterError("เครื่องพิมพ์รายงานข้อผิดพลาด (printer error)");
     }
   }
 
@@ -68,16 +68,17 @@ private:
   QPrinter printer_;
 };
 
-// The page is built in memory and written to a temporary file beside the target, which takes the
-// target's name only when the document ends: a withdrawn or failed document leaves no partial file
-// and does not spoil an earlier file of the same name.
+// The page is built in memory and saved whole by the one saving routine when the document ends:
+// a withdrawn or failed document leaves no partial file and does not spoil an earlier file of the
+// same name.
 class PdfFileDestination final : public Destination {
 public:
-  explicit PdfFileDestination(const QString& path) : file_(path) {
-    // Opened at once, so an unwritable place is reported before anything is drawn.
-    if (!file_.open(QIODevice::WriteOnly)) {
-      throw form::PrinterError("สร้างไฟล์ PDF ไม่ได้ (" + path.toStdString() +
-                               "): " + file_.errorString().toStdString());
+  explicit PdfFileDestination(const std::string& path) : path_(path) {
+    // Checked at once, so an unwritable place is reported before anything is drawn.
+    try {
+      project::CheckCanSave(path_);
+    } catch (const project::SaveError& error) {
+      throw report::PrinterError(std::string("สร้างไฟล์ PDF ไม่ได้: ") + error.what());
     }
     page_.open(QIODevice::WriteOnly);
     writer_.emplace(&page_);
@@ -92,11 +93,10 @@ public:
   void finish() override {
     writer_.reset();
     const QByteArray pdf = MapThaiPresentationFormsToCharacters(page_.data());
-    if (file_.write(pdf) != pdf.size() || !file_.commit()) {
-      const std::string reason = file_.errorString().toStdString();
-      file_.cancelWriting();
-      throw form::PrinterError("เขียนไฟล์ PDF ไม่สำเร็จ (" + file_.fileName().toStdString() +
-                               "): " + reason);
+    try {
+      project::SaveFileAtomically(path_, std::string_view(pdf.constData(), pdf.size()));
+    } catch (const project::SaveError& error) {
+      throw report::PrinterError(std::string("เขียนไฟล์ PDF ไม่สำเร็จ: ") + error.what());
     }
   }
 
@@ -105,11 +105,10 @@ public:
       painter.end();
     }
     writer_.reset();
-    file_.cancelWriting();
   }
 
 private:
-  QSaveFile file_;
+  std::string path_;
   QBuffer page_;
   std::optional<QPdfWriter> writer_;
 };
@@ -117,7 +116,7 @@ private:
 // The printer operations on a QPainter. Twips are turned into device units by the device's own
 // resolution, so the same drawing serves a printer and a PDF file. The page opens at the first
 // output.
-class PainterPrinter final : public form::Printer {
+class PainterPrinter final : public report::Printer {
 public:
   explicit PainterPrinter(std::unique_ptr<Destination> destination)
       : destination_(std::move(destination)) {}
@@ -128,16 +127,16 @@ public:
     }
   }
 
-  void SetOrientation(form::PageOrientation orientation) override {
+  void SetOrientation(report::PageOrientation orientation) override {
     Usable();
-    const auto qtOrientation = orientation == form::PageOrientation::Portrait
+    const auto qtOrientation = orientation == report::PageOrientation::Portrait
                                    ? QPageLayout::Portrait
                                    : QPageLayout::Landscape;
     if (!destination_->device().setPageSize(QPageSize(QPageSize::A4))) {
-      throw form::PrinterError("เครื่องพิมพ์ไม่รองรับกระดาษ A4");
+      throw report::PrinterError("เครื่องพิมพ์ไม่รองรับกระดาษ A4");
     }
     if (!destination_->device().setPageOrientation(qtOrientation)) {
-      throw form::PrinterError("ตั้งแนวกระดาษไม่ได้ (page orientation)");
+      throw report::PrinterError("ตั้งแนวกระดาษไม่ได้ (page orientation)");
     }
   }
 
@@ -150,7 +149,7 @@ public:
   void SetFontSize(double points) override {
     Usable();
     if (!(points > 0)) {
-      throw form::PrinterError("font size must be positive");
+      throw report::PrinterError("font size must be positive");
     }
     font_.setPointSizeF(points);
     ApplyFont();
@@ -182,7 +181,7 @@ public:
                             0.5);
   }
 
-  void DrawPicture(form::PictureId picture, int xTwips, int yTwips) override {
+  void DrawPicture(report::PictureId picture, int xTwips, int yTwips) override {
     OpenPage();
     const QSizeF inches = pictures::naturalSizeInches(picture);
     const QRectF target(DeviceX(xTwips), DeviceY(yTwips), inches.width() * Dpi().x(),
@@ -208,7 +207,7 @@ public:
   void NewPage() override {
     OpenPage();
     if (!destination_->device().newPage()) {
-      throw form::PrinterError("ขึ้นหน้าใหม่ไม่ได้ (a new page could not be started)");
+      throw report::PrinterError("ขึ้นหน้าใหม่ไม่ได้ (a new page could not be started)");
     }
   }
 
@@ -218,7 +217,7 @@ public:
     finished_ = true;
     if (!painter_.end()) {
       destination_->discard(painter_);
-      throw form::PrinterError("จบเอกสารไม่ได้ (the document could not be completed)");
+      throw report::PrinterError("จบเอกสารไม่ได้ (the document could not be completed)");
     }
     destination_->finish();
   }
@@ -234,7 +233,7 @@ public:
 private:
   void Usable() const {
     if (finished_) {
-      throw form::PrinterError("the document has already ended");
+      throw report::PrinterError("the document has already ended");
     }
   }
 
@@ -244,7 +243,7 @@ private:
       return;
     }
     if (!painter_.begin(&destination_->device())) {
-      throw form::PrinterError("เริ่มพิมพ์ไม่ได้ (the page could not be opened)");
+      throw report::PrinterError("เริ่มพิมพ์ไม่ได้ (the page could not be opened)");
     }
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::TextAntialiasing);
@@ -275,7 +274,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<form::Printer> OpenDefaultSystemPrinter() {
+std::unique_ptr<report::Printer> OpenDefaultSystemPrinter() {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
   if (info.isNull()) {
     return nullptr;
@@ -283,8 +282,8 @@ std::unique_ptr<form::Printer> OpenDefaultSystemPrinter() {
   return std::make_unique<PainterPrinter>(std::make_unique<SystemPrinterDestination>(info));
 }
 
-std::unique_ptr<form::Printer> OpenPdfPrinter(const std::string& path) {
-  return std::make_unique<PainterPrinter>(std::make_unique<PdfFileDestination>(FromUtf8(path)));
+std::unique_ptr<report::Printer> OpenPdfPrinter(const std::string& path) {
+  return std::make_unique<PainterPrinter>(std::make_unique<PdfFileDestination>(path));
 }
 
 } // namespace ui
