@@ -14,11 +14,14 @@
 #include <QGuiApplication>
 #include <QString>
 
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <iostream>
 #include <memory>
 #include <stdexcept>
+
+#include <unistd.h>
 
 namespace {
 
@@ -56,6 +59,22 @@ void WritePdf(std::unique_ptr<QGuiApplication>& application, const std::string& 
   }
 }
 
+// The pages written so far, on one line of standard error, for a person watching a terminal;
+// scripts and logs see nothing of it.
+report::PagesDone TerminalProgress(std::size_t columns) {
+  if (isatty(STDERR_FILENO) == 0) {
+    return {};
+  }
+  const int total = report::PackagePageCount(columns);
+  return [total](int pages) {
+    std::fprintf(stderr, "\rpipecolumn-cli: page %d / %d", pages, total);
+    if (pages == total) {
+      std::fputc('\n', stderr);
+    }
+    return true;
+  };
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -73,7 +92,8 @@ int main(int argc, char** argv) {
                                    std::span<const engine::ColumnAnswer> answers,
                                    const std::string& date, const std::string& path) {
     WritePdf(application, path, [&](report::Printer& printer) {
-      report::PrintProjectPackage(project, answers, date, {}, printer);
+      report::PrintProjectPackage(project, answers, date, {}, printer,
+                                  TerminalProgress(answers.size()));
     });
   };
   writers.today = project::Today();

@@ -4,6 +4,7 @@
 
 #include "engine/Version.h"
 #include "ui/startup/RuntimeFolder.h"
+#include "ui/translations/QtTranslation.h"
 #include "ui/window/ProjectWindow.h"
 
 #include <QApplication>
@@ -120,6 +121,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("pipecolumn"));
   QApplication::setApplicationVersion(QString::fromLatin1(engine::kVersion));
+  const ui::QtTranslation qtTexts;
 
   ui::ProjectWindow window;
   QApplication::setWindowIcon(window.windowIcon()); // for the dialogs, without drawing it again

@@ -31,21 +31,35 @@ double ParseClean(const std::string& clean) {
   return std::strtod(clean.c_str(), nullptr);
 }
 
-// Thai digits (U+0E50 to U+0E59, three bytes each in UTF-8) as the digits 0 to 9.
+// The first two of the three bytes every Thai digit (U+0E50 to U+0E59) takes in UTF-8.
+constexpr std::string_view kThaiDigitLead = "\xE0\xB9";
+
+// Thai digits as the digits 0 to 9.
 std::string WithArabicDigits(std::string_view text) {
   std::string result;
   result.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    if (byte(i) == 0xE0 && i + 2 < text.size() && byte(i + 1) == 0xB9 && byte(i + 2) >= 0x90 &&
-        byte(i + 2) <= 0x99) {
-      result += static_cast<char>('0' + (byte(i + 2) - 0x90));
-      i += 2;
-    } else {
-      result += text[i];
+  // Whole runs between Thai digits are copied at once: a long answer is mostly such a run.
+  std::size_t from = 0;
+  for (std::size_t at = text.find(kThaiDigitLead); at != std::string_view::npos;
+       at = text.find(kThaiDigitLead, at + 1)) {
+    if (at + 2 < text.size() && static_cast<unsigned char>(text[at + 2]) >= 0x90 &&
+        static_cast<unsigned char>(text[at + 2]) <= 0x99) {
+      result.append(text.substr(from, at - from));
+      result += static_cast<char>('0' + (static_cast<unsigned char>(text[at + 2]) - 0x90));
+      from = at + 3;
+      at += 2;
     }
   }
+  result.append(text.substr(from));
   return result;
+}
+
+// Where the run of digits that starts at `from` ends.
+std::size_t DigitsEnd(std::string_view text, std::size_t from) {
+  while (from < text.size() && IsDigit(text[from])) {
+    ++from;
+  }
+  return from;
 }
 
 bool StartsWith(std::string_view text, std::size_t position, std::string_view piece) {
@@ -117,8 +131,10 @@ NumberBody ToBody(double magnitude) {
 } // namespace
 
 std::optional<double> ReadStrictNumber(std::string_view typed, const NumberFormat& format) {
-  const std::string arabic = WithArabicDigits(typed);
-  std::string_view text = arabic;
+  // Most text has no Thai digit and is read where it lies.
+  const bool thaiDigits = typed.find(kThaiDigitLead) != std::string_view::npos;
+  const std::string arabic = thaiDigits ? WithArabicDigits(typed) : std::string();
+  std::string_view text = thaiDigits ? std::string_view(arabic) : typed;
   const std::string_view decimal = format.decimalSeparator;
   const std::string_view thousands = format.thousandsSeparator == format.decimalSeparator
                                          ? std::string_view{}
@@ -150,9 +166,11 @@ std::optional<double> ReadStrictNumber(std::string_view typed, const NumberForma
   bool grouped = false;
   while (i < text.size()) {
     if (IsDigit(text[i])) {
-      clean += text[i++];
+      const std::size_t digitsEnd = DigitsEnd(text, i);
+      clean.append(text.substr(i, digitsEnd - i));
+      groupDigits += digitsEnd - i;
       anyDigit = true;
-      ++groupDigits;
+      i = digitsEnd;
     } else if (anyDigit && StartsWith(text, i, thousands)) {
       if (groupDigits > 3 || (grouped && groupDigits != 3)) {
         return std::nullopt;
@@ -170,10 +188,10 @@ std::optional<double> ReadStrictNumber(std::string_view typed, const NumberForma
   if (StartsWith(text, i, decimal)) {
     i += decimal.size();
     clean += '.';
-    while (i < text.size() && IsDigit(text[i])) {
-      clean += text[i++];
-      anyDigit = true;
-    }
+    const std::size_t digitsEnd = DigitsEnd(text, i);
+    clean.append(text.substr(i, digitsEnd - i));
+    anyDigit = anyDigit || digitsEnd > i;
+    i = digitsEnd;
   }
   if (!anyDigit) {
     return std::nullopt;
@@ -184,14 +202,12 @@ std::optional<double> ReadStrictNumber(std::string_view typed, const NumberForma
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
       clean += text[i++];
     }
-    bool anyExponentDigit = false;
-    while (i < text.size() && IsDigit(text[i])) {
-      clean += text[i++];
-      anyExponentDigit = true;
-    }
-    if (!anyExponentDigit) {
+    const std::size_t digitsEnd = DigitsEnd(text, i);
+    if (digitsEnd == i) {
       return std::nullopt;
     }
+    clean.append(text.substr(i, digitsEnd - i));
+    i = digitsEnd;
   }
   if (i != text.size()) {
     return std::nullopt;

@@ -3,6 +3,7 @@
 
 #include "report/Printer.h"
 
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,9 +32,27 @@ struct MessageStyle {
 // Closing an OK/Cancel box by its close box or Escape answers Cancel.
 enum class MessageAnswer { Ok, Cancel };
 
+// Long work as the user follows it: a bar of steps with a way to stop.
+class WorkProgress {
+public:
+  virtual ~WorkProgress() = default;
+  // `done` of the total steps are done; false once the user has asked to stop.
+  virtual bool Step(std::size_t done) = 0;
+};
+
 class HostServices {
 public:
   virtual ~HostServices() = default;
+
+  // Progress for work of `total` steps that may take a while; nothing where the host shows none.
+  virtual std::unique_ptr<WorkProgress> StartProgress(const std::string& title, std::size_t total) {
+    static_cast<void>(title);
+    static_cast<void>(total);
+    return nullptr;
+  }
+
+  // A word that long work is done, where it does not stop the user as a box would.
+  virtual void ShowDone(const std::string& text) { static_cast<void>(text); }
 
   // A modal message box; an absent title gives the application's title.
   virtual MessageAnswer ShowMessage(const std::string& prompt, MessageStyle style,

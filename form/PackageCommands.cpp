@@ -21,6 +21,8 @@ constexpr const char* kNoPrinterPrompt = "ไม่พบเครื่อง�
 constexpr const char* kPrintFailedLead = "พิมพ์รายการคำนวณทั้งโครงการไม่สำเร็จ";
 constexpr const char* kExportFailedLead = "บันทึกรายการคำนวณทั้งโครงการเป็น PDF ไม่สำเร็จ";
 constexpr const char* kSuggestedPdfName = "project-package.pdf";
+constexpr const char* kDoneWord = "เสร็จแล้ว";
+constexpr const char* kStoppedWord = "หยุดแล้ว ไม่มีสิ่งใดถูกพิมพ์หรือบันทึก";
 
 std::string ConfirmPrompt(const project::Project& project) {
   const std::size_t columns = project.columns.size();
@@ -28,12 +30,19 @@ std::string ConfirmPrompt(const project::Project& project) {
          std::to_string(report::PackagePageCount(columns)) + " หน้า ?";
 }
 
-// Prints the package onto an open document; a failure withdraws the document and goes on up.
+// Prints the package onto an open document, page by page under the host's progress; a failure, or
+// the user stopping it, withdraws the document and goes on up.
 void PrintOnto(const project::Project& project, const std::string& date,
-               const engine::NumberFormat& format, report::Printer& printer) {
+               const engine::NumberFormat& format, report::Printer& printer, HostServices& host,
+               const char* title) {
   const project::ProjectResults results = project::CheckProject(project);
+  const int pages = report::PackagePageCount(results.columns.size());
+  const std::unique_ptr<WorkProgress> progress =
+      host.StartProgress(title, static_cast<std::size_t>(pages));
   try {
-    report::PrintProjectPackage(project, results.columns, date, format, printer);
+    report::PrintProjectPackage(project, results.columns, date, format, printer, [&](int done) {
+      return !progress || progress->Step(static_cast<std::size_t>(done));
+    });
   } catch (...) {
     try {
       printer.AbortDocument();
@@ -51,8 +60,11 @@ void PrintReporting(const project::Project& project, const std::string& date,
   try {
     std::unique_ptr<report::Printer> printer = open();
     if (printer) {
-      PrintOnto(project, date, format, *printer);
+      PrintOnto(project, date, format, *printer, host, title);
+      host.ShowDone(std::string(title) + ": " + kDoneWord);
     }
+  } catch (const report::PackageStopped&) {
+    host.ShowDone(std::string(title) + ": " + kStoppedWord);
   } catch (const report::PrinterError& failure) {
     const std::string reason = failure.what();
     host.ShowMessage(reason.empty() ? std::string(lead) : std::string(lead) + ": " + reason,

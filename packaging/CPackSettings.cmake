@@ -13,6 +13,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # poppler's C++ library reads back the project a PDF carries (also found by shlibdeps).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-thai-tlwg | fonts-noto-core, libpoppler-cpp0v5")
+# Qt's own dialog texts under locales other than Thai, which the program brings itself.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Checks a round steel pipe as an axially loaded column and sizes the\n\
 square steel base plate that carries it onto concrete. A one-window\n\

@@ -17,13 +17,19 @@ namespace {
 
 constexpr int kLeft = 800;
 constexpr int kRight = kPageWidthTwips - 800;
-constexpr int kRowHeight = 300;
+constexpr int kLineHeight = 240;
+// Room for a mark of two lines; a longer one shows its end after an ellipsis on the second.
+constexpr std::size_t kMarkLines = 2;
+constexpr int kRowHeight = kLineHeight * static_cast<int>(kMarkLines) + 60;
 constexpr int kTableTop = 3000;
 constexpr int kTableBottom = kPageHeightTwips - 1200;
 constexpr int kRowsPerPage = (kTableBottom - kTableTop) / kRowHeight - 1; // less the heading row
 constexpr int kLegendTop = kTableBottom + 200;
-// The signature block takes the room of this many rows below the table's last row.
-constexpr int kSignatureRows = 9;
+// The signature block's lines are single lines, however tall the table's rows; it takes the room of
+// kSignatureRows rows below the table's last row.
+constexpr int kSignatureLines = 9;
+constexpr int kSignatureLineHeight = kLineHeight + 60;
+constexpr int kSignatureRows = (kSignatureLines * kSignatureLineHeight + kRowHeight - 1) / kRowHeight;
 
 struct TableColumn {
   const char* heading;
@@ -51,6 +57,16 @@ void PrintCell(Printer& printer, std::size_t column, int y, const std::string& t
   printer.SetCurrentX(kTable[column].left);
   printer.SetCurrentY(y);
   printer.PrintLine(FitText(printer, text, RightOf(column) - kTable[column].left));
+}
+
+// The mark wraps rather than being cut, so that two columns' marks never read the same.
+void PrintMark(Printer& printer, int y, const std::string& mark) {
+  for (const std::string& line : WrapText(printer, mark, RightOf(0) - kLeft, kMarkLines)) {
+    printer.SetCurrentX(kLeft);
+    printer.SetCurrentY(y);
+    printer.PrintLine(line);
+    y += kLineHeight;
+  }
 }
 
 std::string Whole(const engine::OptionalWhole& value) {
@@ -130,7 +146,7 @@ void PrintSignatureBlock(Printer& printer, const project::Project::Header& heade
       "        ( .................................................. )",
       " วันที่ (Date) : ..............................",
   };
-  static_assert(std::size(lines) == kSignatureRows);
+  static_assert(std::size(lines) == kSignatureLines);
   printer.SetFontSize(10);
   printer.SetFontBold(false);
   for (const std::string& line : lines) {
@@ -139,7 +155,7 @@ void PrintSignatureBlock(Printer& printer, const project::Project::Header& heade
       printer.SetCurrentY(y);
       printer.PrintLine(FitText(printer, line, kRight - kLeft - 4000));
     }
-    y += kRowHeight;
+    y += kSignatureLineHeight;
   }
 }
 
@@ -155,16 +171,24 @@ int PackagePageCount(std::size_t columnCount) {
 
 void PrintProjectPackage(const project::Project& project,
                          std::span<const engine::ColumnAnswer> columns, const std::string& date,
-                         const engine::NumberFormat& format, Printer& printer) {
+                         const engine::NumberFormat& format, Printer& printer,
+                         const PagesDone& pagesDone) {
   if (columns.size() != project.columns.size()) {
     throw std::invalid_argument("the answers are not of this project");
   }
   printer.Describe(PackageDescription(project));
+  int pages = 0;
+  const auto pageDone = [&] {
+    if (pagesDone && !pagesDone(++pages)) {
+      throw PackageStopped{};
+    }
+  };
   printer.SetOrientation(PageOrientation::Portrait);
   printer.SetFontName(kSheetFontName);
   const int summaryPages = PackagePageCount(columns.size()) - static_cast<int>(columns.size());
   for (int page = 0; page < summaryPages; ++page) {
     if (page > 0) {
+      pageDone();
       printer.NewPage();
     }
     PrintSummaryTop(printer, project, date, columns, page + 1, summaryPages);
@@ -180,7 +204,8 @@ void PrintProjectPackage(const project::Project& project,
         printer.SetFontBold(true);
       }
       const auto cells = Row(project.columns[i], columns[i]);
-      for (std::size_t column = 0; column < cells.size(); ++column) {
+      PrintMark(printer, y, cells[0]);
+      for (std::size_t column = 1; column < cells.size(); ++column) {
         PrintCell(printer, column, y, cells[column]);
       }
       printer.SetFontBold(false);
@@ -199,11 +224,13 @@ void PrintProjectPackage(const project::Project& project,
     }
   }
   for (std::size_t i = 0; i < columns.size(); ++i) {
+    pageDone();
     printer.NewPage();
     DrawCalculationSheet(columns[i],
                          {project.header.project, project.header.engineer, project.columns[i].mark},
                          format, printer);
   }
+  pageDone();
   printer.EndDocument();
 }
 

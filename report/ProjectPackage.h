@@ -7,6 +7,7 @@
 #include "project/ScheduleRow.h"
 #include "report/Printer.h"
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -17,6 +18,11 @@ namespace report {
 inline constexpr std::string_view kWarningLegend =
     "(!) = มีคำเตือน (warning): เสาต้นนี้อยู่นอกขอบเขตของวิธีคำนวณ ดูรายการคำนวณของต้นนั้น";
 
+// Told the pages printed so far after each page; false stops the printing with PackageStopped,
+// before the document ends.
+using PagesDone = std::function<bool(int pages)>;
+struct PackageStopped {};
+
 // The permit package as one document: the summary page(s) of every column, then each column's
 // calculation sheet with its mark in the header, all dated `date` ("2026-12-08"). The document
 // carries the project, and the summary ends with a place for the engineer and the checker to sign.
@@ -24,7 +30,8 @@ inline constexpr std::string_view kWarningLegend =
 // first failing operation.
 void PrintProjectPackage(const project::Project& project,
                          std::span<const engine::ColumnAnswer> answers, const std::string& date,
-                         const engine::NumberFormat& format, Printer& printer);
+                         const engine::NumberFormat& format, Printer& printer,
+                         const PagesDone& pagesDone = {});
 
 // The pages the package takes: the summary's, then one a column.
 int PackagePageCount(std::size_t columnCount);

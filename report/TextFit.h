@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,10 @@ inline constexpr int kPageHeightTwips = 16838;
 // after a whole character (a Thai mark stays with its letter) and ended with an ellipsis.
 std::string FitText(Printer& printer, const std::string& text, int roomTwips);
 
-// `text` broken at its blanks into lines that fit in `roomTwips`; a word wider than the room is
-// cut as FitText cuts it.
-std::vector<std::string> WrapText(Printer& printer, const std::string& text, int roomTwips);
+// `text` in lines of at most `roomTwips`, broken after a space where a line has one, else after a
+// whole character. Where more than `maxLines` are needed, the last one shows the text's end after
+// an ellipsis, so texts that differ only at the end still read differently.
+std::vector<std::string> WrapText(Printer& printer, const std::string& text, int roomTwips,
+                                  std::size_t maxLines = SIZE_MAX);
 
 } // namespace report

@@ -15,6 +15,8 @@ expected=(
   bin/pipecolumn
   bin/pipecolumn-cli
   share/applications/pipecolumn.desktop
+  share/mime/packages/pipecolumn.xml
+  share/icons/hicolor/scalable/mimetypes/application-x-pipecolumn.svg
   share/icons/hicolor/scalable/apps/pipecolumn.svg
   share/icons/hicolor/32x32/apps/pipecolumn.png
   share/metainfo/org.example.pipecolumn.metainfo.xml
@@ -23,6 +25,7 @@ expected=(
   share/doc/pipecolumn/copyright
   share/doc/pipecolumn/changelog.gz
   share/doc/pipecolumn/handbook.html
+  share/pipecolumn/translations/qtbase_th.qm
 )
 status=0
 for file in "${expected[@]}"; do
@@ -32,9 +35,36 @@ for file in "${expected[@]}"; do
   fi
 done
 
-desktop-file-validate "$prefix/share/applications/pipecolumn.desktop" || status=1
-appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/org.example.pipecolumn.metainfo.xml" ||
+# The validators pass without a warning: any line they print is a finding.
+desktop_findings=$(desktop-file-validate "$prefix/share/applications/pipecolumn.desktop" 2>&1) ||
   status=1
+if [ -n "$desktop_findings" ]; then
+  echo "$desktop_findings"
+  status=1
+fi
+appstream_findings=$(appstreamcli validate --no-net --pedantic --no-color \
+  "$prefix/share/metainfo/org.example.pipecolumn.metainfo.xml" 2>&1) || status=1
+if [ "$appstream_findings" != "✔ Validation was successful." ]; then
+  echo "$appstream_findings"
+  status=1
+fi
+
+# The menu entry opens a project file handed over by a file manager, and the desktop knows a
+# project file by its type, a kind of JSON.
+grep -qx 'Exec=pipecolumn %f' "$prefix/share/applications/pipecolumn.desktop" &&
+  grep -qx 'MimeType=application/x-pipecolumn;' "$prefix/share/applications/pipecolumn.desktop" || {
+  echo "the menu entry does not open project files"
+  status=1
+}
+update-mime-database "$prefix/share/mime"
+mkdir -p "$work/data-home"
+printf '{"schema": 1}\n' >"$work/tower.pipecolumn"
+project_type=$(XDG_DATA_HOME="$work/data-home" XDG_DATA_DIRS="$prefix/share:/usr/share" \
+  XDG_CURRENT_DESKTOP= xdg-mime query filetype "$work/tower.pipecolumn")
+if [ "$project_type" != application/x-pipecolumn ]; then
+  echo "a project file is of type '$project_type', not application/x-pipecolumn"
+  status=1
+fi
 
 # The installed programs agree on one version, and the calculator works from the installed tree.
 window_version=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/pipecolumn" --version)

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -104,6 +105,53 @@ TEST(PackageCommandsTest, PrintOrWriteTheWholePackageOrNothing) {
       EXPECT_EQ(failure.style, form::MessageStyle::CriticalOk());
       EXPECT_NE(failure.prompt.find("ไม่สำเร็จ: กระดาษติด"), std::string::npos) << failure.prompt;
     }
+  }
+}
+
+// A host whose user stops long work at a given step, and which keeps the words said when work ends.
+class StoppingHost : public form::RecordingHost {
+public:
+  explicit StoppingHost(std::size_t stopAt) : stopAt_(stopAt) {}
+  std::unique_ptr<form::WorkProgress> StartProgress(const std::string&,
+                                                    std::size_t total) override {
+    total_ = total;
+    struct Stopping : form::WorkProgress {
+      StoppingHost& host;
+      explicit Stopping(StoppingHost& h) : host(h) {}
+      bool Step(std::size_t done) override {
+        host.steps_.push_back(done);
+        return done != host.stopAt_;
+      }
+    };
+    return std::make_unique<Stopping>(*this);
+  }
+  void ShowDone(const std::string& text) override { words_.push_back(text); }
+
+  std::size_t stopAt_;
+  std::size_t total_ = 0;
+  std::vector<std::size_t> steps_;
+  std::vector<std::string> words_;
+};
+
+// Long package work shows a step a page and may be stopped; stopped, the document is withdrawn.
+TEST(PackageCommandsTest, ProgressAPageAndStoppingWithdrawsTheDocument) {
+  const struct {
+    std::size_t stopAt; // 0: never
+    bool ends;
+    const char* word;
+  } kCases[] = {{0, true, "เสร็จแล้ว"}, {2, false, "หยุดแล้ว"}, {4, false, "หยุดแล้ว"}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.stopAt);
+    StoppingHost host(c.stopAt);
+    host.scriptPdfFileName("/tmp/package.pdf");
+    form::ExportPackageCommand(kProject, "2026-12-08", "โรงงาน.pdf", {}, host);
+    EXPECT_EQ(host.total_, 4u);
+    EXPECT_EQ(host.steps_.size(), c.stopAt == 0 ? 4u : c.stopAt);
+    EXPECT_EQ(Count(host.printerOperations(), "EndDocument()"), c.ends ? 1 : 0);
+    EXPECT_EQ(Count(host.printerOperations(), "AbortDocument()"), c.ends ? 0 : 1);
+    EXPECT_TRUE(host.messages().empty());
+    ASSERT_EQ(host.words_.size(), 1u);
+    EXPECT_NE(host.words_.front().find(c.word), std::string::npos) << host.words_.front();
   }
 }
 

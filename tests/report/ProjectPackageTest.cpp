@@ -4,6 +4,7 @@
 
 #include "report/ProjectPackage.h"
 #include "project/ProjectCheck.h"
+#include "report/TextFit.h"
 #include "tests/doubles/RecordingHost.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +40,7 @@ TEST(ProjectPackage, SummaryThenOneSheetPerColumnWithItsMark) {
   const struct {
     std::size_t columns;
     int pages;
-  } kSizes[] = {{1, 2}, {12, 13}, {44, 46}, {100, 103}};
+  } kSizes[] = {{1, 2}, {12, 13}, {44, 47}, {100, 105}};
   for (const auto& size : kSizes) {
     std::vector<project::ColumnEntry> columns;
     for (std::size_t i = 0; i < size.columns; ++i) {
@@ -73,3 +74,33 @@ TEST(ProjectPackage, FailingColumnsStandOutAndAreNeverCalledOk) {
 }
 
 } // namespace
+
+// Marks wrap in the summary rather than being cut, so distinct marks read differently.
+TEST(ProjectPackage, MarksWrapAndStayDistinct) {
+  const std::vector<std::string> operations =
+      Print({Column("เสาต้นที่ ๑ (ชั้นล่าง)", 8000), Column("เสาต้นที่ ๑ (ชั้นบน)", 12000)});
+  EXPECT_EQ(Count(operations, "PrintLine(เสาต้นที่ ๑)"), 2u);
+  EXPECT_EQ(Count(operations, "PrintLine((ชั้นล่าง))"), 1u);
+  EXPECT_EQ(Count(operations, "PrintLine((ชั้นบน))"), 1u);
+
+  std::string ko29; // a tone mark at the 31st character stays with its letter on the next line
+  for (int i = 0; i < 29; ++i) {
+    ko29 += "ก";
+  }
+  const std::string long100(100, 'x');
+  const struct {
+    std::string text;
+    std::vector<std::string> lines; // at 30 characters a line, two lines at the most
+  } kCases[] = {
+      {"C1", {"C1"}},
+      {"", {""}},
+      {"Column A1 on grid line 12, ground floor", {"Column A1 on grid line 12,", "ground floor"}},
+      {ko29 + "ก่ขขขข", {ko29, "ก่ขขขข"}},
+      {long100 + "-top", {std::string(30, 'x'), "\u2026" + std::string(25, 'x') + "-top"}},
+  };
+  form::RecordingHost host;
+  const std::unique_ptr<report::Printer> printer = host.OpenDefaultPrinter();
+  for (const auto& c : kCases) {
+    EXPECT_EQ(report::WrapText(*printer, c.text, 3000, 2), c.lines) << c.text;
+  }
+}

@@ -5,6 +5,7 @@
 
 #include "ui/window/ProjectWindow.h"
 #include "ModalDialogDriver.h"
+#include "engine/Version.h"
 #include "form/FormState.h"
 #include "form/ProjectSession.h"
 #include "project/CsvExport.h"
@@ -14,6 +15,7 @@
 #include "ui/window/ColumnForm.h"
 #include "ui/window/ColumnsModel.h"
 #include "ui/window/ColumnsPanel.h"
+#include "ui/window/Handbook.h"
 #include "ui/window/ProjectFileDialogs.h"
 #include "ui/window/QtHostServices.h"
 
@@ -127,11 +129,14 @@ private slots:
     QCOMPARE(form.size(), formSize);
     QCOMPARE(form.state().caption(form::Caption::Verdict), std::string("เสาท่อกลมนี้รับน้ำหนักได้ ?"));
     QCOMPARE(table().model()->rowCount(), 1);
-    const QSize least = window_->minimumSizeHint();
-    QVERIFY(least.width() >= formSize.width() && least.height() >= formSize.height());
-    for (const QSize size : {least, least + QSize(500, 300)}) {
+    const QSize least = window_->minimumSize(); // the window manager's limit too
+    QVERIFY(least.width() >= formSize.width() + panel().minimumWidth() &&
+            least.height() >= formSize.height() + window_->menuBar()->height());
+    for (const QSize size : {QSize(100, 100), least, least + QSize(500, 300)}) {
       window_->resize(size);
       QTest::qWait(0);
+      QVERIFY(window_->width() >= least.width() && window_->height() >= least.height());
+      QVERIFY(panel().width() >= panel().minimumWidth());
       QCOMPARE(form.size(), formSize);
       QCOMPARE(form.mapTo(window_.get(), QPoint(0, 0)),
                QPoint(0, window_->menuBar()->geometry().bottom() + 1));
@@ -139,6 +144,21 @@ private slots:
       QCOMPARE(panel().geometry().right(), window_->width() - 1);
     }
     QVERIFY(!window_->isWindowModified());
+  }
+
+  // About names the program, its version, its licence with no warranty, and where the licence's
+  // full text and the handbook are.
+  void aboutShowsVersionLicenceAndHandbook() {
+    driver_.expect(ModalDialogDriver::pressOk());
+    window_->findChild<QAction*>(QStringLiteral("about"))->trigger();
+    QCOMPARE(driver_.seen().size(), 1);
+    const QString text = driver_.seen().front().text;
+    for (const QString& part :
+         {QStringLiteral("pipecolumn"), QString::fromLatin1(engine::kVersion),
+          QStringLiteral("GPL-3.0-or-later"), QStringLiteral("WITHOUT ANY WARRANTY"),
+          ui::LicencePath(), ui::HandbookPath()}) {
+      QVERIFY2(text.contains(part), qPrintable(part));
+    }
   }
 
   // The road of the window: open a project, pick a row, answer a prompt from the menu; the row

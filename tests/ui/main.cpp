@@ -9,6 +9,7 @@ int RunWindowCommandsTest(int argc, char** argv);
 int RunWindowRoadsTest(int argc, char** argv);
 int RunProgramOptionsTest(int argc, char** argv);
 int RunProjectWindowTest(int argc, char** argv);
+int RunQtTranslationTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -22,5 +23,6 @@ int main(int argc, char** argv) {
   failures += RunWindowRoadsTest(argc, argv);
   failures += RunProgramOptionsTest(argc, argv);
   failures += RunProjectWindowTest(argc, argv);
+  failures += RunQtTranslationTest(argc, argv);
   return failures;
 }

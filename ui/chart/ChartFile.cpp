@@ -4,6 +4,7 @@
 #include "ui/printing/PdfProperties.h"
 
 #include "project/SaveFile.h"
+#include "ui/fonts/ThaiFonts.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 
 #include <optional>
@@ -36,7 +38,19 @@ QByteArray Svg(const StressChart& chart) {
   QPainter painter(&generator);
   DrawStressChart(painter, QRectF(0, 0, kChartWidthPoints, kChartHeightPoints), chart);
   painter.end();
-  return buffer.data();
+  // The file names the face it was drawn in; a reader without that face takes the next Thai one.
+  QString svg = QString::fromUtf8(buffer.data());
+  static const QRegularExpression kFamily(QStringLiteral("font-family=\"([^\"]*)\""));
+  QString withFallbacks;
+  qsizetype from = 0;
+  for (const QRegularExpressionMatch& match : kFamily.globalMatch(svg)) {
+    withFallbacks += svg.mid(from, match.capturedStart() - from);
+    withFallbacks +=
+        QStringLiteral("font-family=\"%1\"").arg(ThaiFamilyFallbackList(match.captured(1)));
+    from = match.capturedEnd();
+  }
+  withFallbacks += svg.mid(from);
+  return withFallbacks.toUtf8();
 }
 
 QByteArray Png(const StressChart& chart) {

@@ -24,6 +24,9 @@ constexpr int kStressTick = 20;
 const QString kStressAxisTitle = QStringLiteral("หน่วยแรงอัดที่ยอมให้ Qac (MPa)");
 const QString kSlendernessAxisTitle = QStringLiteral("อัตราส่วนความชะลูด KL/r");
 constexpr double kPointsPerInch = 72;
+// A column's label keeps this much more room than its face needs: a chart file read where that face
+// is missing shows a wider one, which still stays on the label's white ground.
+constexpr double kLabelRoom = 1.25;
 
 // A face of `points` chart points: `unit` device pixels each, whatever the device's resolution, so
 // the text keeps its size against the lines when the area is drawn larger or smaller.
@@ -187,7 +190,7 @@ void DrawColumns(QPainter& painter, const Axes& axes, const StressChart& chart, 
       painter.drawEllipse(at, 2 * unit, 2 * unit);
     }
     painter.setBrush(Qt::NoBrush);
-    const double width = metrics.horizontalAdvance(column.label);
+    const double width = metrics.horizontalAdvance(column.label) * kLabelRoom;
     const bool leftSide = at.x() + 8 * unit + width > axes.plot().right();
     const QPointF baseline(leftSide ? at.x() - 8 * unit - width : at.x() + 8 * unit,
                            at.y() - 6 * unit);

@@ -55,4 +55,19 @@ QString InstalledThaiFamily(const QString& requested, ThaiTextTarget target) {
   return anyInstalled.isEmpty() ? requested : anyInstalled;
 }
 
+QString ThaiFamilyFallbackList(const QString& first) {
+  QStringList families{first};
+  for (const ThaiFace& face : kThaiFaces) {
+    const QString family = QString::fromLatin1(face.family);
+    if (family != first) {
+      families << family;
+    }
+  }
+  for (QString& family : families) {
+    family = QLatin1Char('\'') + family + QLatin1Char('\'');
+  }
+  families << QStringLiteral("sans-serif");
+  return families.join(QStringLiteral(", "));
+}
+
 } // namespace ui

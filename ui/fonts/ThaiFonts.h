@@ -18,4 +18,8 @@ enum class ThaiTextTarget { Screen, Document };
 // through fontconfig.
 QString InstalledThaiFamily(const QString& requested, ThaiTextTarget target);
 
+// A font-family list for a file read on another system (SVG, CSS): `first`, then every Thai face
+// above, then the generic sans-serif.
+QString ThaiFamilyFallbackList(const QString& first);
+
 } // namespace ui

@@ -15,4 +15,8 @@ QString HandbookPath() {
   return HandbookPath(QString::fromUtf8(kInstalledHandbook), QString::fromUtf8(kSourceHandbook));
 }
 
+QString LicencePath() {
+  return HandbookPath(QString::fromUtf8(kSystemLicence), QString::fromUtf8(kSourceLicence));
+}
+
 } // namespace ui

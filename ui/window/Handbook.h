@@ -11,4 +11,7 @@ QString HandbookPath(const QString& installed, const QString& source);
 // The same for this build's two places: the package's documentation folder and the source tree.
 QString HandbookPath();
 
+// The full text of the program's licence, the GPL version 3.
+QString LicencePath();
+
 } // namespace ui

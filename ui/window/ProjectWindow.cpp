@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/ProjectWindow.h"
 
+#include "ui/window/Handbook.h"
+
 #include "engine/Version.h"
 #include "form/FormState.h"
 #include "form/HandlerGuard.h"
@@ -38,6 +40,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 
 #include <filesystem>
 #include <variant>
@@ -89,7 +92,12 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
   layout->addWidget(form_, 0, Qt::AlignLeft | Qt::AlignTop);
   layout->addWidget(panel_, 1);
   setCentralWidget(central);
-  resize(form_->width() + kPanelWidth, form_->height() + menuBar()->sizeHint().height());
+  // The status bar carries the word that long work is done.
+  resize(form_->width() + kPanelWidth,
+         form_->height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+  // Stated as the window's own minimum, which the window manager is told, so that no shrinking
+  // lets the panel cover the form, its buttons or its warnings.
+  setMinimumSize(minimumSizeHint());
 
   connect(form_, &ColumnForm::stateEdited, this, &ProjectWindow::takeFormEdit);
   connect(panel_, &ColumnsPanel::rowChosen, this, [this](int row) {
@@ -134,11 +142,18 @@ void ProjectWindow::removeColumn() {
 }
 
 void ProjectWindow::showAbout() {
-  const std::string text =
-      std::string(kWindowCaption) + "\nรุ่น (version) " + engine::kVersion +
-      "\n\nตรวจสอบเสาท่อเหล็กกลมรับแรงอัดตามแนวแกน และหาขนาดแผ่นเหล็กรองฐาน (Base Plate)"
-      "\nโครงการหนึ่งเก็บได้หลายคอลัมน์ในไฟล์ .pipecolumn";
-  form_->host().ShowMessage(text, {}, "เกี่ยวกับโปรแกรม (About)");
+  const QString text =
+      QStringLiteral("%1\npipecolumn รุ่น (version) %2"
+                     "\n\nตรวจสอบเสาท่อเหล็กกลมรับแรงอัดตามแนวแกน และหาขนาดแผ่นเหล็กรองฐาน (Base Plate)"
+                     "\nโครงการหนึ่งเก็บได้หลายคอลัมน์ในไฟล์ .pipecolumn"
+                     "\n\nCopyright 2026 pipecolumn developers"
+                     "\npipecolumn เป็นซอฟต์แวร์เสรี แจกจ่ายต่อและแก้ไขได้ตามสัญญาอนุญาต GNU General "
+                     "Public License รุ่น 3 หรือรุ่นใดที่ใหม่กว่า (GPL-3.0-or-later)"
+                     "\nโปรแกรมนี้ไม่มีการรับประกันใด ๆ (WITHOUT ANY WARRANTY) ตามที่กฎหมายอนุญาต"
+                     "\nสัญญาอนุญาตฉบับเต็ม: %3\nคู่มือ (Handbook): %4")
+          .arg(QString::fromUtf8(kWindowCaption), QString::fromLatin1(engine::kVersion),
+               LicencePath(), HandbookPath());
+  form_->host().ShowMessage(text.toStdString(), {}, "เกี่ยวกับโปรแกรม (About)");
 }
 
 void ProjectWindow::showSelectedColumn() {

@@ -22,6 +22,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -31,6 +32,14 @@
 namespace ui {
 
 namespace {
+
+// The busy pointer while it lives.
+struct WaitCursor {
+  WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
 
 // A box names at most this many problems of a file; the rest are under its details.
 constexpr qsizetype kProblemsShown = 12;
@@ -91,8 +100,11 @@ bool ProjectWindow::openFile(const QString& path) {
     }
     const std::string fileName = QFileInfo(path).fileName().toStdString();
     const bool fromPdf = project::LooksLikePdf(View(*bytes));
-    project::ProjectLoad load = fromPdf ? project::ReadProjectFromPdf(View(*bytes), fileName)
-                                        : project::ReadProjectFile(View(*bytes), fileName);
+    project::ProjectLoad load = [&] {
+      const WaitCursor wait; // reading a large project takes a moment
+      return fromPdf ? project::ReadProjectFromPdf(View(*bytes), fileName)
+                     : project::ReadProjectFile(View(*bytes), fileName);
+    }();
     if (const auto* errors = std::get_if<project::LoadErrors>(&load)) {
       showLoadErrors(
           kOpenTitle,

@@ -5,18 +5,49 @@
 #include "ui/window/WindowTexts.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QUrl>
+
+#include <algorithm>
+#include <climits>
 
 namespace ui {
 
 namespace {
+
+constexpr int kProgressAfterMs = 500;
+constexpr int kDoneShownMs = 15000;
+
+class DialogProgress : public form::WorkProgress {
+public:
+  DialogProgress(QWidget* parent, const std::string& title, std::size_t total)
+      : dialog_(FromUtf8(title), QStringLiteral("ยกเลิก (Cancel)"), 0,
+                static_cast<int>(std::min<std::size_t>(total, INT_MAX)), parent) {
+    dialog_.setWindowTitle(FromUtf8(title));
+    dialog_.setWindowModality(Qt::WindowModal);
+    dialog_.setMinimumDuration(kProgressAfterMs);
+    dialog_.setAutoReset(false);
+    dialog_.setValue(0);
+  }
+  bool Step(std::size_t done) override {
+    dialog_.setValue(static_cast<int>(std::min<std::size_t>(done, dialog_.maximum())));
+    QCoreApplication::processEvents(); // draws the window and sees the cancel button
+    return !dialog_.wasCanceled();
+  }
+
+private:
+  QProgressDialog dialog_;
+};
 
 // Shows the prompt with its title; the text as confirmed, or nothing when cancelled or closed.
 std::optional<std::string> AskInDialog(QInputDialog& dialog, const std::string& prompt,
@@ -126,6 +157,18 @@ std::unique_ptr<report::Printer> QtHostServices::OpenPdfFile(const std::string& 
 
 bool QtHostServices::OpenAddress(const std::string& address) {
   return QDesktopServices::openUrl(QUrl(FromUtf8(address)));
+}
+
+std::unique_ptr<form::WorkProgress> QtHostServices::StartProgress(const std::string& title,
+                                                                  std::size_t total) {
+  return std::make_unique<DialogProgress>(dialogParent_, title, total);
+}
+
+void QtHostServices::ShowDone(const std::string& text) {
+  auto* window = dialogParent_ ? qobject_cast<QMainWindow*>(dialogParent_->window()) : nullptr;
+  if (window != nullptr) {
+    window->statusBar()->showMessage(FromUtf8(text), kDoneShownMs);
+  }
 }
 
 } // namespace ui

@@ -28,6 +28,12 @@ public:
   std::optional<std::string> AskPdfFileName(const std::string& suggestedName) override;
   std::unique_ptr<report::Printer> OpenPdfFile(const std::string& path) override;
   bool OpenAddress(const std::string& address) override;
+  // A window-modal progress dialog with a cancel button, shown once the work has run half a second;
+  // the window keeps drawing itself meanwhile.
+  std::unique_ptr<form::WorkProgress> StartProgress(const std::string& title,
+                                                    std::size_t total) override;
+  // On the status bar of the window the dialogs stand over, when it has one.
+  void ShowDone(const std::string& text) override;
 
 private:
   QPointer<QWidget> dialogParent_;

@@ -117,7 +117,8 @@ def column_sketch():
                  head * 0.9, half * 0.9)
     single_arrow(svg, ring_cx + outer + 380, ring_cy, ring_cx + outer, ring_cy, NEAR_BLACK, line,
                  head * 0.9, half * 0.9)
-    svg.text_cell(5500, 4230, "T", letter)
+    # Above the outer arrow, clear of the sheet's text lines under the picture.
+    svg.text_cell(5850, 2800, "T", letter)
 
     svg.comment("Base: a short pipe standing on the square base plate, seen from above at an angle.")
     plate_cx, plate_cy, half_w, half_h, thick = 1350, 14250, 1100, 550, 170
