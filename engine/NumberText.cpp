@@ -250,11 +250,20 @@ std::string PlainText(double value, const NumberFormat& format) {
   return text + body.exponentSuffix;
 }
 
-std::string PercentText(double ratio) {
+std::string DecimalText(double value, int decimals, const NumberFormat& format) {
   char buffer[400];
   const auto printed =
-      std::to_chars(buffer, buffer + sizeof buffer, ratio * 100, std::chars_format::fixed, 1);
-  return std::string(buffer, printed.ptr);
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  std::string text(buffer, printed.ptr);
+  const std::size_t point = text.find('.');
+  if (point != std::string::npos) {
+    text.replace(point, 1, format.decimalSeparator);
+  }
+  return text;
+}
+
+std::string PercentText(double ratio) {
+  return DecimalText(ratio * 100, 1);
 }
 
 } // namespace engine
