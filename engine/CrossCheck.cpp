@@ -51,6 +51,10 @@ std::string_view KeyOf(CrossCheckVerdict verdict) {
   return "not covered";
 }
 
+bool IsAcceptedConcreteStrength(double kgCm2) {
+  return kgCm2 >= kLowestConcreteStrengthKgCm2 && kgCm2 <= kHighestConcreteStrengthKgCm2;
+}
+
 NominalStress CrossCheckNominalStress(double slenderness, const Materials& materials) {
   const double E = materials.elasticModulusMpa;
   const double Fy = materials.yieldStressMpa;

@@ -59,6 +59,11 @@ NominalStress CrossCheckNominalStress(double slenderness, const Materials& mater
 double CantileverPlateThickness(double cantileverMm, double bearingPressureMpa,
                                 double yieldStressMpa);
 
+// The concrete strengths a column may be checked with, kg/cm2, inclusive.
+inline constexpr double kLowestConcreteStrengthKgCm2 = 100;
+inline constexpr double kHighestConcreteStrengthKgCm2 = 1000;
+bool IsAcceptedConcreteStrength(double kgCm2);
+
 // The second opinion on a column whose check by the method completed: `methodRecord` gives the
 // plate side and thickness. Throws a Failure where a figure leaves the double range.
 CrossCheck CrossCheckColumn(const ColumnInputs& inputs, const DesignRecord& methodRecord);

@@ -29,6 +29,7 @@ public:
   const engine::ColumnInputs& inputs() const { return inputs_; }
   double input(Input input) const { return ValueOf(inputs_, input); }
   void setInput(Input input, double value) { ValueOf(inputs_, input) = value; }
+  void setMaterials(const engine::Materials& materials) { inputs_.materials = materials; }
 
   const std::string& header(HeaderField field) const;
   void setHeader(HeaderField field, std::string text);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "project/LoadMessages.h"
 
+#include "engine/CrossCheck.h"
+#include "engine/NumberText.h"
+
 namespace project::load_messages {
 
 std::string MalformedJson(std::size_t line, std::size_t character) {
@@ -19,6 +22,11 @@ std::string NewerSchema(std::int64_t schema, int readable) {
 
 std::string WrongFieldCount(std::size_t found, std::size_t expected) {
   return "มี " + std::to_string(found) + " ช่อง แต่แถวหัวตารางมี " + std::to_string(expected) + " ช่อง";
+}
+
+std::string ConcreteStrengthOutOfRange() {
+  return "ต้องอยู่ระหว่าง " + engine::PlainText(engine::kLowestConcreteStrengthKgCm2) + " ถึง " +
+         engine::PlainText(engine::kHighestConcreteStrengthKgCm2) + " kg/cm²";
 }
 
 } // namespace project::load_messages

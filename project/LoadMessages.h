@@ -32,6 +32,8 @@ inline constexpr std::string_view kRepeatedHeaderColumn = "มีช่องน
 std::string MalformedJson(std::size_t line, std::size_t character);
 std::string NumberTooLarge(std::size_t line, std::size_t character);
 std::string NewerSchema(std::int64_t schema, int readable);
+std::string ConcreteStrengthOutOfRange();
+inline constexpr std::string_view kNotTrueOrFalse = "ต้องเป็น true หรือ false";
 std::string WrongFieldCount(std::size_t found, std::size_t expected);
 
 } // namespace project::load_messages

@@ -14,4 +14,10 @@ Project NewProject() {
   return project;
 }
 
+void ApplyMaterials(Project& project) {
+  for (ColumnEntry& entry : project.columns) {
+    entry.inputs.materials = project.materials;
+  }
+}
+
 } // namespace project

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/ColumnInputs.h"
 #include "project/ColumnEntry.h"
 
 #include <string>
@@ -20,6 +21,10 @@ struct Project {
 
   Header header;
   std::vector<ColumnEntry> columns;
+  // The materials of every column; each column's inputs carry the same.
+  engine::Materials materials;
+  // Whether the second opinion's page prints after each calculation sheet.
+  bool printCrossCheck = false;
 
   friend bool operator==(const Project&, const Project&) = default;
 };
@@ -27,5 +32,8 @@ struct Project {
 // The project a user starts with: the window's initial header and one column with the initial
 // mark and inputs, so that someone who ignores projects sees the program as before.
 Project NewProject();
+
+// Gives every column the project's materials.
+void ApplyMaterials(Project& project);
 
 } // namespace project

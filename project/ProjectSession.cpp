@@ -44,6 +44,7 @@ void ProjectSession::startNew() {
 void ProjectSession::load(Project project, std::string path) {
   RequireColumns(project.columns);
   project_ = std::move(project);
+  ApplyMaterials(project_);
   filePath_ = std::move(path);
   selected_ = 0;
   modified_ = false;
@@ -52,6 +53,9 @@ void ProjectSession::load(Project project, std::string path) {
 
 void ProjectSession::replaceColumns(std::vector<ColumnEntry> columns) {
   RequireColumns(columns);
+  for (ColumnEntry& entry : columns) {
+    entry.inputs.materials = project_.materials;
+  }
   if (columns != project_.columns) {
     project_.columns = std::move(columns);
     modified_ = true;
@@ -78,6 +82,7 @@ void ProjectSession::showSelected(form::FormState& form) const {
   form.setHeader(HeaderField::Project, project_.header.project);
   form.setHeader(HeaderField::Engineer, project_.header.engineer);
   form.setHeader(HeaderField::ColumnMark, entry.mark);
+  form.setMaterials(entry.inputs.materials);
   for (const form::Input input : form::kAllInputs) {
     const double value = form::ValueOf(entry.inputs, input);
     form.setInput(input, value);
@@ -121,8 +126,16 @@ bool ProjectSession::takeFromForm(const form::FormState& form) {
   return true;
 }
 
+void ProjectSession::setPrintCrossCheck(bool print) {
+  if (print != project_.printCrossCheck) {
+    project_.printCrossCheck = print;
+    modified_ = true;
+  }
+}
+
 void ProjectSession::addColumn() {
   project_.columns.push_back({freshMark(), {}});
+  project_.columns.back().inputs.materials = project_.materials;
   results_.push_back(CheckEntry(project_.columns.back()));
   selected_ = columnCount() - 1;
   modified_ = true;
