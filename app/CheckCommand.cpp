@@ -180,10 +180,10 @@ std::string InitialValues(std::span<const Input> inputs) {
   return values;
 }
 
-// Every value is taken as typed, even one that starts with a minus sign; the last of a repeated
-// option counts.
+// Every value is taken as typed, even one that starts with a minus sign; an option given twice is
+// refused, since only one of its values could count.
 void AddInputOptions(CLI::App& command, CheckRequest& request, std::span<const Input> inputs) {
-  command.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  command.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   for (const InputOption& option : kInputOptions) {
     if (std::ranges::find(inputs, option.input) == inputs.end()) {
       continue;

@@ -103,8 +103,9 @@ ExitStatus RunCommandLine(const std::vector<std::string>& arguments, std::ostrea
   CLI::App program(Description(), kProgram);
   program.formatter(std::make_shared<HelpFormatter>());
   program.footer(kFooter);
-  // Set before the commands are added, which take it over.
-  program.set_help_flag("--help", "show this help and exit");
+  // Set before the commands are added, which take them over.
+  program.set_help_flag("-h,--help", "show this help and exit");
+  program.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   const Command check = AddCheck(program);
   const Command commands[] = {AddCatalogueCommand(program), AddDesignCommand(program),
                               AddChartCommand(program), AddScheduleCommand(program)};

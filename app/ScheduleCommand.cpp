@@ -31,16 +31,11 @@ struct ScheduleRequest {
   bool json = false;
   std::optional<std::string> csvPath;
   std::optional<std::string> sheetsPath;
+  std::optional<std::string> projectName;
+  std::optional<std::string> engineer;
 };
 
 using ScheduleLoad = std::variant<project::Project, project::LoadErrors>;
-
-bool IsCsvName(const std::string& path) {
-  std::string extension = fs::path(path).extension().string();
-  std::ranges::transform(extension, extension.begin(),
-                         [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return extension == ".csv";
-}
 
 // The whole file; throws std::runtime_error saying why it cannot be read.
 std::string ReadWholeFile(const std::string& path) {
@@ -59,18 +54,54 @@ std::string ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
-// A schedule has no header of its own: its columns come under the one a new project has.
-ScheduleLoad LoadSchedule(const std::string& path, std::string_view bytes) {
-  if (!IsCsvName(path)) {
-    return project::ReadProjectFile(bytes, path);
+// A schedule has no header of its own: its sheets name no project and no engineer unless the
+// command line gives them, which also take the place of a project file's own.
+ScheduleLoad LoadSchedule(const ScheduleRequest& request, std::string_view bytes) {
+  project::Project schedule;
+  switch (project::RecogniseContent(bytes)) {
+  case project::FileContent::ProjectFile: {
+    project::ProjectLoad load = project::ReadProjectFile(bytes, request.path);
+    if (auto* errors = std::get_if<project::LoadErrors>(&load)) {
+      return std::move(*errors);
+    }
+    schedule = std::get<project::Project>(std::move(load));
+    break;
   }
-  project::ScheduleLoad columns = project::ReadScheduleCsv(bytes, path);
-  if (auto* errors = std::get_if<project::LoadErrors>(&columns)) {
-    return std::move(*errors);
+  case project::FileContent::Schedule: {
+    project::ScheduleLoad columns = project::ReadScheduleCsv(bytes, request.path);
+    if (auto* errors = std::get_if<project::LoadErrors>(&columns)) {
+      return std::move(*errors);
+    }
+    schedule.columns = std::get<std::vector<project::ColumnEntry>>(std::move(columns));
+    break;
   }
-  project::Project schedule = project::NewProject();
-  schedule.columns = std::get<std::vector<project::ColumnEntry>>(std::move(columns));
+  case project::FileContent::Neither:
+    return project::NeitherProjectNorSchedule(request.path);
+  }
+  if (request.projectName) {
+    schedule.header.project = *request.projectName;
+  }
+  if (request.engineer) {
+    schedule.header.engineer = *request.engineer;
+  }
   return schedule;
+}
+
+// Columns that the printed schedule does not tell apart; they are still checked.
+void WarnOfUnclearMarks(const ScheduleRequest& request, const project::Project& schedule,
+                        std::ostream& err) {
+  for (const project::UnclearMark& unclear : project::UnclearMarks(schedule.columns)) {
+    err << kProgram << ": warning: " << request.path
+        << (unclear.columns.size() == 1 ? ": column" : ": columns");
+    for (const std::size_t column : unclear.columns) {
+      err << (column == unclear.columns.front() ? " " : ", ") << column + 1;
+    }
+    if (unclear.mark.empty()) {
+      err << (unclear.columns.size() == 1 ? " has no mark\n" : " have no mark\n");
+    } else {
+      err << " share the mark " << unclear.mark << "\n";
+    }
+  }
 }
 
 bool SameFile(const std::string& one, const std::string& other) {
@@ -216,12 +247,13 @@ ExitStatus RunSchedule(const ScheduleRequest& request, std::ostream& out, std::o
     err << kProgram << ": cannot read " << request.path << ": " << caught.what() << "\n";
     return ExitStatus::Failed;
   }
-  const ScheduleLoad load = LoadSchedule(request.path, bytes);
+  const ScheduleLoad load = LoadSchedule(request, bytes);
   if (const auto* errors = std::get_if<project::LoadErrors>(&load)) {
     err << errors->text() << "\n";
     return ExitStatus::Failed;
   }
   const project::Project& schedule = std::get<project::Project>(load);
+  WarnOfUnclearMarks(request, schedule, err);
   const project::ProjectResults results = project::CheckProject(schedule);
 
   const bool written = WriteOutputs(request, schedule, results, err, writers);
@@ -241,10 +273,11 @@ ExitStatus RunSchedule(const ScheduleRequest& request, std::ostream& out, std::o
 Command AddScheduleCommand(CLI::App& program) {
   CLI::App* command = program.add_subcommand(
       "schedule", "Checks every column of a project file or a CSV schedule.\n"
-                  "FILE is a .pipecolumn project, or a schedule when its name ends in .csv. Prints "
-                  "a row for\neach column, then how many pass. The file itself is only read.");
+                  "FILE is a .pipecolumn project or a CSV schedule, told apart by what it holds. "
+                  "Prints a row\nfor each column, then how many pass. The file itself is only "
+                  "read. Blank and shared\nmarks are warned of on stderr.");
   auto request = std::make_shared<ScheduleRequest>();
-  command->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  command->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   command->add_option("FILE", request->path, "the project file or the CSV schedule")
       ->type_name("FILE")
       ->required();
@@ -260,6 +293,16 @@ Command AddScheduleCommand(CLI::App& program) {
           "--sheets", [request](const std::string& path) { request->sheetsPath = path; },
           "write the summary and every column's calculation sheet to OUT.pdf")
       ->type_name("OUT.pdf");
+  command
+      ->add_option_function<std::string>(
+          "--project", [request](const std::string& text) { request->projectName = text; },
+          "sheet header: project (a CSV schedule has none; a project file's is replaced)")
+      ->type_name("TEXT");
+  command
+      ->add_option_function<std::string>(
+          "--engineer", [request](const std::string& text) { request->engineer = text; },
+          "sheet header: engineer (the same)")
+      ->type_name("TEXT");
   command->footer("Exit status: 0 every column carries its load, 1 one or more does not or could "
                   "not be\nchecked, 2 usage error, a file that cannot be read or is refused (each "
                   "problem named\nby row and field), or an output that could not be written.\n"

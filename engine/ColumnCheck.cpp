@@ -92,9 +92,11 @@ void CheckColumn(const ColumnInputs& inputs, DesignRecord& q) {
   q.bearingAreaRequired = bearingArea;
   std::int32_t B = ToInt32(Add(Power(bearingArea, 0.5), kPlateSideMargin));
   q.plateSide = B;
-  // A plate narrower than the pipe is widened to the pipe's diameter in cm plus a margin.
-  if (static_cast<double>(B) < Divide(D, kMillimetresPerCentimetre)) {
-    B = ToInt32(Add(Divide(D, kMillimetresPerCentimetre), kWidenedPlateMargin));
+  // No plate is smaller than the pipe's diameter in cm plus a margin, which leaves room to weld.
+  const std::int32_t smallestPlate =
+      ToInt32(Add(Divide(D, kMillimetresPerCentimetre), kWidenedPlateMargin));
+  if (B < smallestPlate) {
+    B = smallestPlate;
     q.plateSide = B;
   }
   double w =
@@ -117,7 +119,8 @@ void CheckColumn(const ColumnInputs& inputs, DesignRecord& q) {
     t = kMinimumPlateThickness;
     q.plateThickness = t;
   }
-  q.plateThicknessMm = ToInt32(MultiplyExact(t, kWholeMillimetresPerCentimetre));
+  // Rounded up, so that the plate the sheet calls "at least" so thick is never thinner than t.
+  q.plateThicknessMm = CeilingToInt32(MultiplyExact(t, kWholeMillimetresPerCentimetre));
 }
 
 DesignRecord CheckColumn(const ColumnInputs& inputs) {

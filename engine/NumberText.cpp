@@ -263,7 +263,12 @@ std::string DecimalText(double value, int decimals, const NumberFormat& format) 
 }
 
 std::string PercentText(double ratio) {
-  return DecimalText(ratio * 100, 1);
+  const std::string text = DecimalText(ratio * 100, 1);
+  // Just above one, the nearest tenth would read as a column at exactly its capacity.
+  if (ratio > 1 && text == "100.0") {
+    return "100.1";
+  }
+  return text;
 }
 
 } // namespace engine

@@ -34,7 +34,8 @@ std::string PlainText(double value, const NumberFormat& format = {});
 // place gives "6.4".
 std::string DecimalText(double value, int decimals, const NumberFormat& format = {});
 
-// A ratio as a percentage with one decimal: 0.7782 gives "77.8", 1 gives "100.0".
+// A ratio as a percentage with one decimal: 0.7782 gives "77.8", 1 gives "100.0"; a ratio above
+// one never gives "100.0" (1.0004 gives "100.1").
 std::string PercentText(double ratio);
 
 } // namespace engine

@@ -85,4 +85,17 @@ std::int32_t ToInt32(Fixed4 x) {
   return static_cast<std::int32_t>(whole);
 }
 
+std::int32_t CeilingToInt32(Fixed4 x) {
+  const std::int64_t count = x.count();
+  std::int64_t whole = count / Fixed4::kScale;
+  if (count % Fixed4::kScale > 0) {
+    ++whole;
+  }
+  if (whole < std::numeric_limits<std::int32_t>::min() ||
+      whole > std::numeric_limits<std::int32_t>::max()) {
+    throw Overflow("value out of the 32-bit range");
+  }
+  return static_cast<std::int32_t>(whole);
+}
+
 } // namespace engine

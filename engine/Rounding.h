@@ -17,4 +17,7 @@ Fixed4 ToFixed4(double x);
 std::int32_t ToInt32(double x);
 std::int32_t ToInt32(Fixed4 x);
 
+// The smallest whole number not below x: 12.0001 gives 13, 12 gives 12, -0.5 gives 0.
+std::int32_t CeilingToInt32(Fixed4 x);
+
 } // namespace engine

@@ -2,6 +2,7 @@
 #include "project/CsvExport.h"
 
 #include "project/ColumnFields.h"
+#include "project/CsvTable.h"
 
 #include <csv.h>
 
@@ -45,7 +46,7 @@ void AppendHeader(std::string& out) {
 }
 
 void AppendEntry(std::string& out, const ColumnEntry& entry) {
-  AppendQuoted(out, entry.mark);
+  AppendQuoted(out, SpreadsheetSafe(entry.mark));
   for (const form::Input input : form::kAllInputs) {
     out += ',';
     AppendExact(out, form::ValueOf(entry.inputs, input));

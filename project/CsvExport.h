@@ -11,8 +11,9 @@
 namespace project {
 
 // The schedule as CSV for spreadsheets: UTF-8 with a byte-order mark (so that they show Thai),
-// commas, CR LF line ends, a header row "mark,outside_diameter_mm,...", marks always quoted and
-// numbers in the shortest form that reads back to the same value.
+// commas, CR LF line ends, a header row "mark,outside_diameter_mm,...", marks always quoted (with
+// an apostrophe before one a spreadsheet would take for a formula) and numbers in the shortest
+// form that reads back to the same value.
 std::string ScheduleCsv(const std::vector<ColumnEntry>& columns);
 
 // The schedule with each column's results after it: verdict ("passes", "fails", or empty when

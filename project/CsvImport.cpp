@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <functional>
 #include <optional>
 #include <string>
@@ -76,6 +77,15 @@ bool IsUtf8(std::string_view text) {
   return true;
 }
 
+// A header field naming `key`, whatever its case and the blanks around it.
+bool IsKey(std::string_view name, std::string_view key) {
+  name = TrimBlanks(name);
+  return std::equal(name.begin(), name.end(), key.begin(), key.end(), [](char a, char b) {
+    return std::tolower(static_cast<unsigned char>(a)) ==
+           std::tolower(static_cast<unsigned char>(b));
+  });
+}
+
 // Where each field of a column lies in the records: the mark first, then the inputs in the
 // prompts' order.
 using FieldPositions = std::array<std::size_t, kFieldCount>;
@@ -89,7 +99,7 @@ std::optional<FieldPositions> ReadHeaderRow(const CsvTable::Record& header, Prob
   bool complete = true;
   for (std::size_t field = 0; field < kFieldCount; ++field) {
     const std::string_view key = KeyOfField(field);
-    const auto named = [&](const std::string& name) { return TrimBlanks(name) == key; };
+    const auto named = [&](const std::string& name) { return IsKey(name, key); };
     const auto first = std::find_if(header.fields.begin(), header.fields.end(), named);
     if (first == header.fields.end()) {
       problems.addInColumn(header.row, {}, key, messages::kMissingHeaderColumn);
@@ -106,14 +116,27 @@ std::optional<FieldPositions> ReadHeaderRow(const CsvTable::Record& header, Prob
   return positions;
 }
 
-// The value of one input's field, or its problem reported.
-std::optional<double> ReadValue(std::string_view text, form::Input input,
+const engine::NumberFormat kPointDecimals{".", ","};
+const engine::NumberFormat kCommaDecimals{",", "."};
+
+// The value of one input's field, or its problem reported. A comma file has the point for its
+// decimal mark; in a semicolon file either mark may be meant, so a value is read in the one
+// convention it fits, and refused where the two readings give different numbers.
+std::optional<double> ReadValue(std::string_view text, form::Input input, char separator,
                                 const std::function<void(std::string_view)>& report) {
   if (IsBlank(text)) {
     report(messages::kEmptyValue);
     return std::nullopt;
   }
-  const std::optional<double> value = engine::ReadStrictNumber(text);
+  std::optional<double> value = engine::ReadStrictNumber(text, kPointDecimals);
+  if (separator != ',') {
+    const std::optional<double> commaReading = engine::ReadStrictNumber(text, kCommaDecimals);
+    if (value && commaReading && *value != *commaReading) {
+      report(messages::TwoReadings(TrimBlanks(text), *value, *commaReading));
+      return std::nullopt;
+    }
+    value = value ? value : commaReading;
+  }
   if (!value) {
     report(form::PromptFor(input).messageNotANumber);
   }
@@ -121,13 +144,14 @@ std::optional<double> ReadValue(std::string_view text, form::Input input,
 }
 
 std::optional<ColumnEntry> ReadRow(const CsvTable::Record& record, const FieldPositions& positions,
-                                   std::size_t headerFieldCount, ProblemList& problems) {
+                                   std::size_t headerFieldCount, char separator,
+                                   ProblemList& problems) {
   if (record.fields.size() != headerFieldCount) {
     problems.addInColumn(record.row, {}, {},
                          messages::WrongFieldCount(record.fields.size(), headerFieldCount));
     return std::nullopt;
   }
-  const std::string& mark = record.fields[positions[0]];
+  const std::string mark(FromSpreadsheetSafe(record.fields[positions[0]]));
   const bool markIsText = IsUtf8(mark);
   const std::string_view markShown = markIsText ? std::string_view(mark) : std::string_view();
   const auto report = [&](std::string_view key, std::string_view message) {
@@ -140,7 +164,7 @@ std::optional<ColumnEntry> ReadRow(const CsvTable::Record& record, const FieldPo
   for (std::size_t field = 1; field < kFieldCount; ++field) {
     const form::Input input = form::kAllInputs[field - 1];
     values[field - 1] =
-        ReadValue(record.fields[positions[field]], input,
+        ReadValue(record.fields[positions[field]], input, separator,
                   [&](std::string_view message) { report(FileKeyOf(input), message); });
   }
   const std::optional<engine::ColumnInputs> inputs = AcceptInputs(values, report);
@@ -157,15 +181,61 @@ bool IsEmptyRow(const CsvTable::Record& record) {
 
 } // namespace
 
+FileContent RecogniseContent(std::string_view bytes) {
+  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+    return FileContent::Schedule;
+  }
+  std::string_view text =
+      bytes.starts_with(kUtf8ByteOrderMark) ? bytes.substr(kUtf8ByteOrderMark.size()) : bytes;
+  const std::size_t first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string_view::npos) {
+    return FileContent::Neither;
+  }
+  if (text[first] == '{' || text[first] == '[') {
+    return FileContent::ProjectFile;
+  }
+  if (ReadDeclaredSeparator(text)) {
+    return FileContent::Schedule;
+  }
+  text.remove_prefix(first);
+  const CsvTable table =
+      CsvTable::Read(text.substr(0, text.find_first_of("\r\n")), DetectSeparator(text));
+  for (const CsvTable::Record& record : table.records) {
+    for (const std::string& name : record.fields) {
+      for (std::size_t field = 0; field < kFieldCount; ++field) {
+        if (IsKey(name, KeyOfField(field))) {
+          return FileContent::Schedule;
+        }
+      }
+    }
+  }
+  return FileContent::Neither;
+}
+
+LoadErrors NeitherProjectNorSchedule(std::string_view fileName) {
+  std::string headerRow;
+  for (std::size_t field = 0; field < kFieldCount; ++field) {
+    headerRow += (field == 0 ? "" : ",") + std::string(KeyOfField(field));
+  }
+  ProblemList problems(fileName);
+  problems.addInFile(messages::NeitherProjectNorSchedule(headerRow));
+  return problems.take();
+}
+
 ScheduleLoad ReadScheduleCsv(std::string_view bytes, std::string_view fileName) {
   ProblemList problems(fileName);
   if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
     problems.addInFile(messages::kUtf16);
     return problems.take();
   }
-  const std::string_view text =
+  std::string_view text =
       bytes.starts_with(kUtf8ByteOrderMark) ? bytes.substr(kUtf8ByteOrderMark.size()) : bytes;
-  const CsvTable table = CsvTable::Read(text, DetectSeparator(text));
+  char separator = DetectSeparator(text);
+  if (const std::optional<DeclaredSeparator> declared = ReadDeclaredSeparator(text)) {
+    separator = declared->separator;
+    text = declared->rest;
+  }
+  const CsvTable table = CsvTable::Read(text, separator);
 
   std::vector<ColumnEntry> columns;
   const auto header = std::find_if_not(table.records.begin(), table.records.end(), IsEmptyRow);
@@ -180,7 +250,7 @@ ScheduleLoad ReadScheduleCsv(std::string_view bytes, std::string_view fileName) 
           continue;
         }
         if (std::optional<ColumnEntry> entry =
-                ReadRow(*record, *positions, header->fields.size(), problems)) {
+                ReadRow(*record, *positions, header->fields.size(), separator, problems)) {
           columns.push_back(std::move(*entry));
         }
       }

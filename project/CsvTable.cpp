@@ -4,6 +4,7 @@
 #include <csv.h>
 
 #include <algorithm>
+#include <cctype>
 #include <new>
 
 namespace project {
@@ -104,6 +105,56 @@ char DetectSeparator(std::string_view text) {
     return std::count(headerRow.begin(), headerRow.end(), separator);
   };
   return count(';') > count(',') ? ';' : ',';
+}
+
+std::optional<DeclaredSeparator> ReadDeclaredSeparator(std::string_view text) {
+  constexpr std::string_view kPrefix = "sep=";
+  const std::size_t lineEnd = text.find_first_of("\r\n");
+  const std::string_view line = text.substr(0, lineEnd);
+  if (line.size() != kPrefix.size() + 1 ||
+      !std::equal(kPrefix.begin(), kPrefix.end(), line.begin(), [](char a, char b) {
+        return a == std::tolower(static_cast<unsigned char>(b));
+      })) {
+    return std::nullopt;
+  }
+  const char separator = line.back();
+  if (separator == '"') {
+    return std::nullopt;
+  }
+  std::string_view rest =
+      lineEnd == std::string_view::npos ? std::string_view() : text.substr(lineEnd);
+  if (rest.starts_with("\r\n")) {
+    rest.remove_prefix(2);
+  } else if (!rest.empty()) {
+    rest.remove_prefix(1);
+  }
+  return DeclaredSeparator{separator, rest};
+}
+
+namespace {
+
+constexpr char kApostrophe = '\'';
+
+// Whether a spreadsheet would take the text for a formula, once its leading apostrophes are gone.
+bool NeedsApostrophe(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(kApostrophe);
+  if (first == std::string_view::npos) {
+    return false;
+  }
+  return std::string_view("=+-@\t\r").find(text[first]) != std::string_view::npos;
+}
+
+} // namespace
+
+std::string SpreadsheetSafe(std::string_view text) {
+  return NeedsApostrophe(text) ? kApostrophe + std::string(text) : std::string(text);
+}
+
+std::string_view FromSpreadsheetSafe(std::string_view cell) {
+  if (cell.starts_with(kApostrophe) && NeedsApostrophe(cell.substr(1))) {
+    cell.remove_prefix(1);
+  }
+  return cell;
 }
 
 } // namespace project

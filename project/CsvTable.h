@@ -27,4 +27,18 @@ struct CsvTable {
 // The separator a header row uses: a semicolon where it has more of them than commas.
 char DetectSeparator(std::string_view text);
 
+// A first line such as "sep=;", which spreadsheets write to name the separator and do not show.
+struct DeclaredSeparator {
+  char separator;
+  std::string_view rest; // the text after that line
+};
+std::optional<DeclaredSeparator> ReadDeclaredSeparator(std::string_view text);
+
+// A spreadsheet takes a cell beginning with = + - @, a tab or a carriage return for a formula;
+// such a text is written with a leading apostrophe, which the reading removes again. So are texts
+// already beginning with apostrophes before such a character, so that every text comes back as
+// it was.
+std::string SpreadsheetSafe(std::string_view text);
+std::string_view FromSpreadsheetSafe(std::string_view cell);
+
 } // namespace project

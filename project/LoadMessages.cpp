@@ -24,6 +24,18 @@ std::string WrongFieldCount(std::size_t found, std::size_t expected) {
   return "มี " + std::to_string(found) + " ช่อง แต่แถวหัวตารางมี " + std::to_string(expected) + " ช่อง";
 }
 
+std::string NeitherProjectNorSchedule(std::string_view headerRow) {
+  return "ไม่ใช่ไฟล์โครงการหรือตาราง CSV: ไฟล์โครงการเป็น JSON ขึ้นต้นด้วย { ส่วนตาราง CSV "
+         "มีแถวหัวตาราง " +
+         std::string(headerRow);
+}
+
+std::string TwoReadings(std::string_view text, double pointDecimal, double commaDecimal) {
+  return "ตัวเลข " + std::string(text) + " อ่านได้สองแบบ: " + engine::PlainText(pointDecimal) +
+         " (จุดเป็นจุดทศนิยม) หรือ " + engine::PlainText(commaDecimal) +
+         " (จุลภาคเป็นจุดทศนิยม) โปรดเขียนโดยไม่มีตัวคั่นหลักพัน";
+}
+
 std::string ConcreteStrengthOutOfRange() {
   return "ต้องอยู่ระหว่าง " + engine::PlainText(engine::kLowestConcreteStrengthKgCm2) + " ถึง " +
          engine::PlainText(engine::kHighestConcreteStrengthKgCm2) + " kg/cm²";

@@ -27,6 +27,8 @@ inline constexpr std::string_view kMalformedCsv =
     "และเขียน \" ในข้อความเป็น \"\"";
 inline constexpr std::string_view kMissingHeaderColumn = "แถวหัวตารางไม่มีช่องนี้";
 inline constexpr std::string_view kRepeatedHeaderColumn = "มีช่องนี้ซ้ำในแถวหัวตาราง";
+inline constexpr std::string_view kRepeatedKey =
+    "ชื่อช่องนี้เขียนซ้ำ (duplicate key) ไม่รู้ว่าค่าใดถูก โปรดแก้ไฟล์ให้เหลือค่าเดียว";
 
 // Line and character count from 1, characters rather than bytes so that Thai text counts as seen.
 std::string MalformedJson(std::size_t line, std::size_t character);
@@ -35,5 +37,9 @@ std::string NewerSchema(std::int64_t schema, int readable);
 std::string ConcreteStrengthOutOfRange();
 inline constexpr std::string_view kNotTrueOrFalse = "ต้องเป็น true หรือ false";
 std::string WrongFieldCount(std::size_t found, std::size_t expected);
+// A file that is neither, with the header row a schedule starts with.
+std::string NeitherProjectNorSchedule(std::string_view headerRow);
+// A number whose point and comma may each be the decimal mark, read both ways.
+std::string TwoReadings(std::string_view text, double pointDecimal, double commaDecimal);
 
 } // namespace project::load_messages

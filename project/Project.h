@@ -4,6 +4,7 @@
 #include "engine/ColumnInputs.h"
 #include "project/ColumnEntry.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -35,5 +36,18 @@ Project NewProject();
 
 // Gives every column the project's materials.
 void ApplyMaterials(Project& project);
+
+// A mark that does not tell columns apart: blank, or shared by several columns. `columns` are
+// their positions in the list, from 0.
+struct UnclearMark {
+  std::string mark; // empty for the blank marks
+  std::vector<std::size_t> columns;
+
+  friend bool operator==(const UnclearMark&, const UnclearMark&) = default;
+};
+
+// The blank marks first, then each shared mark in the order it first appears. Marks are compared
+// without their surrounding blanks.
+std::vector<UnclearMark> UnclearMarks(const std::vector<ColumnEntry>& columns);
 
 } // namespace project

@@ -10,7 +10,10 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace project {
 
@@ -58,32 +61,97 @@ std::pair<std::size_t, std::size_t> LineAndCharacter(std::string_view bytes, std
   return {line, character};
 }
 
-// Where the JSON syntax first fails, found without building anything. The parser itself stops a
-// number beyond the double range with another exception than a syntax error, and no position.
+// Where the JSON syntax first fails, found without building anything, and the first key written
+// twice in one object, which the parser would otherwise settle silently by taking the last value.
+// The parser itself stops a number beyond the double range with another exception than a syntax
+// error, and no position.
 class SyntaxCheck final : public nlohmann::json_sax<Json> {
 public:
   std::size_t stoppedAt = 0; // the byte the parser stopped on, from 0
   bool numberOverflow = false;
+  // Where the repeated key lies: the keys and the list positions (from 1) leading to it.
+  std::optional<std::vector<std::string>> repeatedKey;
 
-  bool null() override { return true; }
-  bool boolean(bool) override { return true; }
-  bool number_integer(number_integer_t) override { return true; }
-  bool number_unsigned(number_unsigned_t) override { return true; }
-  bool number_float(number_float_t, const string_t&) override { return true; }
-  bool string(string_t&) override { return true; }
-  bool binary(binary_t&) override { return true; }
-  bool start_object(std::size_t) override { return true; }
-  bool key(string_t&) override { return true; }
-  bool end_object() override { return true; }
-  bool start_array(std::size_t) override { return true; }
-  bool end_array() override { return true; }
+  bool null() override { return value(); }
+  bool boolean(bool) override { return value(); }
+  bool number_integer(number_integer_t) override { return value(); }
+  bool number_unsigned(number_unsigned_t) override { return value(); }
+  bool number_float(number_float_t, const string_t&) override { return value(); }
+  bool string(string_t&) override { return value(); }
+  bool binary(binary_t&) override { return value(); }
+  bool start_object(std::size_t) override {
+    value();
+    levels_.push_back({true, {}, {}, 0});
+    return true;
+  }
+  bool key(string_t& name) override {
+    Level& object = levels_.back();
+    if (!object.keys.insert(name).second && !repeatedKey) {
+      repeatedKey = pathTo(name);
+    }
+    object.lastKey = name;
+    return true;
+  }
+  bool end_object() override { return end(); }
+  bool start_array(std::size_t) override {
+    value();
+    levels_.push_back({false, {}, {}, 0});
+    return true;
+  }
+  bool end_array() override { return end(); }
   bool parse_error(std::size_t position, const std::string&,
                    const Json::exception& error) override {
     stoppedAt = position == 0 ? 0 : position - 1;
     numberOverflow = dynamic_cast<const Json::out_of_range*>(&error) != nullptr;
     return false;
   }
+
+private:
+  struct Level {
+    bool isObject;
+    std::set<std::string> keys;
+    std::string lastKey;
+    std::size_t items; // of a list
+  };
+
+  bool value() {
+    if (!levels_.empty() && !levels_.back().isObject) {
+      ++levels_.back().items;
+    }
+    return true;
+  }
+  bool end() {
+    levels_.pop_back();
+    return true;
+  }
+  std::vector<std::string> pathTo(const std::string& name) const {
+    std::vector<std::string> path;
+    for (std::size_t i = 0; i + 1 < levels_.size(); ++i) {
+      path.push_back(levels_[i].isObject ? levels_[i].lastKey : std::to_string(levels_[i].items));
+    }
+    path.push_back(name);
+    return path;
+  }
+
+  std::vector<Level> levels_;
 };
+
+// A key written twice, named as the other problems name their field.
+void ReportRepeatedKey(const std::vector<std::string>& path, ProblemList& problems) {
+  const auto isPosition = [](const std::string& part) {
+    return !part.empty() && part.size() < 10 &&
+           std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  if (path.size() == 3 && path[0] == kColumnsKey && isPosition(path[1])) {
+    problems.addInColumn(std::stoul(path[1]), {}, path[2], messages::kRepeatedKey);
+    return;
+  }
+  std::string field;
+  for (const std::string& part : path) {
+    field += (field.empty() ? "" : ".") + part;
+  }
+  problems.addInField(field, messages::kRepeatedKey);
+}
 
 // A text member of `object`, or a problem reported through `report(field, message)`.
 template <typename Report>
@@ -278,6 +346,10 @@ ProjectLoad ReadProjectFile(std::string_view bytes, std::string_view fileName) {
     const auto [line, character] = LineAndCharacter(bytes, syntax.stoppedAt);
     problems.addInFile(syntax.numberOverflow ? messages::NumberTooLarge(line, character)
                                              : messages::MalformedJson(line, character));
+    return problems.take();
+  }
+  if (syntax.repeatedKey) {
+    ReportRepeatedKey(*syntax.repeatedKey, problems);
     return problems.take();
   }
   const Json document = Json::parse(bytes);

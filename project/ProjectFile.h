@@ -25,7 +25,7 @@ std::string ProjectFileBytes(const Project& project);
 
 // Reads a project file's bytes. Every value is judged as the prompts judge an answer, and the
 // file is refused when anything is missing, of the wrong kind, out of range or newer than this
-// program. `fileName` is how the messages name the file.
+// program, or when an object has a key written twice. `fileName` is how the messages name the file.
 ProjectLoad ReadProjectFile(std::string_view bytes, std::string_view fileName);
 
 } // namespace project

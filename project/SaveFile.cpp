@@ -18,9 +18,13 @@ namespace fs = std::filesystem;
 
 constexpr int kNameAttempts = 100;
 
+// Says the old file is intact only where there is one.
 [[noreturn]] void Fail(const fs::path& target, const std::string& step, int error) {
+  struct stat status {};
+  const bool oldFileKept = ::stat(target.c_str(), &status) == 0 && S_ISREG(status.st_mode);
   throw SaveError("บันทึกไฟล์ " + target.string() + " ไม่ได้: " + step + " (" +
-                  std::generic_category().message(error) + ")");
+                  std::generic_category().message(error) + ")" +
+                  (oldFileKept ? "\n" + std::string(kOldFileKept) : std::string()));
 }
 
 // A file descriptor of the temporary file, removed with it unless the save went through.
@@ -100,6 +104,30 @@ private:
   bool renamed_ = false;
 };
 
+// A file the user may not write is kept, though its folder would let a rename replace it. A file
+// with no write permission for anyone is kept even for the superuser, whom access() lets through.
+void RefuseReadOnlyFile(const fs::path& target) {
+  struct stat status {};
+  if (::stat(target.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+    return;
+  }
+  if (::access(target.c_str(), W_OK) != 0 || (status.st_mode & 0222) == 0) {
+    Fail(target, "ไฟล์เดิมเป็นแบบอ่านอย่างเดียว ไม่มีสิทธิ์เขียนทับ", EACCES);
+  }
+}
+
+fs::path FollowedLink(const fs::path& path) {
+  std::error_code error;
+  if (!fs::is_symlink(path, error)) {
+    return path;
+  }
+  fs::path target = fs::weakly_canonical(path, error);
+  if (error) {
+    Fail(path, "หาไฟล์ที่ลิงก์ชี้ไปไม่ได้", error.value());
+  }
+  return target;
+}
+
 // The rename reaches the disk with its folder; a failure here leaves the new file in place,
 // readable, so it is not reported as a failed save.
 void FlushFolderOf(const fs::path& target) {
@@ -113,15 +141,18 @@ void FlushFolderOf(const fs::path& target) {
 
 } // namespace
 
-void SaveFileAtomically(const fs::path& path, std::string_view bytes) {
-  fs::path target = path;
-  std::error_code error;
-  if (fs::is_symlink(path, error)) {
-    target = fs::weakly_canonical(path, error);
-    if (error) {
-      Fail(path, "หาไฟล์ที่ลิงก์ชี้ไปไม่ได้", error.value());
-    }
+void CheckCanSave(const fs::path& path) {
+  const fs::path target = FollowedLink(path);
+  RefuseReadOnlyFile(target);
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+    Fail(target, "สร้างไฟล์ชั่วคราวในโฟลเดอร์ " + folder.string() + " ไม่ได้", errno);
   }
+}
+
+void SaveFileAtomically(const fs::path& path, std::string_view bytes) {
+  const fs::path target = FollowedLink(path);
+  RefuseReadOnlyFile(target);
   TemporaryFile temporary(target);
   temporary.keepPermissionsOf(target);
   temporary.write(bytes);

@@ -53,6 +53,28 @@ private:
   const engine::NumberFormat& format_;
 };
 
+// The capacity in whole kilograms, or to two decimals, rounded toward the verdict, where the whole
+// kilograms would contradict it (10279.62 kg carries no 10280 kg, yet rounds to 10280).
+std::string CapacityText(const engine::DesignRecord& q, const SheetItems& n) {
+  if (!q.maxAxialForce || !q.axialLoad || !q.axialCapacity) {
+    return n(q.maxAxialForce);
+  }
+  const bool carries = engine::Carries(q);
+  const bool contradicts =
+      carries ? *q.maxAxialForce < *q.axialLoad : *q.maxAxialForce >= *q.axialLoad;
+  if (!contradicts) {
+    return n(q.maxAxialForce);
+  }
+  constexpr std::int64_t kCountsPerHundredth = engine::Fixed4::kScale / 100;
+  const std::int64_t count = q.axialCapacity->count();
+  std::int64_t hundredths = count / kCountsPerHundredth;
+  if (carries && count % kCountsPerHundredth != 0) {
+    ++hundredths;
+  }
+  const std::string cents = std::to_string(100 + hundredths % 100).substr(1);
+  return n(" " + std::to_string(hundredths / 100) + "." + cents);
+}
+
 // The tail of the capacity line: the comparison with the load and its verdict, true to the record;
 // a sheet printed before any calculation is a blank form with no verdict.
 std::string CapacityVerdict(const engine::DesignRecord& q, const SheetItems& n) {
@@ -137,7 +159,7 @@ void DrawCalculationSheet(const engine::DesignRecord& q, const SheetHeader& head
           " Qac x Section Area = " + n(qacKgCm2) + " x " + n(q.sectionArea) + " = " +
               n(q.maxAxialForce) + " kg.");
   PrintAt(printer, 5000, 13500,
-          "ท่อเหล็กกลมรับน้ำหนักได้สูงสุด = " + n(q.maxAxialForce) + " kg." + CapacityVerdict(q, n));
+          "ท่อเหล็กกลมรับน้ำหนักได้สูงสุด = " + CapacityText(q, n) + " kg." + CapacityVerdict(q, n));
   PrintAt(printer, 5500, 14600, " คำนวณขนาด Base Plate แผ่นเหล็กรองเสา");
   PrintAt(printer, 4500, 14900,
           " ใช้แผ่นเหล็ก ขนาด " + n(q.plateSide) + " cm. x " + n(q.plateSide) + " cm. หนาอย่างน้อย " +

@@ -7,7 +7,7 @@ exactly with the decimal module. Usage: reference-calculation.py D T H K P
 """
 import math
 import sys
-from decimal import ROUND_HALF_EVEN, Decimal
+from decimal import ROUND_CEILING, ROUND_HALF_EVEN, Decimal
 
 
 def fixed4(x):
@@ -36,7 +36,7 @@ def run(D, T, H, K, P, E=200000.0, fy=240.0, fc=40.0, fb=1850.0):
     maxf = whole(cap)
     bar = P / fc
     B = whole(bar**0.5 + 1)
-    if B < D / 10:
+    if B < whole(D / 10 + 2):
         B = whole(D / 10 + 2)
     w = (B * 10 - D) / 20
     if w < 1:
@@ -45,7 +45,7 @@ def run(D, T, H, K, P, E=200000.0, fy=240.0, fc=40.0, fb=1850.0):
     t = fixed4((((float(fp * 3)) / fb) * (w**2 - w**2 / 4)) ** 0.5)
     if t < Decimal("0.2"):
         t = Decimal("0.2000")
-    tmm = whole(t * 10)
+    tmm = int((t * 10).to_integral_value(rounding=ROUND_CEILING))
     q.update(r=r, lam=lam, A=A, Qcc=Qcc, SB=SB, Qac=Qac, cap=cap, maxf=maxf, B=B, w=repr(w), fp=fp,
              t=t, tmm=tmm, passes=float(cap) >= P)
     return q

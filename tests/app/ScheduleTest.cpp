@@ -3,8 +3,6 @@
 
 #include "CliRun.h"
 
-#include "form/FormFields.h"
-
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -168,12 +166,33 @@ INSTANTIATE_TEST_SUITE_P(
                  {},
                  ExitStatus::DoesNotCarry,
                  {}},
-        ExitCase{"AnyOtherNameIsReadAsAProjectFile",
-                 "s.txt",
-                 kFailingCsv,
+        ExitCase{"CsvNamedTxt", "s.txt", kFailingCsv, {}, ExitStatus::DoesNotCarry, {}},
+        ExitCase{"NeitherProjectNorCsv",
+                 "notes.txt",
+                 "C1 114.3 3.2\n",
                  {},
                  ExitStatus::Failed,
-                 {"s.txt"}},
+                 {"notes.txt", "ไม่ใช่ไฟล์โครงการหรือตาราง CSV", "mark,outside_diameter_mm"}},
+        ExitCase{"LoadReadTwoWaysInASemicolonCsv",
+                 "s.csv",
+                 "mark;outside_diameter_mm;wall_thickness_mm;height_m;k_factor;axial_load_kg\n"
+                 "C1;114,3;3,2;4;0,85;150.000\n",
+                 {},
+                 ExitStatus::Failed,
+                 {"แถว 2", "axial_load_kg", "150 ", "150000"}},
+        ExitCase{"BlankAndSharedMarksWarnedOf",
+                 "s.csv",
+                 kCsvHeader + "C1,114.3,3.2,4,0.85,8000\n,114.3,3.2,4,0.85,8000\n"
+                              "C1 ,114.3,3.2,4,0.85,8000\n",
+                 {},
+                 ExitStatus::Carries,
+                 {"column 2 has no mark\n", "columns 1, 3 share the mark C1\n"}},
+        ExitCase{"OptionGivenTwice",
+                 "s.csv",
+                 kFailingCsv,
+                 {"--csv", "@/a.csv", "--csv", "@/b.csv"},
+                 ExitStatus::Failed,
+                 {"--csv"}},
         ExitCase{"CsvValueOutOfRange",
                  "s.csv",
                  kHeightOutOfRange,
@@ -248,12 +267,10 @@ TEST_F(ScheduleTest, JsonGivesEachColumnAsTheCheckWouldAndCountsThem) {
     EXPECT_EQ(column["failure"], nullptr);
   }
 
-  // A schedule has no header of its own: a new project's.
+  // A schedule has no header of its own, and names no one.
   const Json schedule = RunCli({"schedule", Write("s.csv", kFailingCsv), "--json"}).document;
-  EXPECT_EQ(schedule["header"]["project"],
-            std::string(form::InitialHeaderText(form::HeaderField::Project)));
-  EXPECT_EQ(schedule["header"]["engineer"],
-            std::string(form::InitialHeaderText(form::HeaderField::Engineer)));
+  EXPECT_EQ(schedule["header"]["project"], "");
+  EXPECT_EQ(schedule["header"]["engineer"], "");
   EXPECT_EQ(schedule["columns"][1]["mark"], "เสาต้นที่ 2");
 }
 
@@ -287,11 +304,24 @@ TEST_F(ScheduleTest, ResultsCsvFollowsTheScheduleWithTheResults) {
   EXPECT_TRUE(lines[2].starts_with("\"C2\",114.3,3.2,4,0.85,12000,fails,10280,")) << lines[2];
 }
 
+TEST_F(ScheduleTest, ResultsAreNotWrittenOverAReadOnlyFile) {
+  const std::string results = Write("out.csv", "old");
+  fs::permissions(results, fs::perms::owner_read | fs::perms::group_read);
+  const Outcome outcome =
+      RunCli({"schedule", Write("p.pipecolumn", kPassingProject), "--csv", results});
+  EXPECT_EQ(outcome.status, ExitStatus::Failed);
+  EXPECT_NE(outcome.err.find("cannot write the results CSV"), std::string::npos) << outcome.err;
+  EXPECT_EQ(Contents(results), "old");
+  EXPECT_EQ(fs::status(results).permissions(), fs::perms::owner_read | fs::perms::group_read);
+}
+
 struct PackageCase {
   const char* name;
   const char* fileName;
   const std::string* contents;
+  std::vector<std::string> options;
   std::string project;
+  std::string engineer;
   std::vector<std::string> marks;
   ExitStatus status;
 };
@@ -313,11 +343,14 @@ TEST_P(SchedulePackages, GetTheHeaderDatedTodayAndEveryColumn) {
     }
     path = file;
   };
-  const Outcome outcome = RunCli(
-      {"schedule", Write(c.fileName, *c.contents), "--sheets", InFolder("package.pdf")}, writers);
+  std::vector<std::string> arguments = {"schedule", Write(c.fileName, *c.contents), "--sheets",
+                                        InFolder("package.pdf")};
+  arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+  const Outcome outcome = RunCli(arguments, writers);
   EXPECT_EQ(outcome.status, c.status);
   EXPECT_EQ(outcome.err, "");
   EXPECT_EQ(header.project, c.project);
+  EXPECT_EQ(header.engineer, c.engineer);
   EXPECT_EQ(header.date, "2026-12-08");
   EXPECT_EQ(marks, c.marks);
   EXPECT_EQ(path, InFolder("package.pdf"));
@@ -325,18 +358,25 @@ TEST_P(SchedulePackages, GetTheHeaderDatedTodayAndEveryColumn) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SchedulePackages,
-    testing::Values(PackageCase{"Project",
-                                "p.pipecolumn",
-                                &kProject,
-                                "อาคาร ก",
-                                {"C1", "C2", "C3"},
-                                ExitStatus::DoesNotCarry},
-                    PackageCase{"Schedule",
-                                "s.csv",
-                                &kPassingCsv,
-                                std::string(form::InitialHeaderText(form::HeaderField::Project)),
-                                {"ก-1"},
-                                ExitStatus::Carries}),
+    testing::Values(
+        PackageCase{"Project",
+                    "p.pipecolumn",
+                    &kProject,
+                    {},
+                    "อาคาร ก",
+                    "วิศวกร ข",
+                    {"C1", "C2", "C3"},
+                    ExitStatus::DoesNotCarry},
+        // A schedule names no one unless told.
+        PackageCase{"Schedule", "s.csv", &kPassingCsv, {}, "", "", {"ก-1"}, ExitStatus::Carries},
+        PackageCase{"ScheduleWithItsHeader",
+                    "s.csv",
+                    &kPassingCsv,
+                    {"--project", "อาคาร ง", "--engineer", "วิศวกร ง"},
+                    "อาคาร ง",
+                    "วิศวกร ง",
+                    {"ก-1"},
+                    ExitStatus::Carries}),
     [](const testing::TestParamInfo<PackageCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -105,7 +105,7 @@ TEST(ChartWindow, SaveFailuresEndInTheErrorBox) {
     const char* errorStart; // empty: no error box
   } cases[] = {
       {"cancelled", [] { return QString(); }, ""},
-      {"folder missing", [&] { return folder.filePath("missing/chart.svg"); }, "บันทึกไฟล์ไม่สำเร็จ"},
+      {"folder missing", [&] { return folder.filePath("missing/chart.svg"); }, "บันทึกไฟล์"},
       {"unknown type", [&] { return folder.filePath("chart.bmp"); }, "ชนิดไฟล์ไม่รองรับ"},
       {"dialog failed", []() -> QString { throw std::runtime_error("no dialog"); },
        "บันทึกกราฟไม่สำเร็จ: no dialog"},

@@ -114,6 +114,11 @@ INSTANTIATE_TEST_SUITE_P(
                        F(152902), 153, false},
         CompletedCheck{"Load12000", Column({{kLoad, 12000}}), 10280, 18, 3.2850000000000001,
                        F(370370), F(6972), 7, false},
+        // Whole millimetres round up: 12.405 mm is at least 13, 2.078 mm at least 3.
+        CompletedCheck{"Load20000", Column({{kLoad, 20000}}), 10280, 23, 5.785, F(378072), F(12405),
+                       13, false},
+        CompletedCheck{"Load6000", Column({{kLoad, 6000}}), 10280, 13, 1, F(355030), F(2078), 3,
+                       true},
         // 10280 is the rounded force; the exact capacity 10279.62 is what the load must not pass.
         CompletedCheck{"Load10280", Column({{kLoad, 10280}}), 10280, 17, 2.7850000000000001,
                        F(355709), F(5793), 6, false},
@@ -134,11 +139,23 @@ TEST(ColumnCheck, HalfWaySlendernessRoundsToEven) {
   EXPECT_EQ(q.slendernessRatio, 86);
 }
 
-TEST(ColumnCheck, PlateEqualToPipeDiameterStays) {
-  // sqrt(196) + 1 = 15 = D / 10: stays.
-  EXPECT_EQ(engine::CheckColumn(Column({{kDiameter, 150}, {kLoad, 7840}})).plateSide, 15);
-  // sqrt(169) + 1 = 14 < 15: widened to 17.
-  EXPECT_EQ(engine::CheckColumn(Column({{kDiameter, 150}, {kLoad, 6760}})).plateSide, 17);
+TEST(ColumnCheck, PlateIsNeverSmallerThanThePipeWithRoomToWeld) {
+  const struct {
+    double diameter;
+    double load;
+    std::int32_t plateSide;
+  } table[] = {
+      {150, 7840, 17},    // sqrt(196) + 1 = 15, the pipe's own width: widened to 15 + 2
+      {150, 6760, 17},    // 14, narrower than the pipe
+      {139.8, 7000, 16},  // 14, wider than the pipe by 0.1 mm a side: round(13.98 + 2)
+      {139.8, 6000, 16},  // 13
+      {139.8, 12000, 18}, // the bearing plate is the larger
+  };
+  for (const auto& row : table) {
+    EXPECT_EQ(engine::CheckColumn(Column({{kDiameter, row.diameter}, {kLoad, row.load}})).plateSide,
+              row.plateSide)
+        << row.diameter << " mm, " << row.load << " kg";
+  }
 }
 
 TEST(ColumnCheck, OverhangOfExactlyOneStays) {

@@ -95,6 +95,15 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberToText{0.0001, " .0001", "0.0001"},
                     NumberToText{1e100, " 1E+100", "1E+100"}));
 
+TEST(PercentText, NeverShowsAnOverloadAsFull) {
+  const std::pair<double, const char*> table[] = {{0.7782, "77.8"},   {1, "100.0"},
+                                                  {0.99999, "100.0"}, {10280 / 10279.62, "100.1"},
+                                                  {1.0006, "100.1"},  {1.5, "150.0"}};
+  for (const auto& [ratio, text] : table) {
+    EXPECT_EQ(engine::PercentText(ratio), text) << ratio;
+  }
+}
+
 TEST(PlainText, UsesTheLocaleDecimalSeparator) {
   EXPECT_EQ(engine::PlainText(0.85, NumberFormat{",", "."}), "0,85");
 }

@@ -74,6 +74,15 @@ INSTANTIATE_TEST_SUITE_P(
                     Int32Case{86.50000000000001, 87}, Int32Case{2147483646.5, 2147483646},
                     Int32Case{-2147483648.5, -2147483648}, Int32Case{32767.5, 32768}));
 
+TEST(CeilingToInt32, GivesTheSmallestWholeNumberNotBelow) {
+  const std::pair<std::int64_t, std::int32_t> table[] = {
+      {120000, 12}, {120001, 13}, {123800, 13}, {20780, 3}, {0, 0}, {-5000, 0}, {-15000, -1}};
+  for (const auto& [count, expected] : table) {
+    EXPECT_EQ(engine::CeilingToInt32(Fixed4::FromCount(count)), expected) << count;
+  }
+  EXPECT_THROW(engine::CeilingToInt32(Fixed4::FromCount(21474836470001)), engine::Overflow);
+}
+
 TEST(ToInt32, FailsWithOverflowBeyondThirtyTwoBits) {
   EXPECT_THROW(engine::ToInt32(2147483647.5), engine::Overflow);
   EXPECT_THROW(engine::ToInt32(-2147483649.0), engine::Overflow);

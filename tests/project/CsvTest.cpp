@@ -32,10 +32,21 @@ std::vector<ColumnEntry> Read(const std::string& bytes) {
 
 TEST(CsvTest, ExportsWithAByteOrderMarkAndReadsBackTheSameColumns) {
   const std::vector<ColumnEntry> columns = {
-      Column(" C-002"), Column("เสา \"ก\", แนว ๓\r\nชั้น 2", {168.3, 4.5, 3.5, 1, 12345.678, {}}),
-      Column("", {2000, 50, 10, 0.1 + 0.2 + 1, 900000, {}})};
+      Column(" C-002"),
+      Column("เสา \"ก\", แนว ๓\r\nชั้น 2", {168.3, 4.5, 3.5, 1, 12345.678, {}}),
+      Column("", {2000, 50, 10, 0.1 + 0.2 + 1, 900000, {}}),
+      Column("=1+2"),
+      Column("@SUM(A1)"),
+      Column("-C1"),
+      Column("\tC"),
+      Column("'=x"),
+      Column("'C1")};
   const std::string bytes = project::ScheduleCsv(columns);
   EXPECT_EQ(bytes.substr(0, 3 + kHeaderRow.size() + 2), "\xEF\xBB\xBF" + kHeaderRow + "\r\n");
+  for (const char* cell :
+       {"\"'=1+2\"", "\"'@SUM(A1)\"", "\"'-C1\"", "\"'\tC\"", "\"''=x\"", "\"'C1\""}) {
+    EXPECT_NE(bytes.find(std::string("\r\n") + cell + ","), std::string::npos) << cell;
+  }
   EXPECT_EQ(Read(bytes), columns);
 }
 
@@ -52,7 +63,7 @@ TEST(CsvTest, ReadsTheSchedulesOfOtherProgramsAndOfTheResultsExport) {
   const std::vector<Case> table = {
       {"SemicolonsAndCrLf",
        "mark;outside_diameter_mm;wall_thickness_mm;height_m;k_factor;axial_load_kg\r\n"
-       "ก1;114.3;3.2;4;0.85;8000\r\n\r\n;;;;;\r\n\"ก;2\";168.3;4.5;3.5;1;\"12,500\"\r\n",
+       "ก1;114.3;3.2;4;0.85;8000\r\n\r\n;;;;;\r\n\"ก;2\";168.3;4.5;3.5;1;12500\r\n",
        {Column("ก1", initial), Column("ก;2", heavier)}},
       {"ColumnsInAnyOrderAndUnknownOnesPassedOver",
        "note, axial_load_kg ,k_factor,height_m,wall_thickness_mm,outside_diameter_mm,mark\n"
@@ -60,6 +71,16 @@ TEST(CsvTest, ReadsTheSchedulesOfOtherProgramsAndOfTheResultsExport) {
        {Column("ก\"1\"\n", initial)}},
       {"ResultsExport", project::ResultsCsv(checked, project::CheckProject(checked)),
        checked.columns},
+      // Either mark may be the decimal one in a semicolon file; a value read only one way is.
+      {"DecimalCommasAndSeparatorLine",
+       "sep=;\r\n Mark ;OUTSIDE_DIAMETER_MM;wall_thickness_mm;height_m;k_factor;axial_load_kg\r\n"
+       "ก1;114,3;3,2;4;0,85;8000\r\nก2;168.3;4.5;3.5;1;1.234,5\r\nก3;168,3;4.5;3.5;1;12500\r\n",
+       {Column("ก1", initial), Column("ก2", {168.3, 4.5, 3.5, 1, 1234.5, {}}),
+        Column("ก3", heavier)}},
+      {"CommaFileWithSemicolonsInItsHeader",
+       "sep=,\nmark,outside_diameter_mm,wall_thickness_mm,height_m,k_factor,\"n;o;t;e;s;;;\","
+       "axial_load_kg\nก1,114.3,3.2,4,0.85,x,\"8,000\"\n",
+       {Column("ก1", initial)}},
   };
   for (const Case& each : table) {
     SCOPED_TRACE(each.name);
@@ -135,6 +156,19 @@ TEST(CsvTest, ReportsEveryBadRowAtOnceAndLoadsNothing) {
             Prompt(Input::AxialLoad, &ValuePrompt::messageBelow),
         file + " แถว 4: เครื่องหมายคำพูด (\") ผิดรูปแบบ CSV: ช่องที่มีเครื่องหมายคำพูดต้องขึ้นต้น"
                "และลงท้ายด้วย \" และเขียน \" ในข้อความเป็น \"\""}},
+      {"TwoReadingsInASemicolonFile",
+       "mark;outside_diameter_mm;wall_thickness_mm;height_m;k_factor;axial_load_kg\n"
+       "C1;114.3;3.2;4;0.85;150.000\nC2;114.3;3.2;4;0.85;1,500\nC3;114.3;3.2;1.500;0.85;8000\n",
+       {file + " คอลัมน์ C1 (แถว 2) ช่อง axial_load_kg: ตัวเลข 150.000 อ่านได้สองแบบ: 150 "
+               "(จุดเป็นจุดทศนิยม) หรือ 150000 (จุลภาคเป็นจุดทศนิยม) โปรดเขียนโดยไม่มีตัวคั่นหลักพัน",
+        file + " คอลัมน์ C2 (แถว 3) ช่อง axial_load_kg: ตัวเลข 1,500 อ่านได้สองแบบ: 1500 "
+               "(จุดเป็นจุดทศนิยม) หรือ 1.5 (จุลภาคเป็นจุดทศนิยม) โปรดเขียนโดยไม่มีตัวคั่นหลักพัน",
+        file + " คอลัมน์ C3 (แถว 4) ช่อง height_m: ตัวเลข 1.500 อ่านได้สองแบบ: 1.5 "
+               "(จุดเป็นจุดทศนิยม) หรือ 1500 (จุลภาคเป็นจุดทศนิยม) โปรดเขียนโดยไม่มีตัวคั่นหลักพัน"}},
+      {"DecimalCommaInACommaFile",
+       kHeaderRow + "\nC1,\"114,3\",3.2,4,0.85,8000\n",
+       {file + " คอลัมน์ C1 (แถว 2) ช่อง outside_diameter_mm: " +
+        Prompt(Input::OutsideDiameter, &ValuePrompt::messageNotANumber)}},
       {"UnclosedQuote",
        kHeaderRow + "\n\n\"C1,114.3",
        {file + " แถว 3: เครื่องหมายคำพูด (\") ผิดรูปแบบ CSV: ช่องที่มีเครื่องหมายคำพูดต้องขึ้นต้น"
@@ -146,6 +180,30 @@ TEST(CsvTest, ReportsEveryBadRowAtOnceAndLoadsNothing) {
     ASSERT_TRUE(std::holds_alternative<project::LoadErrors>(read));
     EXPECT_EQ(std::get<project::LoadErrors>(read).messages, each.messages);
   }
+}
+
+TEST(CsvTest, FilesAreToldApartByWhatTheyHold) {
+  using project::FileContent;
+  const std::vector<std::pair<std::string, FileContent>> table = {
+      {"\xEF\xBB\xBF\n  {\"schema\": 1}", FileContent::ProjectFile},
+      {kHeaderRow + "\nC1,114.3,3.2,4,0.85,8000\n", FileContent::Schedule},
+      {"\r\nnote;MARK\n", FileContent::Schedule},
+      {"sep=;\n", FileContent::Schedule},
+      {std::string("\xFF\xFEm\0", 4), FileContent::Schedule},
+      {"C1,114.3,3.2,4,0.85,8000\n", FileContent::Neither},
+      {"%PDF-1.4", FileContent::Neither},
+      {"", FileContent::Neither},
+  };
+  for (const auto& [bytes, content] : table) {
+    EXPECT_EQ(project::RecogniseContent(bytes), content) << bytes;
+  }
+}
+
+TEST(CsvTest, BlankAndSharedMarksAreListedWithTheirColumns) {
+  const std::vector<ColumnEntry> columns = {Column("C1"), Column(""),   Column("C2"), Column(" C1"),
+                                            Column("  "), Column("C2"), Column("C3"), Column("C1")};
+  EXPECT_EQ(project::UnclearMarks(columns),
+            (std::vector<project::UnclearMark>{{"", {1, 4}}, {"C1", {0, 3, 7}}, {"C2", {2, 5}}}));
 }
 
 } // namespace

@@ -132,6 +132,15 @@ std::vector<BadFile> BadFiles() {
       {"NumberBeyondDoubles",
        R"({"schema": 1, "columns": [{"axial_load_kg": -1e400}]})",
        {kFile + ": ตัวเลขที่บรรทัด 1 ตัวอักษรที่ 50 ใหญ่เกินกว่าที่โปรแกรมอ่านได้"}},
+      {"KeyWrittenTwiceInAColumn",
+       R"({"schema": 1, "columns": [{"mark": "C1"}, {"mark": "C2", "axial_load_kg": 8000,
+           "axial_load_kg": 80000}]})",
+       {kFile + " แถว 2 ช่อง axial_load_kg: ชื่อช่องนี้เขียนซ้ำ (duplicate key) ไม่รู้ว่าค่าใดถูก "
+                "โปรดแก้ไฟล์ให้เหลือค่าเดียว"}},
+      {"KeyWrittenTwiceInTheHeader",
+       R"({"header": {"project": "ก", "project": "ข"}, "schema": 1})",
+       {kFile + " ช่อง header.project: ชื่อช่องนี้เขียนซ้ำ (duplicate key) ไม่รู้ว่าค่าใดถูก "
+                "โปรดแก้ไฟล์ให้เหลือค่าเดียว"}},
       {"ImpossiblePipe",
        Document([](Json& d) {
          d["columns"][1]["outside_diameter_mm"] = 10;

@@ -123,6 +123,26 @@ TEST_F(SaveFileTest, AFailedSaveKeepsTheOldFileAndLeavesNothingBehind) {
   std::signal(SIGXFSZ, previousHandler);
 }
 
+TEST_F(SaveFileTest, AReadOnlyFileIsRefusedAndSaidToBeKeptOnlyWhenThereWasOne) {
+  const fs::path old = folder_ / "C1.pipecolumn";
+  Write(old, kOld);
+  fs::permissions(old, fs::perms::owner_read | fs::perms::group_read);
+  for (const fs::path& target : {old, folder_ / "ไม่มี" / "C2.pipecolumn"}) {
+    try {
+      project::CheckCanSave(target);
+      SaveFileAtomically(target, kNew);
+      ADD_FAILURE() << "saved " << target;
+    } catch (const project::SaveError& error) {
+      EXPECT_EQ(std::string(error.what()).ends_with(project::kOldFileKept), target == old)
+          << error.what();
+    }
+  }
+  EXPECT_THROW(SaveFileAtomically(old, kNew), project::SaveError);
+  EXPECT_EQ(Contents(old), kOld);
+  EXPECT_EQ(fs::status(old).permissions(), fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_EQ(Listing(), std::vector<std::string>{"C1.pipecolumn"});
+}
+
 TEST_F(SaveFileTest, AReadOnlyFolderKeepsTheOldFile) {
   if (::geteuid() == 0) {
     GTEST_SKIP() << "permissions do not bind the superuser";

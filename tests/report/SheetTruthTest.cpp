@@ -49,6 +49,8 @@ TEST(SheetTruth, CapacityLineJudgesAsTheRecordSays) {
       {"passing", 8000, kCapacityLead + " 10280  kg.  > 8000   kg.     OK)"},
       {"equal to the capacity", 10279.62, kCapacityLead + " 10280  kg.  > 10279.62   kg.     OK)"},
       {"failing", 12000, kCapacityLead + " 10280  kg.  < 12000   kg.     NOT OK)"},
+      // 10279.62 kg rounds to the load it does not carry.
+      {"at the whole capacity", 10280, kCapacityLead + " 10279.62  kg.  < 10280   kg.     NOT OK)"},
       {"blank form", std::nullopt, kCapacityLead + " kg.      kg.)"},
   };
   for (const auto& sheet : kCases) {

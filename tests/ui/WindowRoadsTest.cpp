@@ -133,7 +133,7 @@ private slots:
         << "9.99"
         << "ขนาดเส้นผ่าศูนย์กลางภายนอก คุณป้อนน้อยกว่า 10 mm.. !?!   โปรดแก้ไขใหม่" << 100.0
         << "ขนาดเส้นผ่าศูนย์กลางภายนอก D =  100 mm." << kFail
-        << "Base Plate ขนาด =  15 cm. x  15 cm. หนา =  5 mm.";
+        << "Base Plate ขนาด =  15 cm. x  15 cm. หนา =  6 mm."; // 5.199 mm, rounded up
     QTest::newRow("height not a number falls back")
         << "heightCaption"
         << "abc"

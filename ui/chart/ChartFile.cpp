@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/chart/ChartFile.h"
 
+#include "project/SaveFile.h"
+
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace ui {
@@ -77,9 +79,11 @@ QString WriteStressChart(const QString& path, const StressChart& chart) {
   } else {
     return QStringLiteral("ชนิดไฟล์ไม่รองรับ (.svg, .png หรือ .pdf เท่านั้น): %1").arg(path);
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    return QStringLiteral("บันทึกไฟล์ไม่สำเร็จ: %1 (%2)").arg(path, file.errorString());
+  try {
+    project::SaveFileAtomically(QFile::encodeName(path).toStdString(),
+                                std::string_view(bytes.constData(), bytes.size()));
+  } catch (const project::SaveError& error) {
+    return QString::fromStdString(error.what());
   }
   return {};
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/printing/SheetPrinters.h"
 
+#include "project/SaveFile.h"
 #include "ui/fonts/ThaiFonts.h"
 #include "ui/pictures/Pictures.h"
 #include "ui/printing/PdfText.h"
@@ -14,7 +15,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QString>
 
 #include <optional>
@@ -68,16 +68,17 @@ private:
   QPrinter printer_;
 };
 
-// The page is built in memory and written to a temporary file beside the target, which takes the
-// target's name only when the document ends: a withdrawn or failed document leaves no partial file
-// and does not spoil an earlier file of the same name.
+// The page is built in memory and saved whole by the one saving routine when the document ends:
+// a withdrawn or failed document leaves no partial file and does not spoil an earlier file of the
+// same name.
 class PdfFileDestination final : public Destination {
 public:
-  explicit PdfFileDestination(const QString& path) : file_(path) {
-    // Opened at once, so an unwritable place is reported before anything is drawn.
-    if (!file_.open(QIODevice::WriteOnly)) {
-      throw form::PrinterError("สร้างไฟล์ PDF ไม่ได้ (" + path.toStdString() +
-                               "): " + file_.errorString().toStdString());
+  explicit PdfFileDestination(const std::string& path) : path_(path) {
+    // Checked at once, so an unwritable place is reported before anything is drawn.
+    try {
+      project::CheckCanSave(path_);
+    } catch (const project::SaveError& error) {
+      throw form::PrinterError(std::string("สร้างไฟล์ PDF ไม่ได้: ") + error.what());
     }
     page_.open(QIODevice::WriteOnly);
     writer_.emplace(&page_);
@@ -92,11 +93,10 @@ public:
   void finish() override {
     writer_.reset();
     const QByteArray pdf = MapThaiPresentationFormsToCharacters(page_.data());
-    if (file_.write(pdf) != pdf.size() || !file_.commit()) {
-      const std::string reason = file_.errorString().toStdString();
-      file_.cancelWriting();
-      throw form::PrinterError("เขียนไฟล์ PDF ไม่สำเร็จ (" + file_.fileName().toStdString() +
-                               "): " + reason);
+    try {
+      project::SaveFileAtomically(path_, std::string_view(pdf.constData(), pdf.size()));
+    } catch (const project::SaveError& error) {
+      throw form::PrinterError(std::string("เขียนไฟล์ PDF ไม่สำเร็จ: ") + error.what());
     }
   }
 
@@ -105,11 +105,10 @@ public:
       painter.end();
     }
     writer_.reset();
-    file_.cancelWriting();
   }
 
 private:
-  QSaveFile file_;
+  std::string path_;
   QBuffer page_;
   std::optional<QPdfWriter> writer_;
 };
@@ -284,7 +283,7 @@ std::unique_ptr<form::Printer> OpenDefaultSystemPrinter() {
 }
 
 std::unique_ptr<form::Printer> OpenPdfPrinter(const std::string& path) {
-  return std::make_unique<PainterPrinter>(std::make_unique<PdfFileDestination>(FromUtf8(path)));
+  return std::make_unique<PainterPrinter>(std::make_unique<PdfFileDestination>(path));
 }
 
 } // namespace ui
