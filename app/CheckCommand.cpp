@@ -3,6 +3,7 @@
 
 #include "engine/ColumnAssessment.h"
 #include "engine/ColumnCheck.h"
+#include "engine/CrossCheck.h"
 #include "engine/Failure.h"
 #include "engine/NumberText.h"
 #include "form/HandlerGuard.h"
@@ -98,7 +99,8 @@ Json MaterialsJson(const engine::Materials& materials) {
   return {{"elastic_modulus_mpa", materials.elasticModulusMpa},
           {"yield_stress_mpa", materials.yieldStressMpa},
           {"allowable_bearing_kg_cm2", materials.allowableBearingKgCm2},
-          {"allowable_plate_bending_kg_cm2", materials.allowablePlateBendingKgCm2}};
+          {"allowable_plate_bending_kg_cm2", materials.allowablePlateBendingKgCm2},
+          {"concrete_strength_kg_cm2", materials.concreteStrengthKgCm2}};
 }
 
 // "axial load P in kg (100 to 900000)"
@@ -199,8 +201,26 @@ void AddInputOptions(CLI::App& command, CheckRequest& request, std::span<const I
   }
 }
 
+void AddMaterialOptions(CLI::App& command, CheckRequest& request) {
+  command
+      .add_option_function<double>(
+          "--concrete-strength",
+          [&request](double strength) { request.concreteStrengthKgCm2 = strength; },
+          "specified concrete strength f'c in kg/cm2 for the second opinion (" +
+              engine::PlainText(engine::kLowestConcreteStrengthKgCm2) + " to " +
+              engine::PlainText(engine::kHighestConcreteStrengthKgCm2) + ", default " +
+              engine::PlainText(engine::Materials{}.concreteStrengthKgCm2) + ")")
+      ->type_name("NUMBER")
+      ->check(
+          CLI::Range(engine::kLowestConcreteStrengthKgCm2, engine::kHighestConcreteStrengthKgCm2));
+}
+
 void AddOutputOptions(CLI::App& command, CheckRequest& request) {
   command.add_flag("--json", request.json, "print one JSON object instead of text")
+      ->disable_flag_override();
+  command
+      .add_flag("--cross-check", request.crossCheckPage,
+                "follow the sheet with the second opinion's page (AISC 360-22 ASD)")
       ->disable_flag_override();
   command
       .add_option_function<std::string>(
@@ -232,6 +252,12 @@ CheckRun Check(const CheckRequest& request) {
     }
   };
 
+  if (request.concreteStrengthKgCm2) {
+    engine::Materials materials = run.form.inputs().materials;
+    materials.concreteStrengthKgCm2 = *request.concreteStrengthKgCm2;
+    run.form.setMaterials(materials);
+  }
+  run.form.setPrintCrossCheck(request.crossCheckPage);
   bool anyInput = false;
   for (const InputOption& option : kInputOptions) {
     const std::optional<std::string>& answer = request.answers[IndexOf(option.input)];
@@ -293,6 +319,8 @@ Json Document(const CheckRun& run) {
       assessment ? Json(assessment->slendernessWarning) : Json(nullptr);
   document["local_buckling_warning"] =
       assessment ? Json(assessment->localBucklingWarning) : Json(nullptr);
+  document["cross_check"] =
+      assessment ? CrossCheckJson(form.inputs(), form.record()) : Json(nullptr);
   document["suggestion"] =
       assessment && form.suggestion() ? PipeJson(*form.suggestion()) : Json(nullptr);
   Json captions = Json::object();
@@ -325,6 +353,32 @@ Json ResultsJson(const engine::DesignRecord& record, std::optional<double> utili
   });
   json["utilisation"] = utilisation ? Json(*utilisation) : Json(nullptr);
   return json;
+}
+
+Json CrossCheckJson(const engine::ColumnInputs& inputs, const engine::DesignRecord& record) {
+  if (!record.plateThicknessMm) {
+    return nullptr;
+  }
+  const engine::CrossCheck c = engine::CrossCheckColumn(inputs, record);
+  const auto optional = [](const std::optional<double>& value) {
+    return value ? Json(*value) : Json(nullptr);
+  };
+  return {{"code", engine::kCrossCheckCode},
+          {"design_wall_thickness_mm", c.designWallThicknessMm},
+          {"slenderness_ratio", c.slendernessRatio},
+          {"elastic_buckling_stress_mpa", c.elasticBucklingStressMpa},
+          {"nominal_stress_mpa", c.nominalStressMpa},
+          {"effective_area_cm2", optional(c.effectiveAreaCm2)},
+          {"allowable_load_kg", optional(c.allowableLoadKg)},
+          {"utilisation", optional(c.utilisation)},
+          {"verdict", engine::KeyOf(c.verdict)},
+          {"concrete_strength_kg_cm2", c.concreteStrengthKgCm2},
+          {"bearing_allowable_kg", c.bearingAllowableKg},
+          {"plate_cantilever_mm", c.plateCantileverMm},
+          {"plate_thickness_cantilever_mm", c.plateThicknessCantileverMm},
+          {"plate_thickness_ring_mm", c.plateThicknessRingMm},
+          {"plate_thickness_required_mm", c.plateThicknessRequiredMm},
+          {"plate_verdict", c.platePasses ? "passes" : "fails"}};
 }
 
 Json VerdictJson(std::optional<bool> carries) {
@@ -388,6 +442,7 @@ ExitStatus ReportCheck(const CheckRun& run, const CheckRequest& request, std::os
 Command AddCheck(CLI::App& program) {
   auto request = std::make_shared<CheckRequest>();
   AddInputOptions(program, *request, form::kAllInputs);
+  AddMaterialOptions(program, *request);
   AddOutputOptions(program, *request);
   return {&program, [request](std::ostream& out, std::ostream& err, const FileWriters& writers) {
             return ReportCheck(Check(*request), *request, out, err, writers.sheet);

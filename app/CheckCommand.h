@@ -31,6 +31,8 @@ struct CheckRequest {
   std::array<std::optional<std::string>, form::kAllInputs.size()> answers;
   std::array<std::optional<std::string>, form::kAllHeaderFields.size()> header;
   std::optional<std::string> sheetPath;
+  bool crossCheckPage = false; // the sheet goes on with the second opinion's page
+  std::optional<double> concreteStrengthKgCm2;
   bool json = false;
 };
 
@@ -57,7 +59,9 @@ struct CheckRun {
 
 // The input options of `inputs` on `command`, each setting its answer in `request`.
 void AddInputOptions(CLI::App& command, CheckRequest& request, std::span<const form::Input> inputs);
-// --json, --sheet and the sheet's header texts.
+// --concrete-strength, the project-wide material.
+void AddMaterialOptions(CLI::App& command, CheckRequest& request);
+// --json, --sheet, --cross-check and the sheet's header texts.
 void AddOutputOptions(CLI::App& command, CheckRequest& request);
 
 // Answers the prompts in order. A prompt that shows a message has rejected its answer: the form
@@ -72,6 +76,8 @@ Json InputsJson(const engine::ColumnInputs& inputs,
                 const std::function<bool(form::Input)>& hasValue = {});
 // The record's results and the utilisation; null for a quantity the check did not compute.
 Json ResultsJson(const engine::DesignRecord& record, std::optional<double> utilisation);
+// The second opinion on a completed check, by its JSON keys; null where the check did not complete.
+Json CrossCheckJson(const engine::ColumnInputs& inputs, const engine::DesignRecord& record);
 // "passes", "fails", or null when the verdict is not known.
 Json VerdictJson(std::optional<bool> carries);
 

@@ -31,6 +31,7 @@ struct ScheduleRequest {
   bool json = false;
   std::optional<std::string> csvPath;
   std::optional<std::string> sheetsPath;
+  bool crossCheck = false;
   std::optional<std::string> projectName;
   std::optional<std::string> engineer;
 };
@@ -132,6 +133,8 @@ Json ScheduleDocument(const project::Project& schedule, const project::ProjectRe
     column["results"] =
         ResultsJson(result.record.value_or(engine::DesignRecord{}), result.utilisation);
     column["verdict"] = VerdictJson(CarriesOf(result.verdict));
+    column["cross_check"] =
+        result.record ? CrossCheckJson(schedule.columns[i].inputs, *result.record) : Json(nullptr);
     column["failure"] = result.failure.empty() ? Json(nullptr) : Json(result.failure);
     columns.push_back(std::move(column));
   }
@@ -211,8 +214,9 @@ bool WriteOutputs(const ScheduleRequest& request, const project::Project& schedu
   }
   if (request.sheetsPath) {
     attempt("sheets", [&] {
-      writers.package(project::PackageHeaderOf(schedule, writers.today),
-                      project::PackageColumns(schedule, results), *request.sheetsPath);
+      report::PackageHeader header = project::PackageHeaderOf(schedule, writers.today);
+      header.crossCheck = header.crossCheck || request.crossCheck;
+      writers.package(header, project::PackageColumns(schedule, results), *request.sheetsPath);
     });
   }
   return written;
@@ -293,6 +297,11 @@ Command AddScheduleCommand(CLI::App& program) {
           "--sheets", [request](const std::string& path) { request->sheetsPath = path; },
           "write the summary and every column's calculation sheet to OUT.pdf")
       ->type_name("OUT.pdf");
+  command
+      ->add_flag("--cross-check", request->crossCheck,
+                 "follow each sheet with the second opinion's page (AISC 360-22 ASD); a project "
+                 "file that asks for it gets it without")
+      ->disable_flag_override();
   command
       ->add_option_function<std::string>(
           "--project", [request](const std::string& text) { request->projectName = text; },

@@ -28,7 +28,8 @@ std::vector<report::PackageColumn> PackageColumns(const Project& project,
 }
 
 report::PackageHeader PackageHeaderOf(const Project& project, std::string date) {
-  return {project.header.project, project.header.engineer, std::move(date)};
+  return {project.header.project, project.header.engineer, std::move(date),
+          project.printCrossCheck};
 }
 
 } // namespace project

@@ -9,6 +9,7 @@
 #include "form/FormState.h"
 #include "form/HandlerGuard.h"
 #include "form/HostServices.h"
+#include "report/CrossCheckSheet.h"
 #include "report/TextFit.h"
 
 #include <memory>
@@ -167,11 +168,14 @@ void DrawCalculationSheet(const engine::DesignRecord& q, const SheetHeader& head
 }
 
 void PrintCalculationSheet(const form::FormState& form, form::Printer& printer) {
-  PrintCalculationSheet(form.record(),
-                        {form.header(form::HeaderField::Project),
-                         form.header(form::HeaderField::Engineer),
-                         form.header(form::HeaderField::ColumnMark)},
-                        form.numberFormat(), printer);
+  const SheetHeader header{form.header(form::HeaderField::Project),
+                           form.header(form::HeaderField::Engineer),
+                           form.header(form::HeaderField::ColumnMark)};
+  DrawCalculationSheet(form.record(), header, form.numberFormat(), printer);
+  if (form.printCrossCheck()) {
+    DrawCrossCheckPage(form.inputs(), form.record(), header, form.numberFormat(), printer);
+  }
+  printer.EndDocument();
 }
 
 void PrintCommand(form::FormState& form, form::HostServices& host) {

@@ -37,6 +37,7 @@ void DrawCalculationSheet(const engine::DesignRecord& record, const SheetHeader&
 // Writes the sheet onto an open document and ends it; throws on the first failing operation.
 void PrintCalculationSheet(const engine::DesignRecord& record, const SheetHeader& header,
                            const engine::NumberFormat& format, form::Printer& printer);
+// The form's sheet, followed by the second opinion's page where the form asks for it.
 void PrintCalculationSheet(const form::FormState& form, form::Printer& printer);
 
 } // namespace report

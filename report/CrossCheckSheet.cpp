@@ -223,4 +223,15 @@ void DrawCrossCheckSheet(const engine::ColumnInputs& inputs, const engine::Desig
   }
 }
 
+void DrawCrossCheckPage(const engine::ColumnInputs& inputs, const engine::DesignRecord& record,
+                        const SheetHeader& header, const engine::NumberFormat& format,
+                        form::Printer& printer) {
+  if (!record.plateThicknessMm) {
+    return;
+  }
+  printer.NewPage();
+  DrawCrossCheckSheet(inputs, record, engine::CrossCheckColumn(inputs, record), header, format,
+                      printer);
+}
+
 } // namespace report

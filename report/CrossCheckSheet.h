@@ -22,4 +22,10 @@ void DrawCrossCheckSheet(const engine::ColumnInputs& inputs,
                          const SheetHeader& header, const engine::NumberFormat& format,
                          form::Printer& printer);
 
+// Starts a new page with the second opinion on the column of `record`, where its check completed;
+// a column the check did not complete gets no page.
+void DrawCrossCheckPage(const engine::ColumnInputs& inputs, const engine::DesignRecord& record,
+                        const SheetHeader& header, const engine::NumberFormat& format,
+                        form::Printer& printer);
+
 } // namespace report

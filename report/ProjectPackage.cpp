@@ -6,6 +6,7 @@
 #include "engine/NumberText.h"
 #include "form/HostServices.h"
 #include "report/CalculationSheet.h"
+#include "report/CrossCheckSheet.h"
 #include "report/TextFit.h"
 
 #include <algorithm>
@@ -145,8 +146,11 @@ void PrintProjectPackage(const PackageHeader& header, std::span<const PackageCol
   }
   for (const PackageColumn& column : columns) {
     printer.NewPage();
-    DrawCalculationSheet(column.record, {header.project, header.engineer, column.mark}, format,
-                         printer);
+    const SheetHeader sheetHeader{header.project, header.engineer, column.mark};
+    DrawCalculationSheet(column.record, sheetHeader, format, printer);
+    if (header.crossCheck && !column.failure) {
+      DrawCrossCheckPage(column.inputs, column.record, sheetHeader, format, printer);
+    }
   }
   printer.EndDocument();
 }

@@ -26,7 +26,8 @@ struct PackageColumn {
 struct PackageHeader {
   std::string project;
   std::string engineer;
-  std::string date; // as the user reads it, e.g. "2026-12-08"
+  std::string date;        // as the user reads it, e.g. "2026-12-08"
+  bool crossCheck = false; // each sheet goes on with the second opinion's page
 };
 
 // The permit package as one document: the summary page(s) of every column, then each column's
@@ -35,7 +36,8 @@ struct PackageHeader {
 void PrintProjectPackage(const PackageHeader& header, std::span<const PackageColumn> columns,
                          const engine::NumberFormat& format, form::Printer& printer);
 
-// The pages the package takes: the summary's, then one a column.
+// The pages the package takes: the summary's, then one a column (the second opinion's pages
+// not counted).
 int PackagePageCount(std::size_t columnCount);
 
 } // namespace report
