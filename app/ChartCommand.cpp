@@ -22,7 +22,7 @@ ExitStatus RunChart(const ChartRequest& request, std::ostream& err, const ChartW
     return ExitStatus::Failed;
   }
   try {
-    writeChart(run.form.inputs().materials, run.form.record(), request.path);
+    writeChart(run.answer, request.path);
   } catch (const std::exception& caught) {
     err << kProgram << ": cannot write the chart: " << caught.what() << "\n";
     return ExitStatus::Failed;

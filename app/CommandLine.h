@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/ColumnInputs.h"
-#include "report/ProjectPackage.h"
+#include "engine/ColumnAnswer.h"
+#include "project/Project.h"
+#include "report/CalculationSheet.h"
 
 #include <cstdint>
 #include <functional>
@@ -12,27 +13,23 @@
 #include <string>
 #include <vector>
 
-namespace form {
-class FormState;
-}
-
 namespace app {
 
-// Writes the calculation sheet of `form` to a PDF file; throws on failure.
-using SheetWriter = std::function<void(const form::FormState& form, const std::string& path)>;
+// Writes a column's calculation sheet to a PDF file; throws on failure.
+using SheetWriter = std::function<void(const engine::ColumnAnswer& answer,
+                                       const report::SheetHeader& header, const std::string& path)>;
 
-// Writes the allowable stress chart of `materials`, with the checked column's point where the
-// check placed it, to `path` in the format its extension names; throws std::exception saying what
-// went wrong.
+// Writes the allowable stress chart of the column's materials, with its point where the check
+// placed it, to `path` in the format its extension names; throws std::exception saying what went
+// wrong.
 using ChartWriter =
-    std::function<void(const engine::Materials& materials, const engine::DesignRecord& record,
-                       const std::string& path)>;
+    std::function<void(const engine::ColumnAnswer& answer, const std::string& path)>;
 
-// Writes a project's package, its summary and then each column's sheet, to a PDF file; throws on
-// failure and leaves no file.
-using PackageWriter =
-    std::function<void(const report::PackageHeader& header,
-                       std::span<const report::PackageColumn> columns, const std::string& path)>;
+// Writes a project's package dated `date`, its summary and then each column's sheet, to a PDF
+// file; throws on failure and leaves no file.
+using PackageWriter = std::function<void(const project::Project& project,
+                                         std::span<const engine::ColumnAnswer> answers,
+                                         const std::string& date, const std::string& path)>;
 
 // The files a run may write; they need Qt, which the calculator's logic does without.
 struct FileWriters {

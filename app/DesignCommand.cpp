@@ -4,6 +4,8 @@
 
 #include "engine/NumberText.h"
 
+#include <cmath>
+
 namespace app {
 
 namespace {
@@ -27,6 +29,9 @@ Json CandidatesJson(const std::optional<std::vector<engine::PipeCandidate>>& can
     row["utilisation"] = candidate.utilisation;
     row["max_axial_force_kg"] =
         candidate.record.maxAxialForce ? Json(*candidate.record.maxAxialForce) : Json(nullptr);
+    row["slenderness_ratio"] = *candidate.record.slendernessRatio;
+    row["d_over_t"] = candidate.pipe.outsideDiameterMm / candidate.pipe.wallThicknessMm;
+    row["warnings"] = WarningsJson(candidate.warnings);
     list.push_back(row);
   }
   return list;
@@ -35,15 +40,21 @@ Json CandidatesJson(const std::optional<std::vector<engine::PipeCandidate>>& can
 void WriteCandidates(const std::vector<engine::PipeCandidate>& candidates, std::ostream& out) {
   std::vector<std::vector<std::string>> rows;
   for (const engine::PipeCandidate& candidate : candidates) {
-    const std::string nominal = candidate.pipe.nominal();
+    const engine::StandardPipe& pipe = candidate.pipe;
+    const std::string nominal = pipe.nominal();
     rows.push_back(
-        {nominal.empty() ? "-" : nominal, engine::PlainText(candidate.pipe.outsideDiameterMm),
-         engine::PlainText(candidate.pipe.wallThicknessMm),
-         engine::UnitMassText(candidate.pipe.unitMassKgPerM()),
+        {nominal.empty() ? "-" : nominal, engine::PlainText(pipe.outsideDiameterMm),
+         engine::PlainText(pipe.wallThicknessMm), engine::UnitMassText(pipe.unitMassKgPerM()),
          engine::PercentText(candidate.utilisation),
-         candidate.record.maxAxialForce ? std::to_string(*candidate.record.maxAxialForce) : "-"});
+         candidate.record.maxAxialForce ? std::to_string(*candidate.record.maxAxialForce) : "-",
+         std::to_string(*candidate.record.slendernessRatio),
+         engine::PlainText(std::round(pipe.outsideDiameterMm / pipe.wallThicknessMm * 10) / 10),
+         candidate.warnings.empty() ? "-" : engine::WarningKeys(candidate.warnings, ", ")});
   }
-  WriteTable(out, {"nominal", "D mm", "T mm", "kg/m", "utilisation %", "max force kg"}, rows);
+  WriteTable(out,
+             {"nominal", "D mm", "T mm", "kg/m", "utilisation %", "max force kg", "KL/r", "D/T",
+              "warnings"},
+             rows);
 }
 
 // The column's height, K and load, and that no standard pipe carries them.
@@ -71,6 +82,7 @@ ExitStatus RunDesign(const DesignRequest& request, std::ostream& out, std::ostre
 
   if (!column.lightest) {
     column.withoutPipe = true;
+    column.answer = engine::AnswerOf(column.form.inputs(), {});
     for (const std::string& message : column.messages) {
       err << message << "\n";
     }
@@ -86,7 +98,8 @@ ExitStatus RunDesign(const DesignRequest& request, std::ostream& out, std::ostre
   }
 
   // The pipe found is checked as if its D and T had been typed into their prompts.
-  const engine::StandardPipe pipe = *column.lightest;
+  const engine::StandardPipe pipe = column.lightest->pipe;
+  const bool onlyWarned = !engine::IsSoundPipe(column.lightest->warnings);
   CheckRequest withPipe = request.check;
   withPipe.answers[static_cast<std::size_t>(Input::OutsideDiameter)] =
       engine::PlainText(pipe.outsideDiameterMm);
@@ -95,10 +108,15 @@ ExitStatus RunDesign(const DesignRequest& request, std::ostream& out, std::ostre
   return ReportCheck(Check(withPipe), withPipe, out, err, writeSheet,
                      {[&](Json& document) {
                         document["design"] = PipeJson(pipe);
+                        document["design"]["only_pipes_with_warnings_carry"] = onlyWarned;
                         document["candidates"] = CandidatesJson(candidates);
                       },
                       [&](std::ostream& text) {
-                        text << "design = " << PipeText(pipe) << "\n";
+                        text << "design = " << engine::StandardPipeText(pipe) << "\n";
+                        if (onlyWarned) {
+                          text << "only pipes with warnings carry the load: this is the "
+                                  "lightest of them\n";
+                        }
                         if (candidates) {
                           text << "\n";
                           WriteCandidates(*candidates, text);

@@ -3,11 +3,12 @@
 #include "app/TextTable.h"
 
 #include "engine/NumberText.h"
+#include "engine/PipeCatalogue.h"
 #include "project/CsvExport.h"
 #include "project/CsvImport.h"
+#include "project/HeaderFields.h"
 #include "project/ProjectCheck.h"
 #include "project/ProjectFile.h"
-#include "project/ProjectPackageColumns.h"
 #include "project/SaveFile.h"
 
 #include <algorithm>
@@ -111,38 +112,25 @@ bool SameFile(const std::string& one, const std::string& other) {
                                                   fs::weakly_canonical(fs::absolute(other), error);
 }
 
-std::optional<bool> CarriesOf(project::Verdict verdict) {
-  switch (verdict) {
-  case project::Verdict::Passes:
-    return true;
-  case project::Verdict::Fails:
-    return false;
-  case project::Verdict::NotChecked:
-    break;
-  }
-  return std::nullopt;
-}
-
 Json ScheduleDocument(const project::Project& schedule, const project::ProjectResults& results) {
   Json columns = Json::array();
   for (std::size_t i = 0; i < schedule.columns.size(); ++i) {
-    const project::ColumnResult& result = results.columns[i];
+    const engine::ColumnAnswer& answer = results.columns[i];
+    const bool checked = answer.verdict != engine::Verdict::NotChecked;
     Json column;
     column["mark"] = schedule.columns[i].mark;
     column["inputs"] = InputsJson(schedule.columns[i].inputs);
     column["results"] =
-        ResultsJson(result.record.value_or(engine::DesignRecord{}), result.utilisation);
-    column["verdict"] = VerdictJson(CarriesOf(result.verdict));
-    column["cross_check"] =
-        result.record ? CrossCheckJson(schedule.columns[i].inputs, *result.record) : Json(nullptr);
-    column["failure"] = result.failure.empty() ? Json(nullptr) : Json(result.failure);
+        ResultsJson(checked ? answer.record : engine::DesignRecord{}, answer.utilisation);
+    AddJudgementJson(answer, column);
+    column["failure"] = answer.failure ? Json(*answer.failure) : Json(nullptr);
     columns.push_back(std::move(column));
   }
   Json document;
   document["schema"] = 1;
   document["header"] = {
-      {std::string(form::KeyOf(form::HeaderField::Project)), schedule.header.project},
-      {std::string(form::KeyOf(form::HeaderField::Engineer)), schedule.header.engineer}};
+      {std::string(project::KeyOf(project::HeaderField::Project)), schedule.header.project},
+      {std::string(project::KeyOf(project::HeaderField::Engineer)), schedule.header.engineer}};
   document["columns"] = std::move(columns);
   document["summary"] = {{"count", results.columns.size()},
                          {"passing", results.passing},
@@ -155,16 +143,11 @@ std::string WholeText(std::optional<std::int32_t> value) {
   return value ? std::to_string(*value) : "-";
 }
 
-std::string VerdictText(const project::ColumnResult& result) {
-  switch (result.verdict) {
-  case project::Verdict::Passes:
-    return "passes";
-  case project::Verdict::Fails:
-    return "fails";
-  case project::Verdict::NotChecked:
-    break;
+std::string VerdictText(const engine::ColumnAnswer& answer) {
+  if (answer.verdict == engine::Verdict::NotChecked) {
+    return "not checked (" + answer.failure.value_or("") + ")";
   }
-  return "not checked (" + result.failure + ")";
+  return std::string(engine::KeyOf(answer.verdict));
 }
 
 void WriteScheduleText(const project::Project& schedule, const project::ProjectResults& results,
@@ -172,23 +155,29 @@ void WriteScheduleText(const project::Project& schedule, const project::ProjectR
   std::vector<std::vector<std::string>> rows;
   for (std::size_t i = 0; i < schedule.columns.size(); ++i) {
     const engine::ColumnInputs& in = schedule.columns[i].inputs;
-    const project::ColumnResult& result = results.columns[i];
-    const std::string plate = result.record ? WholeText(result.plateSideCm()) + " x " +
-                                                  WholeText(result.plateSideCm()) + " cm, " +
-                                                  WholeText(result.plateThicknessMm()) + " mm"
-                                            : "-";
+    const engine::ColumnAnswer& answer = results.columns[i];
+    const engine::DesignRecord& q = answer.record;
+    const std::string plate = answer.verdict != engine::Verdict::NotChecked
+                                  ? WholeText(q.plateSide) + " x " + WholeText(q.plateSide) +
+                                        " cm, " + WholeText(q.plateThicknessMm) + " mm"
+                                  : "-";
     rows.push_back(
-        {schedule.columns[i].mark,
-         engine::PlainText(in.outsideDiameterMm) + " x " + engine::PlainText(in.wallThicknessMm),
+        {schedule.columns[i].mark, engine::PipeSizeText(in.outsideDiameterMm, in.wallThicknessMm),
          engine::PlainText(in.heightM), engine::PlainText(in.kFactor),
-         engine::PlainText(in.axialLoadKg), WholeText(result.maxAxialForceKg()),
-         result.utilisation ? engine::PercentText(*result.utilisation) : "-", VerdictText(result),
-         plate});
+         engine::PlainText(in.axialLoadKg),
+         WholeText(answer.checked(&engine::DesignRecord::maxAxialForce)),
+         answer.utilisation ? engine::PercentText(*answer.utilisation) : "-", VerdictText(answer),
+         plate, answer.warnings.empty() ? "-" : engine::WarningKeys(answer.warnings, ", ")});
   }
-  WriteTable(
-      out,
-      {"mark", "D x T mm", "H m", "K", "P kg", "capacity kg", "utilisation %", "verdict", "plate"},
-      rows);
+  WriteTable(out,
+             {"mark", "D x T mm", "H m", "K", "P kg", "capacity kg", "utilisation %", "verdict",
+              "plate", "warnings"},
+             rows);
+  for (std::size_t i = 0; i < schedule.columns.size(); ++i) {
+    for (const engine::Warning& warning : results.columns[i].warnings) {
+      out << schedule.columns[i].mark << ": " << warning.text << "\n";
+    }
+  }
   const std::size_t count = results.columns.size();
   out << count << (count == 1 ? " column: " : " columns: ") << results.passing << " pass, "
       << results.failing << " fail, " << results.unchecked << " not checked\n";
@@ -214,9 +203,9 @@ bool WriteOutputs(const ScheduleRequest& request, const project::Project& schedu
   }
   if (request.sheetsPath) {
     attempt("sheets", [&] {
-      report::PackageHeader header = project::PackageHeaderOf(schedule, writers.today);
-      header.crossCheck = header.crossCheck || request.crossCheck;
-      writers.package(header, project::PackageColumns(schedule, results), *request.sheetsPath);
+      project::Project printed = schedule;
+      printed.printCrossCheck = schedule.printCrossCheck || request.crossCheck;
+      writers.package(printed, results.columns, writers.today, *request.sheetsPath);
     });
   }
   return written;

@@ -57,9 +57,9 @@ void EnsureGuiApplication(std::unique_ptr<QGuiApplication>& application) {
 
 // Draws a document into a PDF file that exists only once the document ends whole.
 void WritePdf(std::unique_ptr<QGuiApplication>& application, const std::string& path,
-              const std::function<void(form::Printer&)>& print) {
+              const std::function<void(report::Printer&)>& print) {
   EnsureGuiApplication(application);
-  const std::unique_ptr<form::Printer> printer = ui::OpenPdfPrinter(path);
+  const std::unique_ptr<report::Printer> printer = ui::OpenPdfPrinter(path);
   try {
     print(*printer);
   } catch (...) {
@@ -84,27 +84,28 @@ int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   std::unique_ptr<QGuiApplication> application; // ends before main returns, with Qt still intact
   app::FileWriters writers;
-  writers.sheet = [&application](const form::FormState& form, const std::string& path) {
-    WritePdf(application, path,
-             [&](form::Printer& printer) { report::PrintCalculationSheet(form, printer); });
+  writers.sheet = [&application](const engine::ColumnAnswer& answer,
+                                 const report::SheetHeader& header, const std::string& path) {
+    WritePdf(application, path, [&](report::Printer& printer) {
+      report::PrintCalculationSheet(answer, header, {}, printer);
+    });
   };
-  writers.package = [&application](const report::PackageHeader& header,
-                                   std::span<const report::PackageColumn> columns,
-                                   const std::string& path) {
-    WritePdf(application, path, [&](form::Printer& printer) {
-      report::PrintProjectPackage(header, columns, {}, printer);
+  writers.package = [&application](const project::Project& project,
+                                   std::span<const engine::ColumnAnswer> answers,
+                                   const std::string& date, const std::string& path) {
+    WritePdf(application, path, [&](report::Printer& printer) {
+      report::PrintProjectPackage(project, answers, date, {}, printer);
     });
   };
   writers.today = Today();
-  writers.chart = [&application](const engine::Materials& materials,
-                                 const engine::DesignRecord& record, const std::string& path) {
+  writers.chart = [&application](const engine::ColumnAnswer& answer, const std::string& path) {
     EnsureGuiApplication(application);
     std::vector<ui::ChartColumn> columns;
-    if (const std::optional<ui::ChartColumn> point = ui::DesignPointOf(record)) {
+    if (const std::optional<ui::ChartColumn> point = ui::DesignPointOf(answer)) {
       columns.push_back(*point);
     }
-    const QString error = ui::WriteStressChart(QString::fromStdString(path),
-                                               ui::StressChart::For(materials, columns));
+    const QString error = ui::WriteStressChart(
+        QString::fromStdString(path), ui::StressChart::For(answer.inputs.materials, columns));
     if (!error.isEmpty()) {
       throw std::runtime_error(error.toStdString());
     }

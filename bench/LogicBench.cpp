@@ -2,9 +2,9 @@
 // The logic without a screen: one calculation with its captions, and one prompt answer end to end.
 
 #include "form/FormState.h"
-#include "form/RecordingHost.h"
 #include "form/ResultCaptions.h"
 #include "form/ValuePrompt.h"
+#include "tests/doubles/RecordingHost.h"
 
 #include <benchmark/benchmark.h>
 

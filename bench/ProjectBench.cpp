@@ -53,7 +53,7 @@ void PackageToPdf(benchmark::State& state) {
       QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
   const std::string path = (dir + QStringLiteral("/pipecolumn-package-bench.pdf")).toStdString();
   for (auto _ : state) {
-    const std::unique_ptr<form::Printer> printer = ui::OpenPdfPrinter(path);
+    const std::unique_ptr<report::Printer> printer = ui::OpenPdfPrinter(path);
     report::PrintProjectPackage(project::PackageHeaderOf(project, "2026-12-08"), columns, {},
                                 *printer);
   }

@@ -5,9 +5,10 @@
 #include "FirstPaint.h"
 
 #include "form/FormState.h"
-#include "form/RecordingHost.h"
+#include "form/PrintCommand.h"
 #include "form/ResultCaptions.h"
 #include "report/CalculationSheet.h"
+#include "tests/doubles/RecordingHost.h"
 #include "ui/printing/SheetPrinters.h"
 #include "ui/window/MainWindow.h"
 
@@ -38,8 +39,8 @@ void SheetToPdf(benchmark::State& state) {
   form::Recalculate(form);
   const std::string path = PdfPath();
   for (auto _ : state) {
-    const std::unique_ptr<form::Printer> printer = ui::OpenPdfPrinter(path);
-    report::PrintCalculationSheet(form, *printer);
+    const std::unique_ptr<report::Printer> printer = ui::OpenPdfPrinter(path);
+    form::PrintFormSheet(form, *printer);
   }
   QFile::remove(QString::fromStdString(path));
 }

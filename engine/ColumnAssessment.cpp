@@ -10,14 +10,17 @@ std::optional<double> Utilisation(const DesignRecord& record) {
   return *record.axialLoad / record.axialCapacity->toDouble();
 }
 
+double LocalBucklingLimit(const Materials& materials) {
+  return kLocalBucklingFactor * materials.elasticModulusMpa / materials.yieldStressMpa;
+}
+
 ColumnAssessment Assess(const ColumnInputs& inputs, const DesignRecord& record) {
   ColumnAssessment assessment;
   assessment.utilisation = Utilisation(record);
   assessment.slendernessWarning =
       record.slendernessRatio && *record.slendernessRatio > kSlendernessLimit;
   assessment.localBucklingWarning =
-      inputs.outsideDiameterMm / inputs.wallThicknessMm >
-      kLocalBucklingFactor * inputs.materials.elasticModulusMpa / inputs.materials.yieldStressMpa;
+      inputs.outsideDiameterMm / inputs.wallThicknessMm > LocalBucklingLimit(inputs.materials);
   return assessment;
 }
 

@@ -21,6 +21,9 @@ inline constexpr int kSlendernessLimit = 180;
 // does not cover.
 inline constexpr double kLocalBucklingFactor = 0.11;
 
+// The D/T above which local buckling may govern: kLocalBucklingFactor E / fy.
+double LocalBucklingLimit(const Materials& materials);
+
 // The load over the exact capacity of a completed check.
 std::optional<double> Utilisation(const DesignRecord& record);
 

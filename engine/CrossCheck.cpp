@@ -51,6 +51,10 @@ std::string_view KeyOf(CrossCheckVerdict verdict) {
   return "not covered";
 }
 
+double CrossCheckUncoveredWallRatio(const Materials& materials) {
+  return kCoveredWallFactor * materials.elasticModulusMpa / materials.yieldStressMpa;
+}
+
 bool IsAcceptedConcreteStrength(double kgCm2) {
   return kgCm2 >= kLowestConcreteStrengthKgCm2 && kgCm2 <= kHighestConcreteStrengthKgCm2;
 }
@@ -92,7 +96,7 @@ CrossCheck CrossCheckColumn(const ColumnInputs& inputs, const DesignRecord& meth
   c.nominalStressMpa = stress.nominalStressMpa;
 
   const double wallRatio = Divide(D, t);
-  if (wallRatio < kCoveredWallFactor * E / Fy) {
+  if (wallRatio < CrossCheckUncoveredWallRatio(materials)) {
     const double Ae = wallRatio <= kCompactWallFactor * E / Fy
                           ? Ag
                           : Multiply(Add(Divide(kEffectiveAreaFactor * E, Multiply(Fy, wallRatio)),

@@ -48,6 +48,9 @@ struct CrossCheck {
   bool platePasses = false; // the method's whole-mm plate is thick enough and bears
 };
 
+// D/t from which the code does not cover the wall: 0.45 E / Fy.
+double CrossCheckUncoveredWallRatio(const Materials& materials);
+
 // The nominal stress Fn (MPa) at a slenderness, with the elastic buckling stress Fe it comes from.
 struct NominalStress {
   double elasticBucklingStressMpa = 0;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/PipeCatalogue.h"
 
+#include "engine/ColumnAnswer.h"
 #include "engine/ColumnAssessment.h"
 #include "engine/ColumnCheck.h"
 #include "engine/Failure.h"
@@ -44,7 +45,7 @@ double Millimetres(std::string_view text, std::size_t lineNumber) {
 std::optional<PipeCandidate> Carrying(const StandardPipe& pipe, ColumnInputs column) {
   column.outsideDiameterMm = pipe.outsideDiameterMm;
   column.wallThicknessMm = pipe.wallThicknessMm;
-  PipeCandidate candidate{pipe, {}, 0};
+  PipeCandidate candidate{pipe, {}, 0, {}};
   try {
     CheckColumn(column, candidate.record);
   } catch (const Failure&) {
@@ -54,6 +55,7 @@ std::optional<PipeCandidate> Carrying(const StandardPipe& pipe, ColumnInputs col
     return std::nullopt;
   }
   candidate.utilisation = Utilisation(candidate.record).value_or(0);
+  candidate.warnings = AnswerOf(column, candidate.record).warnings;
   return candidate;
 }
 
@@ -77,6 +79,17 @@ std::string UnitMassText(double kgPerM) {
   const int digitsBeforePoint = static_cast<int>(std::floor(std::log10(kgPerM))) + 1;
   const double scale = std::pow(10.0, 3 - digitsBeforePoint);
   return PlainText(std::round(kgPerM * scale) / scale);
+}
+
+std::string PipeSizeText(double outsideDiameterMm, double wallThicknessMm) {
+  return PlainText(outsideDiameterMm) + " x " + PlainText(wallThicknessMm);
+}
+
+std::string StandardPipeText(const StandardPipe& pipe) {
+  const std::string nominal = pipe.nominal();
+  return (nominal.empty() ? "" : nominal + " ") +
+         PipeSizeText(pipe.outsideDiameterMm, pipe.wallThicknessMm) + " mm (" +
+         UnitMassText(pipe.unitMassKgPerM()) + " kg/m)";
 }
 
 const PipeCatalogue& PipeCatalogue::Standard() {
@@ -167,12 +180,17 @@ std::vector<PipeCandidate> PassingPipes(const PipeCatalogue& catalogue,
 
 std::optional<PipeCandidate> LightestPassingPipe(const PipeCatalogue& catalogue,
                                                  const ColumnInputs& column) {
+  std::optional<PipeCandidate> lightestWarned;
   for (const std::size_t index : catalogue.lightestFirst()) {
-    if (std::optional<PipeCandidate> candidate = Carrying(catalogue.pipes()[index], column)) {
+    std::optional<PipeCandidate> candidate = Carrying(catalogue.pipes()[index], column);
+    if (candidate && IsSoundPipe(candidate->warnings)) {
       return candidate;
     }
+    if (candidate && !lightestWarned) {
+      lightestWarned = std::move(candidate);
+    }
   }
-  return std::nullopt;
+  return lightestWarned;
 }
 
 } // namespace engine

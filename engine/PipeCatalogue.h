@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/ColumnAnswer.h"
 #include "engine/ColumnInputs.h"
 #include "engine/DesignRecord.h"
 
@@ -28,6 +29,11 @@ struct StandardPipe {
 // The unit mass as the standard's tables print it: three significant figures ("8.77", "20.7").
 std::string UnitMassText(double kgPerM);
 
+// A pipe's size as every list prints it: "114.3 x 3.2".
+std::string PipeSizeText(double outsideDiameterMm, double wallThicknessMm);
+// A standard pipe with its name and mass: "125A, 5\" 139.8 x 3.6 mm (12.1 kg/m)".
+std::string StandardPipeText(const StandardPipe& pipe);
+
 class PipeCatalogue {
 public:
   // The compiled-in table of standard structural pipes, read once; it never changes.
@@ -53,17 +59,20 @@ private:
   std::vector<std::size_t> lightestFirst_;
 };
 
-// A standard pipe that carries the load, with its check.
+// A standard pipe that carries the load, with its check and what lies outside the method.
 struct PipeCandidate {
   StandardPipe pipe;
   DesignRecord record;
-  double utilisation = 0; // load / capacity
+  double utilisation = 0;        // load / capacity
+  std::vector<Warning> warnings; // a sound pipe has none but the plate's second opinion
 };
 
-// Every standard pipe that carries `column`'s load at its height and K, lightest first.
+// Every standard pipe that carries `column`'s load at its height and K, lightest first (on equal
+// mass the smaller diameter first), sound or not.
 std::vector<PipeCandidate> PassingPipes(const PipeCatalogue& catalogue, const ColumnInputs& column);
 
-// The lightest of them, or nothing when no standard pipe carries the load.
+// The lightest sound pipe that carries the load; where only pipes with warnings carry it, the
+// lightest of those (its warnings say so); nothing when no standard pipe carries the load.
 std::optional<PipeCandidate> LightestPassingPipe(const PipeCatalogue& catalogue,
                                                  const ColumnInputs& column);
 

@@ -22,14 +22,12 @@ FormState::FormState() {
   }
 }
 
-const std::optional<engine::StandardPipe>& FormState::lightestStandardPipe() {
+const std::optional<engine::PipeCandidate>& FormState::lightestStandardPipe() {
   engine::ColumnInputs key = inputs_;
   key.outsideDiameterMm = 0;
   key.wallThicknessMm = 0;
   if (lastSearched_ != key) {
-    const std::optional<engine::PipeCandidate> lightest =
-        engine::LightestPassingPipe(*catalogue_, inputs_);
-    lastLightest_ = lightest ? std::optional(lightest->pipe) : std::nullopt;
+    lastLightest_ = engine::LightestPassingPipe(*catalogue_, inputs_);
     lastSearched_ = key;
   }
   return lastLightest_;

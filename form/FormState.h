@@ -10,6 +10,7 @@
 // (ui/, the only Qt code) runs each handler through RunHandler and then mirrors the FormState into
 // its widgets. The tests and pipecolumn-cli drive the same handlers with a RecordingHost.
 
+#include "engine/ColumnAnswer.h"
 #include "engine/ColumnInputs.h"
 #include "engine/DesignRecord.h"
 #include "engine/NumberFormat.h"
@@ -52,10 +53,12 @@ public:
 
   // The lightest standard pipe for the column's height, K, load and materials, searched anew only
   // when one of them has changed since the last search.
-  const std::optional<engine::StandardPipe>& lightestStandardPipe();
+  const std::optional<engine::PipeCandidate>& lightestStandardPipe();
 
   engine::DesignRecord& record() { return record_; }
   const engine::DesignRecord& record() const { return record_; }
+  // The engine's answer for the column and record the form shows.
+  engine::ColumnAnswer answer() const { return engine::AnswerOf(inputs_, record_); }
 
   // The user's locale separators, chosen once by whoever creates the form.
   const engine::NumberFormat& numberFormat() const { return numberFormat_; }
@@ -72,7 +75,7 @@ private:
   const engine::PipeCatalogue* catalogue_ = &engine::PipeCatalogue::Standard();
   std::optional<engine::StandardPipe> suggestion_;
   std::optional<engine::ColumnInputs> lastSearched_; // its D and T do not matter
-  std::optional<engine::StandardPipe> lastLightest_;
+  std::optional<engine::PipeCandidate> lastLightest_;
 };
 
 } // namespace form

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form/ResultCaptions.h"
 
-#include "engine/ColumnAssessment.h"
+#include "engine/ColumnAnswer.h"
 #include "engine/ColumnCheck.h"
 #include "engine/NumberText.h"
+#include "engine/PipeCatalogue.h"
 #include "form/FormState.h"
 #include "form/ValuePrompt.h"
-
-#include <cmath>
+#include "project/ScheduleRow.h"
 
 namespace form {
 
@@ -16,8 +16,7 @@ std::string Spaced(const engine::OptionalWhole& value) {
   return value ? engine::SpacedText(*value) : std::string();
 }
 std::string PipeSize(const engine::StandardPipe& pipe) {
-  return engine::PlainText(pipe.outsideDiameterMm) + " x " +
-         engine::PlainText(pipe.wallThicknessMm) + " mm. (" +
+  return engine::PipeSizeText(pipe.outsideDiameterMm, pipe.wallThicknessMm) + " mm. (" +
          engine::UnitMassText(pipe.unitMassKgPerM()) + " kg/m)";
 }
 
@@ -57,42 +56,37 @@ void ShowResultCaptions(FormState& form) {
 }
 
 void ShowAssessment(FormState& form) {
-  const engine::ColumnInputs& inputs = form.inputs();
-  const engine::ColumnAssessment assessment = engine::Assess(inputs, form.record());
-  form.setCaption(Caption::Utilisation,
-                  assessment.utilisation ? "อัตราส่วนการใช้งาน (utilisation) = " +
-                                               engine::PercentText(*assessment.utilisation) + " %"
-                                         : std::string());
-  form.setCaption(Caption::SlendernessWarning,
-                  assessment.slendernessWarning
-                      ? "คำเตือน: KL/r = " + engine::SpacedText(*form.record().slendernessRatio) +
-                            " เกิน " + std::to_string(engine::kSlendernessLimit) +
-                            " ที่ใช้กันสำหรับเสารับน้ำหนักบรรทุก"
-                      : std::string());
-  const engine::Materials& steel = inputs.materials;
-  const double limit =
-      engine::kLocalBucklingFactor * steel.elasticModulusMpa / steel.yieldStressMpa;
-  form.setCaption(
-      Caption::LocalBucklingWarning,
-      assessment.localBucklingWarning
-          ? "คำเตือน: D/T = " +
-                engine::PlainText(
-                    std::round(inputs.outsideDiameterMm / inputs.wallThicknessMm * 10) / 10) +
-                " เกิน " + engine::PlainText(std::round(limit)) +
-                " ผนังบางจนอาจเกิด local buckling ซึ่งการคำนวณนี้ไม่ครอบคลุม"
-          : std::string());
+  const engine::ColumnAnswer answer = form.answer();
+  form.setCaption(Caption::Utilisation, answer.utilisation
+                                            ? "อัตราส่วนการใช้งาน (utilisation) = " +
+                                                  engine::PercentText(*answer.utilisation) + " %"
+                                            : std::string());
+  // Two lines of the strip: slenderness on the first, every other warning on the second.
+  std::string slender;
+  std::string others;
+  for (const engine::Warning& warning : answer.warnings) {
+    std::string& line = warning.kind == engine::WarningKind::Slenderness ? slender : others;
+    line += (line.empty() ? "" : "  ") + warning.text;
+  }
+  form.setCaption(Caption::SlendernessWarning, slender);
+  form.setCaption(Caption::LocalBucklingWarning, others);
 
-  const std::optional<engine::StandardPipe> lightest = form.lightestStandardPipe();
-  const bool isCurrent = lightest && lightest->outsideDiameterMm == inputs.outsideDiameterMm &&
-                         lightest->wallThicknessMm == inputs.wallThicknessMm;
-  form.setSuggestion(lightest && !isCurrent ? lightest : std::nullopt);
+  const engine::ColumnInputs& inputs = form.inputs();
+  const std::optional<engine::PipeCandidate> lightest = form.lightestStandardPipe();
+  const bool isCurrent = lightest && lightest->pipe.outsideDiameterMm == inputs.outsideDiameterMm &&
+                         lightest->pipe.wallThicknessMm == inputs.wallThicknessMm;
+  form.setSuggestion(lightest && !isCurrent ? std::optional(lightest->pipe) : std::nullopt);
   if (!lightest) {
     form.setCaption(Caption::Suggestion, "ไม่มีท่อมาตรฐานที่รับน้ำหนักนี้ได้");
   } else if (isCurrent) {
     form.setCaption(Caption::Suggestion, {});
+  } else if (!engine::IsSoundPipe(lightest->warnings)) {
+    form.setCaption(Caption::Suggestion, "มีเพียงท่อที่มีคำเตือนที่รับน้ำหนักนี้ได้ เบาที่สุด " +
+                                             PipeSize(lightest->pipe) + " " +
+                                             std::string(project::kWarningMark) + " คลิกเพื่อใช้");
   } else {
     form.setCaption(Caption::Suggestion,
-                    "ท่อมาตรฐานที่เบาที่สุดที่รับได้ " + PipeSize(*lightest) + " คลิกเพื่อใช้");
+                    "ท่อมาตรฐานที่เบาที่สุดที่รับได้ " + PipeSize(lightest->pipe) + " คลิกเพื่อใช้");
   }
 }
 

@@ -4,6 +4,7 @@
 #include "form/FormFields.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,24 +14,18 @@ namespace form {
 class FormState;
 class HostServices;
 
-// One input's prompt and caption: what it asks, the range it accepts and how its caption reads.
+// One input's prompt and caption: what it asks and how its caption reads. The values it accepts
+// are the input's engine::InputRule.
 struct ValuePrompt {
   Input input;
   std::string_view promptText;
   std::string_view title;
-  double fallback;   // offered in the prompt, and taken for empty or rejected answers
-  double lowerBound; // inclusive
-  double upperBound; // inclusive
-  std::string_view messageBelow;
-  std::string_view messageAbove;
-  std::string_view messageNotANumber;
   std::string_view captionLead;
   std::string_view unit;
 };
 
 // Shown when an answer for D or T would leave no pipe wall (2T >= D); the input keeps its value.
-inline constexpr std::string_view kImpossiblePipeMessage =
-    "ความหนาของท่อต้องน้อยกว่าครึ่งหนึ่งของขนาดเส้นผ่าศูนย์กลาง !?!   โปรดแก้ไขใหม่";
+using engine::kImpossiblePipeMessage;
 
 // The five prompts, in the order of their captions on the window: D, T, H, K, P.
 extern const std::array<ValuePrompt, 5> kValuePrompts;
@@ -42,8 +37,15 @@ const ValuePrompt& PromptFor(Input input);
 // masses; nothing for the other inputs or a diameter the standard does not list.
 std::vector<std::string> PromptChoices(Input input, const FormState& form);
 
-// Asks for the input's value and, unless the user cancels, stores it (or the fallback), rewrites
-// its caption and recalculates. A failure of the calculation is not caught.
+// Takes a typed answer as the prompt does: stores it (or the fallback), rewrites its caption and
+// recalculates. Each message the prompt shows for it goes to `refuse` where the prompt would show
+// it: a refused value is already in place, a pipe with no wall leaves the input as it was. A
+// failure of the calculation is not caught.
+void AnswerInput(Input input, const std::string& answer, FormState& form,
+                 const std::function<void(std::string_view message)>& refuse);
+
+// Asks for the input's value and, unless the user cancels, answers it as AnswerInput does, each
+// refusal in a critical-stop box. A failure of the calculation is not caught.
 void AskForInput(Input input, FormState& form, HostServices& host);
 
 } // namespace form

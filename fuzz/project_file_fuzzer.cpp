@@ -10,7 +10,7 @@
 
 #include "PropertyCheck.h"
 #include "engine/ColumnCheck.h"
-#include "form/ValuePrompt.h"
+#include "engine/InputRules.h"
 #include "project/CsvExport.h"
 #include "project/CsvImport.h"
 #include "project/ProjectCheck.h"
@@ -51,9 +51,9 @@ void CheckColumns(const std::vector<project::ColumnEntry>& columns) {
   CHECK(!columns.empty(), "loaded no column");
   for (const project::ColumnEntry& entry : columns) {
     CHECK(IsUtf8(entry.mark), entry.mark);
-    for (const form::Input input : form::kAllInputs) {
-      const form::ValuePrompt& prompt = form::PromptFor(input);
-      const double value = form::ValueOf(entry.inputs, input);
+    for (const engine::Input input : engine::kAllInputs) {
+      const engine::InputRule& prompt = engine::RuleFor(input);
+      const double value = engine::ValueOf(entry.inputs, input);
       CHECK(value >= prompt.lowerBound && value <= prompt.upperBound, entry.mark);
     }
     CHECK(engine::IsPossiblePipe(entry.inputs.outsideDiameterMm, entry.inputs.wallThicknessMm),

@@ -26,9 +26,9 @@
 #include "engine/NumberText.h"
 #include "form/FormState.h"
 #include "form/HandlerGuard.h"
-#include "form/RecordingHost.h"
 #include "form/ResultCaptions.h"
 #include "form/ValuePrompt.h"
+#include "tests/doubles/RecordingHost.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -113,7 +113,7 @@ struct Expected {
   std::optional<std::string_view> message; // the rejection's box, if any
 };
 
-Expected Expect(const form::ValuePrompt& row, std::string_view answer,
+Expected Expect(const engine::InputRule& row, std::string_view answer,
                 const engine::NumberFormat& format) {
   if (answer.empty()) {
     return {row.fallback, std::nullopt};
@@ -133,7 +133,7 @@ Expected Expect(const form::ValuePrompt& row, std::string_view answer,
 
 void AnswerOnce(FormState& form, std::uint8_t how, std::string typed) {
   const Input input = form::kAllInputs[(how & 7) % 5];
-  const form::ValuePrompt& row = form::PromptFor(input);
+  const engine::InputRule& row = engine::RuleFor(input);
   const bool cancel = (how & 8) != 0;
   if ((how & 16) != 0 && !typed.empty()) {
     while (typed.size() < kLongAnswer) {

@@ -18,9 +18,9 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::array<std::string_view, 6> kResultKeys = {
-    "verdict",       "max_axial_force_kg", "utilisation",
-    "plate_side_cm", "plate_thickness_mm", "failure"};
+constexpr std::array<std::string_view, 8> kResultKeys = {
+    "verdict", "max_axial_force_kg", "utilisation", "plate_side_cm", "plate_thickness_mm",
+    "failure", "slenderness_ratio",  "warnings"};
 
 // The shortest digits that read back to exactly `value`, never in exponent form.
 void AppendExact(std::string& out, double value) {
@@ -39,7 +39,7 @@ void AppendQuoted(std::string& out, std::string_view text) {
 void AppendHeader(std::string& out) {
   out += kByteOrderMark;
   out += kMarkKey;
-  for (const form::Input input : form::kAllInputs) {
+  for (const engine::Input input : engine::kAllInputs) {
     out += ',';
     out += FileKeyOf(input);
   }
@@ -47,9 +47,9 @@ void AppendHeader(std::string& out) {
 
 void AppendEntry(std::string& out, const ColumnEntry& entry) {
   AppendQuoted(out, SpreadsheetSafe(entry.mark));
-  for (const form::Input input : form::kAllInputs) {
+  for (const engine::Input input : engine::kAllInputs) {
     out += ',';
-    AppendExact(out, form::ValueOf(entry.inputs, input));
+    AppendExact(out, engine::ValueOf(entry.inputs, input));
   }
 }
 
@@ -59,33 +59,26 @@ void AppendWhole(std::string& out, std::optional<std::int32_t> value) {
   }
 }
 
-std::string_view VerdictText(Verdict verdict) {
-  switch (verdict) {
-  case Verdict::Passes:
-    return "passes";
-  case Verdict::Fails:
-    return "fails";
-  case Verdict::NotChecked:
-    break;
-  }
-  return "";
-}
-
-void AppendResult(std::string& out, const ColumnResult& result) {
+void AppendResult(std::string& out, const engine::ColumnAnswer& answer) {
+  using engine::DesignRecord;
   out += ',';
-  out += VerdictText(result.verdict);
+  out += engine::KeyOf(answer.verdict);
   out += ',';
-  AppendWhole(out, result.maxAxialForceKg());
+  AppendWhole(out, answer.checked(&DesignRecord::maxAxialForce));
   out += ',';
-  if (result.utilisation) {
-    AppendExact(out, *result.utilisation);
+  if (answer.utilisation) {
+    AppendExact(out, *answer.utilisation);
   }
   out += ',';
-  AppendWhole(out, result.plateSideCm());
+  AppendWhole(out, answer.checked(&DesignRecord::plateSide));
   out += ',';
-  AppendWhole(out, result.plateThicknessMm());
+  AppendWhole(out, answer.checked(&DesignRecord::plateThicknessMm));
   out += ',';
-  out += result.failure; // a failure's name never needs quotes
+  out += answer.failure.value_or(""); // a failure's name never needs quotes
+  out += ',';
+  AppendWhole(out, answer.checked(&DesignRecord::slendernessRatio));
+  out += ',';
+  out += engine::WarningKeys(answer.warnings, ";"); // the kinds' keys never need quotes
 }
 
 // Room for a typical row, so that a long schedule grows its text a few times only.

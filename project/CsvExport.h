@@ -17,9 +17,10 @@ namespace project {
 std::string ScheduleCsv(const std::vector<ColumnEntry>& columns);
 
 // The schedule with each column's results after it: verdict ("passes", "fails", or empty when
-// the check failed), max_axial_force_kg, utilisation, plate_side_cm, plate_thickness_mm and the
-// failure's name. `results` must be the check of `project`; throws std::invalid_argument when it
-// has another number of columns.
+// the check failed), max_axial_force_kg, utilisation, plate_side_cm, plate_thickness_mm, the
+// failure's name, slenderness_ratio and the warnings' kinds ("slenderness;local_buckling").
+// `results` must be the check of `project`; throws std::invalid_argument when it has another
+// number of columns.
 std::string ResultsCsv(const Project& project, const ProjectResults& results);
 
 } // namespace project

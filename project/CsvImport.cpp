@@ -2,7 +2,6 @@
 #include "project/CsvImport.h"
 
 #include "engine/NumberText.h"
-#include "form/ValuePrompt.h"
 #include "project/ColumnFields.h"
 #include "project/CsvTable.h"
 #include "project/LoadMessages.h"
@@ -22,7 +21,7 @@ namespace {
 namespace messages = load_messages;
 
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::size_t kFieldCount = 1 + form::kAllInputs.size(); // the mark and the inputs
+constexpr std::size_t kFieldCount = 1 + engine::kAllInputs.size(); // the mark and the inputs
 
 bool IsBlank(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
@@ -91,7 +90,7 @@ bool IsKey(std::string_view name, std::string_view key) {
 using FieldPositions = std::array<std::size_t, kFieldCount>;
 
 std::string_view KeyOfField(std::size_t field) {
-  return field == 0 ? kMarkKey : FileKeyOf(form::kAllInputs[field - 1]);
+  return field == 0 ? kMarkKey : FileKeyOf(engine::kAllInputs[field - 1]);
 }
 
 std::optional<FieldPositions> ReadHeaderRow(const CsvTable::Record& header, ProblemList& problems) {
@@ -122,7 +121,7 @@ const engine::NumberFormat kCommaDecimals{",", "."};
 // The value of one input's field, or its problem reported. A comma file has the point for its
 // decimal mark; in a semicolon file either mark may be meant, so a value is read in the one
 // convention it fits, and refused where the two readings give different numbers.
-std::optional<double> ReadValue(std::string_view text, form::Input input, char separator,
+std::optional<double> ReadValue(std::string_view text, engine::Input input, char separator,
                                 const std::function<void(std::string_view)>& report) {
   if (IsBlank(text)) {
     report(messages::kEmptyValue);
@@ -138,7 +137,7 @@ std::optional<double> ReadValue(std::string_view text, form::Input input, char s
     value = value ? value : commaReading;
   }
   if (!value) {
-    report(form::PromptFor(input).messageNotANumber);
+    report(engine::RuleFor(input).messageNotANumber);
   }
   return value;
 }
@@ -162,7 +161,7 @@ std::optional<ColumnEntry> ReadRow(const CsvTable::Record& record, const FieldPo
   }
   InputValues values;
   for (std::size_t field = 1; field < kFieldCount; ++field) {
-    const form::Input input = form::kAllInputs[field - 1];
+    const engine::Input input = engine::kAllInputs[field - 1];
     values[field - 1] =
         ReadValue(record.fields[positions[field]], input, separator,
                   [&](std::string_view message) { report(FileKeyOf(input), message); });

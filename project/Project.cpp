@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "project/Project.h"
 
-#include "form/FormFields.h"
+#include "project/HeaderFields.h"
 
 #include <map>
 #include <string_view>
@@ -9,11 +9,10 @@
 namespace project {
 
 Project NewProject() {
-  using form::HeaderField;
   Project project;
-  project.header.project = form::InitialHeaderText(HeaderField::Project);
-  project.header.engineer = form::InitialHeaderText(HeaderField::Engineer);
-  project.columns.push_back({std::string(form::InitialHeaderText(HeaderField::ColumnMark)), {}});
+  project.header.project = InitialHeaderText(HeaderField::Project);
+  project.header.engineer = InitialHeaderText(HeaderField::Engineer);
+  project.columns.push_back({std::string(InitialHeaderText(HeaderField::ColumnMark)), {}});
   return project;
 }
 

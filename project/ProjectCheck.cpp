@@ -7,15 +7,16 @@ ProjectResults CheckProject(const Project& project) {
   ProjectResults results;
   results.columns.reserve(project.columns.size());
   for (const ColumnEntry& entry : project.columns) {
-    ColumnResult& result = results.columns.emplace_back(CheckEntry(entry));
-    switch (result.verdict) {
-    case Verdict::Passes:
+    const engine::ColumnAnswer& answer =
+        results.columns.emplace_back(engine::AnswerColumn(entry.inputs));
+    switch (answer.verdict) {
+    case engine::Verdict::Passes:
       ++results.passing;
       break;
-    case Verdict::Fails:
+    case engine::Verdict::Fails:
       ++results.failing;
       break;
-    case Verdict::NotChecked:
+    case engine::Verdict::NotChecked:
       ++results.unchecked;
       break;
     }

@@ -3,6 +3,7 @@
 
 #include "engine/CrossCheck.h"
 #include "project/ColumnFields.h"
+#include "project/HeaderFields.h"
 #include "project/LoadMessages.h"
 #include "project/ProblemList.h"
 
@@ -31,10 +32,10 @@ constexpr std::string_view kPrintCrossCheckKey = "print_cross_check";
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view ProjectNameKey() {
-  return form::KeyOf(form::HeaderField::Project);
+  return KeyOf(HeaderField::Project);
 }
 std::string_view EngineerKey() {
-  return form::KeyOf(form::HeaderField::Engineer);
+  return KeyOf(HeaderField::Engineer);
 }
 
 bool IsWhitespace(std::string_view bytes) {
@@ -244,7 +245,7 @@ std::optional<ColumnEntry> ReadColumn(const Json& column, std::size_t row, Probl
   const std::optional<std::string> acceptedMark = TextMember(column, kMarkKey, report);
 
   InputValues values;
-  for (const form::Input input : form::kAllInputs) {
+  for (const engine::Input input : engine::kAllInputs) {
     const std::string_view key = FileKeyOf(input);
     const auto found = column.find(key);
     if (found == column.end()) {
@@ -320,8 +321,8 @@ std::string ProjectFileBytes(const Project& project) {
   for (const ColumnEntry& entry : project.columns) {
     nlohmann::ordered_json column;
     column[kMarkKey] = entry.mark;
-    for (const form::Input input : form::kAllInputs) {
-      column[FileKeyOf(input)] = form::ValueOf(entry.inputs, input);
+    for (const engine::Input input : engine::kAllInputs) {
+      column[FileKeyOf(input)] = engine::ValueOf(entry.inputs, input);
     }
     columns.push_back(std::move(column));
   }

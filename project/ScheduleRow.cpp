@@ -1,30 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "project/ScheduleRow.h"
 
+#include "engine/ColumnAnswer.h"
 #include "engine/NumberText.h"
+#include "engine/PipeCatalogue.h"
 
 namespace project {
 
-ScheduleRow ScheduleRowOf(const ColumnEntry& entry, const ColumnResult& result) {
+ScheduleRow ScheduleRowOf(const ColumnEntry& entry, const engine::ColumnAnswer& answer) {
   const engine::ColumnInputs& in = entry.inputs;
-  std::string verdict;
-  switch (result.verdict) {
-  case Verdict::Passes:
-    verdict = "OK";
-    break;
-  case Verdict::Fails:
-    verdict = "✗ NOT OK";
-    break;
-  case Verdict::NotChecked:
-    verdict = "✗ ERROR " + result.failure;
-    break;
+  const bool failing = answer.verdict != engine::Verdict::Passes;
+  std::string verdict = (failing ? "✗ " : "") + std::string(engine::VerdictWord(answer.verdict));
+  if (answer.failure) {
+    verdict += " " + *answer.failure;
   }
-  return {{entry.mark,
-           engine::PlainText(in.outsideDiameterMm) + " x " + engine::PlainText(in.wallThicknessMm),
+  if (!answer.warnings.empty()) {
+    verdict += " " + std::string(kWarningMark);
+  }
+  std::string warnings;
+  for (const engine::Warning& warning : answer.warnings) {
+    warnings += (warnings.empty() ? "" : "\n") + warning.text;
+  }
+  return {{entry.mark, engine::PipeSizeText(in.outsideDiameterMm, in.wallThicknessMm),
            engine::PlainText(in.heightM), engine::PlainText(in.kFactor),
            engine::PlainText(in.axialLoadKg),
-           result.utilisation ? engine::PercentText(*result.utilisation) : "-", verdict},
-          result.verdict != Verdict::Passes};
+           answer.utilisation ? engine::PercentText(*answer.utilisation) : "-", verdict},
+          failing,
+          warnings};
 }
 
 } // namespace project

@@ -2,11 +2,14 @@
 #pragma once
 
 #include "project/ColumnEntry.h"
-#include "project/ColumnResult.h"
 
 #include <array>
 #include <string>
 #include <string_view>
+
+namespace engine {
+struct ColumnAnswer;
+}
 
 namespace project {
 
@@ -18,17 +21,22 @@ inline constexpr std::size_t kScheduleFieldCount = 7;
 inline constexpr std::array<std::string_view, kScheduleFieldCount> kScheduleHeadings = {
     "Mark", "D x T (mm)", "H (m)", "K", "P (kg)", "Util. (%)", "Verdict"};
 
+// The mark every list of columns puts on a column with warnings, so that it reads without colour.
+inline constexpr std::string_view kWarningMark = "(!)";
+
 // One column as the schedule lists it. A column that does not carry its load, or whose check
-// stopped, is failing, and its verdict starts with a cross so that it reads without colour.
+// stopped, is failing, and its verdict starts with a cross so that it reads without colour; a
+// column with warnings carries kWarningMark after its verdict.
 struct ScheduleRow {
   std::array<std::string, kScheduleFieldCount> texts;
   bool failing = false;
+  std::string warnings; // the warnings' texts, one a line
 
   const std::string& text(ScheduleField field) const {
     return texts[static_cast<std::size_t>(field)];
   }
 };
 
-ScheduleRow ScheduleRowOf(const ColumnEntry& entry, const ColumnResult& result);
+ScheduleRow ScheduleRowOf(const ColumnEntry& entry, const engine::ColumnAnswer& answer);
 
 } // namespace project

@@ -6,29 +6,17 @@
 #include "engine/Failure.h"
 #include "engine/NumberText.h"
 #include "engine/Units.h"
-#include "form/FormState.h"
-#include "form/HandlerGuard.h"
-#include "form/HostServices.h"
 #include "report/CrossCheckSheet.h"
 #include "report/TextFit.h"
 
-#include <memory>
+#include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
 
 namespace report {
 
-using form::MessageAnswer;
-using form::MessageStyle;
-
 namespace {
-
-constexpr const char* kConfirmPrompt = "Are You Want To Print  Calculation Report?";
-constexpr const char* kTitle = "Print Calculation Report";
-constexpr const char* kNoPrinterPrompt =
-    "ไม่พบเครื่องพิมพ์ (Printer) ในเครื่องนี้   ต้องการบันทึกรายการคำนวณเป็นไฟล์ PDF แทนหรือไม่?";
-constexpr const char* kPrintFailedLead = "พิมพ์รายการคำนวณไม่สำเร็จ";
-constexpr const char* kSuggestedPdfName = "calculation-report.pdf";
 
 // A number on the sheet: its spaced form, one blank after it, the locale's decimal separator.
 class SheetItems {
@@ -87,39 +75,42 @@ std::string CapacityVerdict(const engine::DesignRecord& q, const SheetItems& n) 
          (carries ? "  kg.     OK" : "  kg.     NOT OK");
 }
 
+// Where the answer's warnings go, one line each: the free space between the verdict line and the
+// base plate's lines, then below the plate.
+constexpr std::array kWarningLinesTwips = {13800, 14100, 15300, 15600, 15900};
+constexpr int kWarningLeftTwips = 1500;
+
 // The sheet's right margin, as far from the page's right edge as its lines start from the left.
 constexpr int kRightEdgeTwips = kPageWidthTwips - 1500;
 
 // The line as it fits between `left` and the right margin.
-std::string FitLine(form::Printer& printer, int left, const std::string& line) {
+std::string FitLine(Printer& printer, int left, const std::string& line) {
   return FitText(printer, line, kRightEdgeTwips - left);
 }
 
-void PrintAt(form::Printer& printer, int x, int y, const std::string& line) {
+void PrintAt(Printer& printer, int x, int y, const std::string& line) {
   printer.SetCurrentX(x);
   printer.SetCurrentY(y);
   printer.PrintLine(line);
 }
 
-std::string Reason(const std::exception& failure) {
-  const std::string what = failure.what();
-  return what.empty() ? std::string(kPrintFailedLead) : std::string(kPrintFailedLead) + ": " + what;
-}
-
 } // namespace
 
-void PrintCalculationSheet(const engine::DesignRecord& record, const SheetHeader& header,
-                           const engine::NumberFormat& format, form::Printer& printer) {
-  DrawCalculationSheet(record, header, format, printer);
+void PrintCalculationSheet(const engine::ColumnAnswer& answer, const SheetHeader& header,
+                           const engine::NumberFormat& format, Printer& printer) {
+  DrawCalculationSheet(answer, header, format, printer);
+  if (header.crossCheckPage) {
+    DrawCrossCheckPage(answer, header, format, printer);
+  }
   printer.EndDocument();
 }
 
-void DrawCalculationSheet(const engine::DesignRecord& q, const SheetHeader& header,
-                          const engine::NumberFormat& format, form::Printer& printer) {
-  using form::PictureId;
+void DrawCalculationSheet(const engine::ColumnAnswer& answer, const SheetHeader& header,
+                          const engine::NumberFormat& format, Printer& printer) {
+  const engine::DesignRecord& q = answer.record;
   const SheetItems n(format);
 
-  printer.SetOrientation(form::PageOrientation::Portrait);
+  printer.SetOrientation(PageOrientation::Portrait);
   printer.SetFontName(kSheetFontName);
   printer.SetFontSize(10);
   printer.SetFontBold(false);
@@ -165,53 +156,11 @@ void DrawCalculationSheet(const engine::DesignRecord& q, const SheetHeader& head
   PrintAt(printer, 4500, 14900,
           " ใช้แผ่นเหล็ก ขนาด " + n(q.plateSide) + " cm. x " + n(q.plateSide) + " cm. หนาอย่างน้อย " +
               n(q.plateThicknessMm) + " mm.");
-}
 
-void PrintCalculationSheet(const form::FormState& form, form::Printer& printer) {
-  const SheetHeader header{form.header(form::HeaderField::Project),
-                           form.header(form::HeaderField::Engineer),
-                           form.header(form::HeaderField::ColumnMark)};
-  DrawCalculationSheet(form.record(), header, form.numberFormat(), printer);
-  if (form.printCrossCheck()) {
-    DrawCrossCheckPage(form.inputs(), form.record(), header, form.numberFormat(), printer);
-  }
-  printer.EndDocument();
-}
-
-void PrintCommand(form::FormState& form, form::HostServices& host) {
-  try {
-    if (host.ShowMessage(kConfirmPrompt, MessageStyle::QuestionOkCancel(), kTitle) !=
-        MessageAnswer::Ok) {
-      return;
-    }
-    std::unique_ptr<form::Printer> printer = host.OpenDefaultPrinter();
-    if (!printer) {
-      // Without a printer the sheet can still be kept as a PDF file.
-      if (host.ShowMessage(kNoPrinterPrompt, MessageStyle::QuestionOkCancel(), kTitle) !=
-          MessageAnswer::Ok) {
-        return;
-      }
-      const std::optional<std::string> path = host.AskPdfFileName(kSuggestedPdfName);
-      if (!path) {
-        return;
-      }
-      printer = host.OpenPdfFile(*path);
-    }
-    try {
-      PrintCalculationSheet(form, *printer);
-    } catch (...) {
-      // Withdraw the half-made document so nothing incomplete reaches the printer.
-      try {
-        printer->AbortDocument();
-      } catch (...) {
-      }
-      throw;
-    }
-  } catch (const form::PrinterError& failure) {
-    host.ShowMessage(Reason(failure), MessageStyle::CriticalOk(), kTitle);
-  } catch (const engine::Failure& failure) {
-    host.ShowMessage(std::string(kPrintFailedLead) + ": " + form::UncaughtFailureMessage(failure),
-                     MessageStyle::CriticalOk(), kTitle);
+  const std::size_t shown = std::min(answer.warnings.size(), kWarningLinesTwips.size());
+  for (std::size_t i = 0; i < shown; ++i) {
+    PrintAt(printer, kWarningLeftTwips, kWarningLinesTwips[i],
+            FitLine(printer, kWarningLeftTwips, answer.warnings[i].text));
   }
 }
 

@@ -5,7 +5,6 @@
 #include "engine/ColumnCheck.h"
 #include "engine/NumberText.h"
 #include "engine/Units.h"
-#include "form/HostServices.h"
 #include "report/TextFit.h"
 
 #include <array>
@@ -31,7 +30,7 @@ constexpr int kMostDecimals = 12;
 // Prints the page top to bottom, one line under the other.
 class PageWriter {
 public:
-  explicit PageWriter(form::Printer& printer) : printer_(printer) {}
+  explicit PageWriter(Printer& printer) : printer_(printer) {}
 
   void line(int x, const std::string& text) {
     printer_.SetCurrentX(x);
@@ -57,7 +56,7 @@ public:
   void skipTo(int y) { y_ = y; }
 
 private:
-  form::Printer& printer_;
+  Printer& printer_;
   int y_ = kLeft;
 };
 
@@ -94,7 +93,7 @@ std::string VerdictOf(engine::CrossCheckVerdict verdict) {
 
 void DrawCrossCheckSheet(const engine::ColumnInputs& inputs, const engine::DesignRecord& q,
                          const engine::CrossCheck& c, const SheetHeader& header,
-                         const engine::NumberFormat& format, form::Printer& printer) {
+                         const engine::NumberFormat& format, Printer& printer) {
   const auto n = [&format](double value, int decimals = kFewestDecimals) {
     return engine::DecimalText(value, decimals, format);
   };
@@ -113,7 +112,7 @@ void DrawCrossCheckSheet(const engine::ColumnInputs& inputs, const engine::Desig
   const double sideMm = sideCm * engine::kMillimetresPerCentimetre;
   const double pressureKgCm2 = P / (sideCm * sideCm);
 
-  printer.SetOrientation(form::PageOrientation::Portrait);
+  printer.SetOrientation(PageOrientation::Portrait);
   printer.SetFontName(kSheetFontName);
   printer.SetFontSize(10);
   printer.SetFontBold(false);
@@ -223,15 +222,13 @@ void DrawCrossCheckSheet(const engine::ColumnInputs& inputs, const engine::Desig
   }
 }
 
-void DrawCrossCheckPage(const engine::ColumnInputs& inputs, const engine::DesignRecord& record,
-                        const SheetHeader& header, const engine::NumberFormat& format,
-                        form::Printer& printer) {
-  if (!record.plateThicknessMm) {
+void DrawCrossCheckPage(const engine::ColumnAnswer& answer, const SheetHeader& header,
+                        const engine::NumberFormat& format, Printer& printer) {
+  if (!answer.crossCheck) {
     return;
   }
   printer.NewPage();
-  DrawCrossCheckSheet(inputs, record, engine::CrossCheckColumn(inputs, record), header, format,
-                      printer);
+  DrawCrossCheckSheet(answer.inputs, answer.record, *answer.crossCheck, header, format, printer);
 }
 
 } // namespace report

@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/ColumnAnswer.h"
 #include "engine/ColumnInputs.h"
 #include "engine/CrossCheck.h"
 #include "engine/DesignRecord.h"
 #include "engine/NumberFormat.h"
 #include "report/CalculationSheet.h"
-
-namespace form {
-class Printer;
-}
+#include "report/Printer.h"
 
 namespace report {
 
@@ -20,12 +18,11 @@ namespace report {
 void DrawCrossCheckSheet(const engine::ColumnInputs& inputs,
                          const engine::DesignRecord& methodRecord, const engine::CrossCheck& check,
                          const SheetHeader& header, const engine::NumberFormat& format,
-                         form::Printer& printer);
+                         Printer& printer);
 
-// Starts a new page with the second opinion on the column of `record`, where its check completed;
-// a column the check did not complete gets no page.
-void DrawCrossCheckPage(const engine::ColumnInputs& inputs, const engine::DesignRecord& record,
-                        const SheetHeader& header, const engine::NumberFormat& format,
-                        form::Printer& printer);
+// Starts a new page with the answer's second opinion; an answer without one (the check did not
+// complete) gets no page.
+void DrawCrossCheckPage(const engine::ColumnAnswer& answer, const SheetHeader& header,
+                        const engine::NumberFormat& format, Printer& printer);
 
 } // namespace report

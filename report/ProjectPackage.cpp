@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ProjectPackage.h"
 
-#include "engine/ColumnAssessment.h"
-#include "engine/ColumnCheck.h"
 #include "engine/NumberText.h"
-#include "form/HostServices.h"
+#include "engine/PipeCatalogue.h"
 #include "report/CalculationSheet.h"
 #include "report/CrossCheckSheet.h"
 #include "report/TextFit.h"
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 
 namespace report {
 
@@ -22,6 +21,7 @@ constexpr int kRowHeight = 300;
 constexpr int kTableTop = 3000;
 constexpr int kTableBottom = kPageHeightTwips - 1200;
 constexpr int kRowsPerPage = (kTableBottom - kTableTop) / kRowHeight - 1; // less the heading row
+constexpr int kLegendTop = kTableBottom + 200;
 
 struct TableColumn {
   const char* heading;
@@ -38,14 +38,14 @@ constexpr std::array<TableColumn, 9> kTable = {{
     {"Capacity (kg)", 5700},
     {"Util. (%)", 6900},
     {"Verdict", 7800},
-    {"Base Plate", 8800},
+    {"Base Plate", 9000},
 }};
 
 int RightOf(std::size_t column) {
   return column + 1 < kTable.size() ? kTable[column + 1].left - 100 : kRight;
 }
 
-void PrintCell(form::Printer& printer, std::size_t column, int y, const std::string& text) {
+void PrintCell(Printer& printer, std::size_t column, int y, const std::string& text) {
   printer.SetCurrentX(kTable[column].left);
   printer.SetCurrentY(y);
   printer.PrintLine(FitText(printer, text, RightOf(column) - kTable[column].left));
@@ -55,29 +55,32 @@ std::string Whole(const engine::OptionalWhole& value) {
   return value ? std::to_string(*value) : std::string("-");
 }
 
-std::array<std::string, kTable.size()> Row(const PackageColumn& column) {
-  const engine::ColumnInputs& in = column.inputs;
-  const engine::DesignRecord& q = column.record;
-  const std::optional<double> utilisation = column.failure ? std::nullopt : engine::Utilisation(q);
-  const bool passes = !column.failure && engine::Carries(q);
-  return {column.mark,
-          engine::PlainText(in.outsideDiameterMm) + " x " + engine::PlainText(in.wallThicknessMm),
+std::string VerdictCell(const engine::ColumnAnswer& answer) {
+  const std::string verdict(engine::VerdictWord(answer.verdict));
+  return answer.warnings.empty() ? verdict : verdict + " " + std::string(project::kWarningMark);
+}
+
+std::array<std::string, kTable.size()> Row(const project::ColumnEntry& entry,
+                                           const engine::ColumnAnswer& answer) {
+  const engine::ColumnInputs& in = entry.inputs;
+  const engine::DesignRecord& q = answer.record;
+  return {entry.mark,
+          engine::PipeSizeText(in.outsideDiameterMm, in.wallThicknessMm),
           engine::PlainText(in.heightM),
           engine::PlainText(in.kFactor),
           engine::PlainText(in.axialLoadKg),
-          column.failure ? "-" : Whole(q.maxAxialForce),
-          utilisation ? engine::PercentText(*utilisation) : "-",
-          column.failure ? "ERROR" : (passes ? "OK" : "NOT OK"),
-          column.failure ? *column.failure
+          Whole(answer.checked(&engine::DesignRecord::maxAxialForce)),
+          answer.utilisation ? engine::PercentText(*answer.utilisation) : "-",
+          VerdictCell(answer),
+          answer.failure ? *answer.failure
                          : Whole(q.plateSide) + " x " + Whole(q.plateSide) + " cm, " +
                                Whole(q.plateThicknessMm) + " mm"};
 }
 
-void PrintSummaryTop(form::Printer& printer, const PackageHeader& header,
-                     std::span<const PackageColumn> columns, int page, int pages) {
-  const auto passing = std::count_if(columns.begin(), columns.end(), [](const PackageColumn& c) {
-    return !c.failure && engine::Carries(c.record);
-  });
+void PrintSummaryTop(Printer& printer, const project::Project& project, const std::string& date,
+                     std::span<const engine::ColumnAnswer> columns, int page, int pages) {
+  const auto passing =
+      std::ranges::count(columns, engine::Verdict::Passes, &engine::ColumnAnswer::verdict);
   printer.SetFontBold(true);
   printer.SetFontSize(13);
   printer.SetCurrentX(kLeft);
@@ -87,9 +90,9 @@ void PrintSummaryTop(form::Printer& printer, const PackageHeader& header,
   printer.SetFontSize(10);
   printer.SetFontBold(false);
   const std::string lines[] = {
-      " Project : " + header.project,
-      " Engineer : " + header.engineer,
-      " Date : " + header.date + "     หน้า " + std::to_string(page) + " / " + std::to_string(pages),
+      " Project : " + project.header.project,
+      " Engineer : " + project.header.engineer,
+      " Date : " + date + "     หน้า " + std::to_string(page) + " / " + std::to_string(pages),
       " ผ่าน " + std::to_string(passing) + " ต้น   ไม่ผ่าน " +
           std::to_string(static_cast<long>(columns.size()) - passing) + " ต้น   จากทั้งหมด " +
           std::to_string(columns.size()) + " ต้น",
@@ -117,39 +120,52 @@ int PackagePageCount(std::size_t columnCount) {
   return static_cast<int>(summaryPages + columnCount);
 }
 
-void PrintProjectPackage(const PackageHeader& header, std::span<const PackageColumn> columns,
-                         const engine::NumberFormat& format, form::Printer& printer) {
-  printer.SetOrientation(form::PageOrientation::Portrait);
+void PrintProjectPackage(const project::Project& project,
+                         std::span<const engine::ColumnAnswer> columns, const std::string& date,
+                         const engine::NumberFormat& format, Printer& printer) {
+  if (columns.size() != project.columns.size()) {
+    throw std::invalid_argument("the answers are not of this project");
+  }
+  printer.SetOrientation(PageOrientation::Portrait);
   printer.SetFontName(kSheetFontName);
   const int summaryPages = PackagePageCount(columns.size()) - static_cast<int>(columns.size());
   for (int page = 0; page < summaryPages; ++page) {
     if (page > 0) {
       printer.NewPage();
     }
-    PrintSummaryTop(printer, header, columns, page + 1, summaryPages);
+    PrintSummaryTop(printer, project, date, columns, page + 1, summaryPages);
     const std::size_t first = static_cast<std::size_t>(page) * kRowsPerPage;
     const std::size_t last = std::min(columns.size(), first + kRowsPerPage);
     for (std::size_t i = first; i < last; ++i) {
       const int y = kTableTop + kRowHeight * static_cast<int>(i - first + 1);
-      const bool fails = columns[i].failure || !engine::Carries(columns[i].record);
+      const bool fails = columns[i].verdict != engine::Verdict::Passes;
       // A failing row is shaded and bold, so it stands out in black and white.
       if (fails) {
         printer.ShadeRectangle(kLeft - 60, y - 40, kRight - kLeft + 120, kRowHeight);
         printer.SetFontBold(true);
       }
-      const auto cells = Row(columns[i]);
+      const auto cells = Row(project.columns[i], columns[i]);
       for (std::size_t column = 0; column < cells.size(); ++column) {
         PrintCell(printer, column, y, cells[column]);
       }
       printer.SetFontBold(false);
     }
+    const bool anyWarning = std::any_of(columns.begin() + static_cast<std::ptrdiff_t>(first),
+                                        columns.begin() + static_cast<std::ptrdiff_t>(last),
+                                        [](const auto& c) { return !c.warnings.empty(); });
+    if (anyWarning) {
+      printer.SetCurrentX(kLeft);
+      printer.SetCurrentY(kLegendTop);
+      printer.PrintLine(FitText(printer, std::string(kWarningLegend), kRight - kLeft));
+    }
   }
-  for (const PackageColumn& column : columns) {
+  for (std::size_t i = 0; i < columns.size(); ++i) {
     printer.NewPage();
-    const SheetHeader sheetHeader{header.project, header.engineer, column.mark};
-    DrawCalculationSheet(column.record, sheetHeader, format, printer);
-    if (header.crossCheck && !column.failure) {
-      DrawCrossCheckPage(column.inputs, column.record, sheetHeader, format, printer);
+    const SheetHeader header{project.header.project, project.header.engineer,
+                             project.columns[i].mark};
+    DrawCalculationSheet(columns[i], header, format, printer);
+    if (project.printCrossCheck) {
+      DrawCrossCheckPage(columns[i], header, format, printer);
     }
   }
   printer.EndDocument();

@@ -1,43 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/ColumnInputs.h"
-#include "engine/DesignRecord.h"
+#include "engine/ColumnAnswer.h"
 #include "engine/NumberFormat.h"
+#include "project/Project.h"
+#include "project/ScheduleRow.h"
+#include "report/Printer.h"
 
-#include <optional>
 #include <span>
 #include <string>
-
-namespace form {
-class Printer;
-}
+#include <string_view>
 
 namespace report {
 
-// One column of a project as the package prints it.
-struct PackageColumn {
-  std::string mark;
-  engine::ColumnInputs inputs;
-  engine::DesignRecord record;        // as far as the check got
-  std::optional<std::string> failure; // the failure's name where the check stopped
-};
-
-struct PackageHeader {
-  std::string project;
-  std::string engineer;
-  std::string date;        // as the user reads it, e.g. "2026-12-08"
-  bool crossCheck = false; // each sheet goes on with the second opinion's page
-};
+// What the warning mark means, under a summary that carries it.
+inline constexpr std::string_view kWarningLegend =
+    "(!) = มีคำเตือน (warning): เสาต้นนี้อยู่นอกขอบเขตของวิธีคำนวณ ดูรายการคำนวณของต้นนั้น";
 
 // The permit package as one document: the summary page(s) of every column, then each column's
-// calculation sheet with its mark in the header. Ends the document; throws on the first failing
+// calculation sheet with its mark in the header (and its second opinion's page where the project
+// asks for it), all dated `date` ("2026-12-08"). `answers` are
+// the project's columns' answers, in its order. Ends the document; throws on the first failing
 // operation.
-void PrintProjectPackage(const PackageHeader& header, std::span<const PackageColumn> columns,
-                         const engine::NumberFormat& format, form::Printer& printer);
+void PrintProjectPackage(const project::Project& project,
+                         std::span<const engine::ColumnAnswer> answers, const std::string& date,
+                         const engine::NumberFormat& format, Printer& printer);
 
-// The pages the package takes: the summary's, then one a column (the second opinion's pages
-// not counted).
+// The pages the package takes: the summary's, then one a column.
 int PackagePageCount(std::size_t columnCount);
 
 } // namespace report

@@ -3,8 +3,6 @@
 
 #include "engine/ThaiText.h"
 
-#include "form/HostServices.h"
-
 #include <string_view>
 #include <vector>
 
@@ -21,7 +19,7 @@ bool StartsCharacter(std::string_view text, std::size_t at) {
 
 } // namespace
 
-std::string FitText(form::Printer& printer, const std::string& text, int roomTwips) {
+std::string FitText(report::Printer& printer, const std::string& text, int roomTwips) {
   if (printer.TextWidth(text) <= roomTwips) {
     return text;
   }

@@ -3,9 +3,7 @@
 
 #include <string>
 
-namespace form {
-class Printer;
-}
+#include "report/Printer.h"
 
 namespace report {
 
@@ -15,6 +13,6 @@ inline constexpr int kPageHeightTwips = 16838;
 
 // `text` as it fits in `roomTwips` in the printer's current font: whole where it fits, else cut
 // after a whole character (a Thai mark stays with its letter) and ended with an ellipsis.
-std::string FitText(form::Printer& printer, const std::string& text, int roomTwips);
+std::string FitText(Printer& printer, const std::string& text, int roomTwips);
 
 } // namespace report

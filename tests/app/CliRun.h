@@ -26,18 +26,17 @@ struct Outcome {
 // Writers left empty fail as a file that cannot be written would.
 inline Outcome RunCli(const std::vector<std::string>& arguments, app::FileWriters writers = {}) {
   if (!writers.sheet) {
-    writers.sheet = [](const form::FormState&, const std::string&) {
-      throw std::runtime_error("no sheet in this test");
-    };
+    writers.sheet = [](const engine::ColumnAnswer&, const report::SheetHeader&,
+                       const std::string&) { throw std::runtime_error("no sheet in this test"); };
   }
   if (!writers.chart) {
-    writers.chart = [](const engine::Materials&, const engine::DesignRecord&, const std::string&) {
+    writers.chart = [](const engine::ColumnAnswer&, const std::string&) {
       throw std::runtime_error("no chart in this test");
     };
   }
   if (!writers.package) {
-    writers.package = [](const report::PackageHeader&, std::span<const report::PackageColumn>,
-                         const std::string&) {
+    writers.package = [](const project::Project&, std::span<const engine::ColumnAnswer>,
+                         const std::string&, const std::string&) {
       throw std::runtime_error("no package in this test");
     };
   }

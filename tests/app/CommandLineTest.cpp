@@ -30,10 +30,11 @@ TEST(CommandLine, JsonDocumentHasEveryKeyOfSchemaOneWithNumbersAsNumbers) {
   EXPECT_EQ(outcome.status, ExitStatus::Carries);
   EXPECT_EQ(outcome.err, "");
   const Json& document = outcome.document;
-  EXPECT_EQ(KeysOf(document), (std::vector<std::string>{
-                                  "schema", "inputs", "materials", "header", "results", "verdict",
-                                  "slenderness_warning", "local_buckling_warning", "suggestion",
-                                  "captions", "messages", "print_enabled", "failure"}));
+  EXPECT_EQ(
+      KeysOf(document),
+      (std::vector<std::string>{"schema", "inputs", "materials", "header", "results", "verdict",
+                                "slenderness_warning", "local_buckling_warning", "warnings",
+                                "suggestion", "captions", "messages", "print_enabled", "failure"}));
   EXPECT_EQ(document["schema"], 1);
   EXPECT_EQ(KeysOf(document["inputs"]),
             (std::vector<std::string>{"outside_diameter_mm", "wall_thickness_mm", "height_m",
@@ -126,9 +127,8 @@ TEST_P(RejectedAnswers, StopTheRunWithThePromptsMessagesAndNoSheet) {
     expectedErr += message + "\n";
   }
   bool sheetWritten = false;
-  const app::SheetWriter writer = [&](const form::FormState&, const std::string&) {
-    sheetWritten = true;
-  };
+  const app::SheetWriter writer = [&](const engine::ColumnAnswer&, const report::SheetHeader&,
+                                      const std::string&) { sheetWritten = true; };
 
   const Outcome text = RunCli(With(With(c.arguments, "--sheet"), "out.pdf"), {.sheet = writer});
   EXPECT_EQ(text.status, ExitStatus::Failed);
@@ -278,8 +278,8 @@ INSTANTIATE_TEST_SUITE_P(
                              "utilisation = 17.9 %",
                              true,
                              false,
-                             "lightest standard pipe = 65A, 2 1/2\" 76.3 x 2.8 mm (5.08 kg/m)",
-                             76.3},
+                             "lightest standard pipe = 350A, 14\" 355.6 x 6.4 mm (55.1 kg/m)",
+                             355.6},
                     Assessed{"ThinWall",
                              {"--diameter", "500", "--thickness", "5"},
                              "utilisation = 7.2 %",
@@ -410,11 +410,12 @@ TEST(CommandLine, SheetGetsTheHeaderTextsAndTheCalculation) {
   std::optional<std::int32_t> plateSide;
   const Outcome outcome =
       RunCli({"--load", "12000", "--sheet", "out.pdf", "--project", "โรงงาน", "--column", "-C7"},
-             {.sheet = [&](const form::FormState& form, const std::string& file) {
+             {.sheet = [&](const engine::ColumnAnswer& answer, const report::SheetHeader& header,
+                           const std::string& file) {
                path = file;
-               project = form.header(HeaderField::Project);
-               column = form.header(HeaderField::ColumnMark);
-               plateSide = form.record().plateSide;
+               project = header.project;
+               column = header.columnMark;
+               plateSide = answer.record.plateSide;
              }});
   EXPECT_EQ(outcome.status, ExitStatus::DoesNotCarry);
   EXPECT_EQ(outcome.err, "");

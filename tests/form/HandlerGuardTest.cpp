@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form/HandlerGuard.h"
 #include "engine/Failure.h"
-#include "form/RecordingHost.h"
+#include "tests/doubles/RecordingHost.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 // Thai digits, and a wall too thick for its pipe.
 
 #include "form/FormState.h"
-#include "form/RecordingHost.h"
 #include "form/ResultCaptions.h"
 #include "form/ValuePrompt.h"
+#include "tests/doubles/RecordingHost.h"
 
 #include <gtest/gtest.h>
 
@@ -33,8 +33,8 @@ struct Road {
   bool calculatedLast; // the last answer ran the calculation
 };
 
-const std::string kNotANumberT(form::PromptFor(Input::WallThickness).messageNotANumber);
-const std::string kAboveD(form::PromptFor(Input::OutsideDiameter).messageAbove);
+const std::string kNotANumberT(engine::RuleFor(Input::WallThickness).messageNotANumber);
+const std::string kAboveD(engine::RuleFor(Input::OutsideDiameter).messageAbove);
 const std::string kImpossible(form::kImpossiblePipeMessage);
 
 const Road kRoads[] = {

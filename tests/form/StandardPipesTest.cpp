@@ -5,9 +5,9 @@
 #include "engine/NumberText.h"
 #include "engine/PipeCatalogue.h"
 #include "form/FormState.h"
-#include "form/RecordingHost.h"
 #include "form/ResultCaptions.h"
 #include "form/ValuePrompt.h"
+#include "tests/doubles/RecordingHost.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,7 @@ TEST(StandardPipes, PromptsListStandardSizesAndTakeAnyNumber) {
     form::AskForInput(answer.input, form, host);
     const form::PromptCall& asked = host.prompts().back();
     EXPECT_EQ(form.input(answer.input), answer.value) << answer.answer;
-    EXPECT_EQ(asked.offered, engine::PlainText(form::PromptFor(answer.input).fallback));
+    EXPECT_EQ(asked.offered, engine::PlainText(engine::RuleFor(answer.input).fallback));
     EXPECT_EQ(asked.choices.size(), answer.listed) << answer.answer;
     if (*answer.oneChoice != '\0') {
       EXPECT_NE(std::find(asked.choices.begin(), asked.choices.end(), answer.oneChoice),

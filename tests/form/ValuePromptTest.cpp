@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form/ValuePrompt.h"
 #include "form/FormState.h"
-#include "form/RecordingHost.h"
 #include "form/ResultCaptions.h"
+#include "tests/doubles/RecordingHost.h"
 
 #include <gtest/gtest.h>
 

@@ -17,7 +17,7 @@
 
 namespace {
 
-using form::PictureId;
+using report::PictureId;
 
 struct ExpectedPicture {
   PictureId id;

@@ -2,7 +2,7 @@
 #include "project/CsvExport.h"
 #include "project/CsvImport.h"
 
-#include "form/ValuePrompt.h"
+#include "engine/InputRules.h"
 
 #include <gtest/gtest.h>
 
@@ -99,21 +99,22 @@ TEST(CsvTest, ResultsFollowEachColumn) {
 
   const std::string lead = "\xEF\xBB\xBF" + kHeaderRow +
                            ",verdict,max_axial_force_kg,utilisation,plate_side_cm,"
-                           "plate_thickness_mm,failure\r\n\"ผ่าน\",114.3,3.2,4,0.85,8000,passes,";
+                           "plate_thickness_mm,failure,slenderness_ratio,warnings\r\n\"ผ่าน\",114.3,"
+                           "3.2,4,0.85,8000,passes,";
   EXPECT_EQ(bytes.substr(0, lead.size()), lead);
   EXPECT_NE(bytes.find("\r\n\"ไม่ผ่าน\",114.3,3.2,4,0.85,900000,fails,"), std::string::npos);
-  EXPECT_NE(bytes.find("\r\n\"ตรวจไม่ได้\",114.3,60,4,0.85,8000,,,,,,ImpossiblePipe\r\n"),
+  EXPECT_NE(bytes.find("\r\n\"ตรวจไม่ได้\",114.3,60,4,0.85,8000,,,,,,ImpossiblePipe,,\r\n"),
             std::string::npos);
   EXPECT_THROW(project::ResultsCsv(project::Project{}, results), std::invalid_argument);
 }
 
-std::string Prompt(form::Input input, std::string_view form::ValuePrompt::*message) {
-  return std::string(form::PromptFor(input).*message);
+std::string Prompt(engine::Input input, std::string_view engine::InputRule::*message) {
+  return std::string(engine::RuleFor(input).*message);
 }
 
 TEST(CsvTest, ReportsEveryBadRowAtOnceAndLoadsNothing) {
-  using form::Input;
-  using form::ValuePrompt;
+  using engine::Input;
+  using ValuePrompt = engine::InputRule;
   const std::string file = "ไฟล์ schedule.csv";
   struct Case {
     const char* name;
@@ -146,8 +147,8 @@ TEST(CsvTest, ReportsEveryBadRowAtOnceAndLoadsNothing) {
         file + " คอลัมน์ C5 (แถว 5) ช่อง height_m: " +
             Prompt(Input::Height, &ValuePrompt::messageNotANumber),
         file + " แถว 6 ช่อง axial_load_kg: ช่องนี้ว่าง ไม่มีค่า",
-        file +
-            " คอลัมน์ C7 (แถว 7) ช่อง wall_thickness_mm: " + std::string(form::kImpossiblePipeMessage),
+        file + " คอลัมน์ C7 (แถว 7) ช่อง wall_thickness_mm: " +
+            std::string(engine::kImpossiblePipeMessage),
         file + " แถว 8: มี 3 ช่อง แต่แถวหัวตารางมี 6 ช่อง",
         file + " แถว 9 ช่อง mark: ข้อความไม่ใช่ UTF-8 โปรดบันทึกไฟล์เป็น CSV UTF-8"}},
       {"QuoteOutOfPlace",

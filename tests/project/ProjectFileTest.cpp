@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "project/ProjectFile.h"
 
-#include "form/ValuePrompt.h"
+#include "engine/InputRules.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -71,13 +71,13 @@ struct BadFile {
 
 const std::string kFile = "ไฟล์ C1.pipecolumn";
 const std::string kColumn2 = kFile + " คอลัมน์ C2 (แถว 2) ช่อง ";
-std::string Prompt(form::Input input, std::string_view form::ValuePrompt::*message) {
-  return std::string(form::PromptFor(input).*message);
+std::string Prompt(engine::Input input, std::string_view engine::InputRule::*message) {
+  return std::string(engine::RuleFor(input).*message);
 }
 
 std::vector<BadFile> BadFiles() {
-  using form::Input;
-  using form::ValuePrompt;
+  using engine::Input;
+  using ValuePrompt = engine::InputRule;
   return {
       {"Empty", "", {kFile + ": ไฟล์ว่างเปล่า ไม่มีข้อมูลโครงการ"}},
       {"Blank", "\xEF\xBB\xBF \r\n", {kFile + ": ไฟล์ว่างเปล่า ไม่มีข้อมูลโครงการ"}},
@@ -146,7 +146,7 @@ std::vector<BadFile> BadFiles() {
          d["columns"][1]["outside_diameter_mm"] = 10;
          d["columns"][1]["wall_thickness_mm"] = 5;
        }),
-       {kColumn2 + "wall_thickness_mm: " + std::string(form::kImpossiblePipeMessage)}},
+       {kColumn2 + "wall_thickness_mm: " + std::string(engine::kImpossiblePipeMessage)}},
       {"EveryBadColumnAtOnce",
        Document([](Json& d) {
          d["columns"][0]["height_m"] = 0.5;

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/CalculationSheet.h"
 #include "form/FormState.h"
-#include "form/RecordingHost.h"
+#include "form/PrintCommand.h"
 #include "form/ResultCaptions.h"
+#include "tests/doubles/RecordingHost.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ FormState Calculated() {
 Operations Printed(const FormState& form) {
   RecordingHost host;
   FormState copy = form;
-  report::PrintCommand(copy, host);
+  form::PrintCommand(copy, host);
   return host.printerOperations();
 }
 
@@ -252,7 +253,7 @@ TEST_P(PrintCommand, PrintsAbortsOrOffersAPdf) {
   FormState form = Calculated();
   c.arrange(host, form, sheet);
 
-  report::PrintCommand(form, host);
+  form::PrintCommand(form, host);
 
   const Operations& operations = host.printerOperations();
   switch (c.outcome) {
@@ -370,7 +371,7 @@ TEST(CalculationSheet, PrintingLeavesTheFormAsItWas) {
   RecordingHost host;
   FormState form = Calculated();
   const FormState before = form;
-  report::PrintCommand(form, host);
+  form::PrintCommand(form, host);
   EXPECT_EQ(form.inputs(), before.inputs());
   EXPECT_EQ(form.record().allowableStress, before.record().allowableStress);
   EXPECT_EQ(form.record().plateSide, before.record().plateSide);

@@ -3,7 +3,7 @@
 
 #include "report/CrossCheckSheet.h"
 #include "engine/ColumnCheck.h"
-#include "form/RecordingHost.h"
+#include "tests/doubles/RecordingHost.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ std::vector<std::string> Printed(double diameter, double wall, double load) {
   inputs.axialLoadKg = load;
   const engine::DesignRecord record = engine::CheckColumn(inputs);
   form::RecordingHost host;
-  const std::unique_ptr<form::Printer> printer = host.OpenDefaultPrinter();
+  const std::unique_ptr<report::Printer> printer = host.OpenDefaultPrinter();
   report::DrawCrossCheckSheet(inputs, record, engine::CrossCheckColumn(inputs, record),
                               {"อาคาร A", "วิศวกร", "ค1"}, {}, *printer);
   return host.printerOperations();

@@ -3,9 +3,8 @@
 // stand out and no failing column is called OK.
 
 #include "report/ProjectPackage.h"
-#include "engine/ColumnCheck.h"
-#include "engine/Failure.h"
-#include "form/RecordingHost.h"
+#include "project/ProjectCheck.h"
+#include "tests/doubles/RecordingHost.h"
 
 #include <gtest/gtest.h>
 
@@ -16,23 +15,19 @@
 
 namespace {
 
-report::PackageColumn Column(std::string mark, double load, double wall = 3.2) {
-  report::PackageColumn column;
-  column.mark = std::move(mark);
+project::ColumnEntry Column(std::string mark, double load, double wall = 3.2) {
+  project::ColumnEntry column{std::move(mark), {}};
   column.inputs.axialLoadKg = load;
   column.inputs.wallThicknessMm = wall;
-  try {
-    engine::CheckColumn(column.inputs, column.record);
-  } catch (const engine::Failure& failure) {
-    column.failure = failure.name();
-  }
   return column;
 }
 
-std::vector<std::string> Print(const std::vector<report::PackageColumn>& columns) {
+std::vector<std::string> Print(const std::vector<project::ColumnEntry>& columns) {
   form::RecordingHost host;
-  const std::unique_ptr<form::Printer> printer = host.OpenDefaultPrinter();
-  report::PrintProjectPackage({"อาคาร A", "วิศวกร", "2026-12-08"}, columns, {}, *printer);
+  const std::unique_ptr<report::Printer> printer = host.OpenDefaultPrinter();
+  const project::Project printed{{"อาคาร A", "วิศวกร"}, columns};
+  report::PrintProjectPackage(printed, project::CheckProject(printed).columns, "2026-12-08", {},
+                              *printer);
   return host.printerOperations();
 }
 
@@ -46,7 +41,7 @@ TEST(ProjectPackage, SummaryThenOneSheetPerColumnWithItsMark) {
     int pages;
   } kSizes[] = {{1, 2}, {12, 13}, {44, 46}, {100, 103}};
   for (const auto& size : kSizes) {
-    std::vector<report::PackageColumn> columns;
+    std::vector<project::ColumnEntry> columns;
     for (std::size_t i = 0; i < size.columns; ++i) {
       columns.push_back(Column("ค" + std::to_string(i + 1), i % 5 == 4 ? 12000 : 8000));
     }
@@ -61,9 +56,8 @@ TEST(ProjectPackage, SummaryThenOneSheetPerColumnWithItsMark) {
 }
 
 TEST(ProjectPackage, FailingColumnsStandOutAndAreNeverCalledOk) {
-  const std::vector<report::PackageColumn> columns = {Column("C1", 8000), Column("C2", 12000),
-                                                      Column("C3", 8000, 60)};
-  ASSERT_TRUE(columns[2].failure); // an impossible pipe
+  const std::vector<project::ColumnEntry> columns = {Column("C1", 8000), Column("C2", 12000),
+                                                     Column("C3", 8000, 60)}; // C3: no wall left
   const std::vector<std::string> operations = Print(columns);
   EXPECT_EQ(Count(operations, "PrintLine(OK)"), 1u);
   EXPECT_EQ(Count(operations, "PrintLine(NOT OK)"), 1u);

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form/FormState.h"
-#include "form/RecordingHost.h"
+#include "form/PrintCommand.h"
 #include "form/ResultCaptions.h"
 #include "report/CalculationSheet.h"
+#include "tests/doubles/RecordingHost.h"
 #include "ui/printing/PdfText.h"
 #include "ui/printing/SheetPrinters.h"
 
@@ -74,7 +75,7 @@ FormState Calculated() {
 std::vector<QString> SheetLines(const FormState& form) {
   form::RecordingHost host;
   FormState copy = form;
-  report::PrintCommand(copy, host);
+  form::PrintCommand(copy, host);
   std::vector<QString> lines;
   for (const std::string& operation : host.printerOperations()) {
     if (operation.rfind("PrintLine(", 0) == 0) {
@@ -86,7 +87,7 @@ std::vector<QString> SheetLines(const FormState& form) {
 
 void WriteSheet(const FormState& form, const QString& path) {
   const auto printer = ui::OpenPdfPrinter(path.toStdString());
-  report::PrintCalculationSheet(form, *printer);
+  form::PrintFormSheet(form, *printer);
 }
 
 class SheetPdf : public testing::Test {
@@ -186,8 +187,8 @@ TEST_F(SheetPdf, LinesStandWhereTheLayoutPutsThem) {
 // A host whose documents are real PDF files; there is no default printer.
 class PdfHost : public form::RecordingHost {
 public:
-  std::unique_ptr<form::Printer> OpenDefaultPrinter() override { return nullptr; }
-  std::unique_ptr<form::Printer> OpenPdfFile(const std::string& path) override {
+  std::unique_ptr<report::Printer> OpenDefaultPrinter() override { return nullptr; }
+  std::unique_ptr<report::Printer> OpenPdfFile(const std::string& path) override {
     RecordingHost::OpenPdfFile(path);
     return ui::OpenPdfPrinter(path);
   }
@@ -199,7 +200,7 @@ TEST(SheetPdfFile, WithoutAPrinterThePrintCommandSavesThePdf) {
   PdfHost host;
   host.scriptPdfFileName(path.toStdString());
   FormState form = Calculated();
-  report::PrintCommand(form, host);
+  form::PrintCommand(form, host);
   ASSERT_EQ(host.messages().size(), 2u); // the confirmation and the offer, no failure
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -241,7 +242,7 @@ TEST(SheetPdfFile, AnUnfinishedDocumentLeavesNoFile) {
   host.scriptPdfFileName(fresh.toStdString());
   FormState form = Calculated();
   form.record().allowableStress = 300000000;
-  report::PrintCommand(form, host);
+  form::PrintCommand(form, host);
   EXPECT_FALSE(QFile::exists(fresh));
   ASSERT_EQ(host.messages().size(), 3u);
   EXPECT_NE(host.messages().back().prompt.find("Overflow"), std::string::npos);
@@ -253,13 +254,13 @@ TEST(SheetPdfFile, AnUnwritablePlaceIsReportedBeforeDrawing) {
   try {
     ui::OpenPdfPrinter(path.toStdString());
     FAIL() << "no failure reported";
-  } catch (const form::PrinterError& failure) {
+  } catch (const report::PrinterError& failure) {
     EXPECT_NE(std::string(failure.what()).find("PDF"), std::string::npos) << failure.what();
   }
   PdfHost host;
   host.scriptPdfFileName(path.toStdString());
   FormState form = Calculated();
-  report::PrintCommand(form, host);
+  form::PrintCommand(form, host);
   ASSERT_EQ(host.messages().size(), 3u);
   EXPECT_EQ(host.messages().back().prompt.rfind("พิมพ์รายการคำนวณไม่สำเร็จ: ", 0), 0u);
 }
@@ -329,9 +330,9 @@ TEST(SheetOnPrinter, ComesOutOfThePrintSystemAsOneA4Page) {
   const QStringList before = folder.entryList({QStringLiteral("*.pdf")}, QDir::Files);
 
   FormState form = Calculated();
-  std::unique_ptr<form::Printer> printer = ui::OpenDefaultSystemPrinter();
+  std::unique_ptr<report::Printer> printer = ui::OpenDefaultSystemPrinter();
   ASSERT_NE(printer, nullptr);
-  report::PrintCalculationSheet(form, *printer);
+  form::PrintFormSheet(form, *printer);
 
   // The print system converts the job in the background; wait for its file.
   QString printed;

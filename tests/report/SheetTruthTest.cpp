@@ -4,8 +4,8 @@
 // the page is cut at the margin.
 
 #include "engine/ColumnCheck.h"
-#include "form/RecordingHost.h"
 #include "report/CalculationSheet.h"
+#include "tests/doubles/RecordingHost.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +20,8 @@ const std::string kCapacityLead = "PrintLine(ท่อเหล็กกลม�
 std::vector<std::string> Print(const engine::DesignRecord& record,
                                const report::SheetHeader& header) {
   form::RecordingHost host;
-  const std::unique_ptr<form::Printer> printer = host.OpenDefaultPrinter();
-  report::PrintCalculationSheet(record, header, {}, *printer);
+  const std::unique_ptr<report::Printer> printer = host.OpenDefaultPrinter();
+  report::PrintCalculationSheet(engine::AnswerOf({}, record), header, {}, *printer);
   return host.printerOperations();
 }
 

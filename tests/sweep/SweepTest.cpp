@@ -11,9 +11,9 @@
 #include "engine/Failure.h"
 #include "engine/NumberText.h"
 #include "form/FormState.h"
-#include "form/RecordingHost.h"
 #include "form/ResultCaptions.h"
 #include "form/ValuePrompt.h"
+#include "tests/doubles/RecordingHost.h"
 
 #include <gtest/gtest.h>
 

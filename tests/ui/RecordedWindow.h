@@ -2,7 +2,7 @@
 #pragma once
 
 #include "WindowNames.h"
-#include "form/RecordingHost.h"
+#include "tests/doubles/RecordingHost.h"
 #include "ui/window/MainWindow.h"
 
 #include <QLabel>

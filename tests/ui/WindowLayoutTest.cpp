@@ -19,7 +19,7 @@
 #include <algorithm>
 #include <memory>
 
-using form::PictureId;
+using report::PictureId;
 
 namespace {
 

@@ -12,7 +12,7 @@
 namespace pictures {
 namespace {
 
-using form::PictureId;
+using report::PictureId;
 
 struct PictureEntry {
   PictureId id;

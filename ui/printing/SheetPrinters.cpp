@@ -53,7 +53,7 @@ public:
 
   void finish() override {
     if (printer_.printerState() == QPrinter::Error) {
-      throw form::PrinterError("เครื่องพิมพ์รายงานข้อผิดพลาด (printer error)");
+      throw report::PrinterError("เครื่องพิมพ์รายงานข้อผิดพลาด (printer error)");
     }
   }
 
@@ -78,7 +78,7 @@ public:
     try {
       project::CheckCanSave(path_);
     } catch (const project::SaveError& error) {
-      throw form::PrinterError(std::string("สร้างไฟล์ PDF ไม่ได้: ") + error.what());
+      throw report::PrinterError(std::string("สร้างไฟล์ PDF ไม่ได้: ") + error.what());
     }
     page_.open(QIODevice::WriteOnly);
     writer_.emplace(&page_);
@@ -96,7 +96,7 @@ public:
     try {
       project::SaveFileAtomically(path_, std::string_view(pdf.constData(), pdf.size()));
     } catch (const project::SaveError& error) {
-      throw form::PrinterError(std::string("เขียนไฟล์ PDF ไม่สำเร็จ: ") + error.what());
+      throw report::PrinterError(std::string("เขียนไฟล์ PDF ไม่สำเร็จ: ") + error.what());
     }
   }
 
@@ -116,7 +116,7 @@ private:
 // The printer operations on a QPainter. Twips are turned into device units by the device's own
 // resolution, so the same drawing serves a printer and a PDF file. The page opens at the first
 // output.
-class PainterPrinter final : public form::Printer {
+class PainterPrinter final : public report::Printer {
 public:
   explicit PainterPrinter(std::unique_ptr<Destination> destination)
       : destination_(std::move(destination)) {}
@@ -127,16 +127,16 @@ public:
     }
   }
 
-  void SetOrientation(form::PageOrientation orientation) override {
+  void SetOrientation(report::PageOrientation orientation) override {
     Usable();
-    const auto qtOrientation = orientation == form::PageOrientation::Portrait
+    const auto qtOrientation = orientation == report::PageOrientation::Portrait
                                    ? QPageLayout::Portrait
                                    : QPageLayout::Landscape;
     if (!destination_->device().setPageSize(QPageSize(QPageSize::A4))) {
-      throw form::PrinterError("เครื่องพิมพ์ไม่รองรับกระดาษ A4");
+      throw report::PrinterError("เครื่องพิมพ์ไม่รองรับกระดาษ A4");
     }
     if (!destination_->device().setPageOrientation(qtOrientation)) {
-      throw form::PrinterError("ตั้งแนวกระดาษไม่ได้ (page orientation)");
+      throw report::PrinterError("ตั้งแนวกระดาษไม่ได้ (page orientation)");
     }
   }
 
@@ -149,7 +149,7 @@ public:
   void SetFontSize(double points) override {
     Usable();
     if (!(points > 0)) {
-      throw form::PrinterError("font size must be positive");
+      throw report::PrinterError("font size must be positive");
     }
     font_.setPointSizeF(points);
     ApplyFont();
@@ -181,7 +181,7 @@ public:
                             0.5);
   }
 
-  void DrawPicture(form::PictureId picture, int xTwips, int yTwips) override {
+  void DrawPicture(report::PictureId picture, int xTwips, int yTwips) override {
     OpenPage();
     const QSizeF inches = pictures::naturalSizeInches(picture);
     const QRectF target(DeviceX(xTwips), DeviceY(yTwips), inches.width() * Dpi().x(),
@@ -207,7 +207,7 @@ public:
   void NewPage() override {
     OpenPage();
     if (!destination_->device().newPage()) {
-      throw form::PrinterError("ขึ้นหน้าใหม่ไม่ได้ (a new page could not be started)");
+      throw report::PrinterError("ขึ้นหน้าใหม่ไม่ได้ (a new page could not be started)");
     }
   }
 
@@ -217,7 +217,7 @@ public:
     finished_ = true;
     if (!painter_.end()) {
       destination_->discard(painter_);
-      throw form::PrinterError("จบเอกสารไม่ได้ (the document could not be completed)");
+      throw report::PrinterError("จบเอกสารไม่ได้ (the document could not be completed)");
     }
     destination_->finish();
   }
@@ -233,7 +233,7 @@ public:
 private:
   void Usable() const {
     if (finished_) {
-      throw form::PrinterError("the document has already ended");
+      throw report::PrinterError("the document has already ended");
     }
   }
 
@@ -243,7 +243,7 @@ private:
       return;
     }
     if (!painter_.begin(&destination_->device())) {
-      throw form::PrinterError("เริ่มพิมพ์ไม่ได้ (the page could not be opened)");
+      throw report::PrinterError("เริ่มพิมพ์ไม่ได้ (the page could not be opened)");
     }
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::TextAntialiasing);
@@ -274,7 +274,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<form::Printer> OpenDefaultSystemPrinter() {
+std::unique_ptr<report::Printer> OpenDefaultSystemPrinter() {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
   if (info.isNull()) {
     return nullptr;
@@ -282,7 +282,7 @@ std::unique_ptr<form::Printer> OpenDefaultSystemPrinter() {
   return std::make_unique<PainterPrinter>(std::make_unique<SystemPrinterDestination>(info));
 }
 
-std::unique_ptr<form::Printer> OpenPdfPrinter(const std::string& path) {
+std::unique_ptr<report::Printer> OpenPdfPrinter(const std::string& path) {
   return std::make_unique<PainterPrinter>(std::make_unique<PdfFileDestination>(path));
 }
 

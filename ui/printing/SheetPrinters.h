@@ -9,9 +9,9 @@
 namespace ui {
 
 // A document on the host's default printer, or nothing when the host has no printer.
-std::unique_ptr<form::Printer> OpenDefaultSystemPrinter();
+std::unique_ptr<report::Printer> OpenDefaultSystemPrinter();
 
 // A document written as a one-page A4 PDF to `path`, twips counted from the page corner.
-std::unique_ptr<form::Printer> OpenPdfPrinter(const std::string& path);
+std::unique_ptr<report::Printer> OpenPdfPrinter(const std::string& path);
 
 } // namespace ui

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/ColumnsModel.h"
 
-#include "project/ProjectSession.h"
+#include "form/ProjectSession.h"
 
 #include <QColor>
 #include <QFont>
@@ -26,7 +26,7 @@ bool IsNumber(int column) {
 
 } // namespace
 
-ColumnsModel::ColumnsModel(const project::ProjectSession& session, QObject* parent)
+ColumnsModel::ColumnsModel(const form::ProjectSession& session, QObject* parent)
     : QAbstractTableModel(parent), session_(session) {
   refreshAll();
 }
@@ -61,6 +61,8 @@ QVariant ColumnsModel::data(const QModelIndex& index, int role) const {
     return row.failing ? QVariant(QColor(0xA0, 0x00, 0x10)) : QVariant();
   case Qt::BackgroundRole:
     return row.failing ? QVariant(QColor(0xFF, 0xE1, 0xE1)) : QVariant();
+  case Qt::ToolTipRole:
+    return row.warnings.isEmpty() ? QVariant() : QVariant(row.warnings);
   default:
     return {};
   }
@@ -85,6 +87,7 @@ ColumnsModel::Row ColumnsModel::read(std::size_t row) const {
     read.texts[field] = QString::fromStdString(schedule.texts[field]);
   }
   read.failing = schedule.failing;
+  read.warnings = QString::fromStdString(schedule.warnings);
   return read;
 }
 

@@ -9,7 +9,7 @@
 #include <array>
 #include <vector>
 
-namespace project {
+namespace form {
 class ProjectSession;
 }
 
@@ -21,7 +21,7 @@ namespace ui {
 class ColumnsModel : public QAbstractTableModel {
   Q_OBJECT
 public:
-  explicit ColumnsModel(const project::ProjectSession& session, QObject* parent = nullptr);
+  explicit ColumnsModel(const form::ProjectSession& session, QObject* parent = nullptr);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -37,11 +37,12 @@ private:
   struct Row {
     std::array<QString, project::kScheduleFieldCount> texts;
     bool failing = false;
+    QString warnings; // shown on the row's tooltip, one a line
   };
 
   Row read(std::size_t row) const;
 
-  const project::ProjectSession& session_;
+  const form::ProjectSession& session_;
   std::vector<Row> rows_;
 };
 

@@ -5,7 +5,7 @@ namespace ui {
 
 namespace {
 
-using form::PictureId;
+using report::PictureId;
 using K = ControlKind;
 
 constexpr ControlRow InputCaption(std::string_view name, int top, int width, std::int32_t colour) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "form/PictureId.h"
+#include "report/Printer.h"
 
 #include <array>
 #include <cstdint>
@@ -37,7 +37,7 @@ struct ControlRow {
   std::int32_t textColour = kDefaultColour;
   std::int32_t backgroundColour = kDefaultColour;
   bool handPointer = false;
-  std::optional<form::PictureId> picture = {};
+  std::optional<report::PictureId> picture = {};
 };
 
 inline constexpr int kTwipsPerPixel = 15;

@@ -4,9 +4,9 @@
 #include "form/FormCommands.h"
 #include "form/FormState.h"
 #include "form/HandlerGuard.h"
+#include "form/PrintCommand.h"
 #include "form/ResultCaptions.h"
 #include "form/ValuePrompt.h"
-#include "report/CalculationSheet.h"
 #include "ui/fonts/ThaiFonts.h"
 #include "ui/pictures/Pictures.h"
 #include "ui/window/CentreOnScreen.h"
@@ -199,7 +199,7 @@ void MainWindow::connectHandlers() {
     auto* button = findChild<QPushButton*>(QString::fromLatin1(name));
     connect(button, &QPushButton::clicked, this, [this, handler] { runHandler(handler); });
   };
-  onPress("printButton", report::PrintCommand);
+  onPress("printButton", form::PrintCommand);
   onPress("clearHeaderButton",
           [](form::FormState& form, form::HostServices&) { form::ClearHeader(form); });
   onPress("exitButton", [this](form::FormState&, form::HostServices&) { exitAction_(); });

@@ -7,7 +7,7 @@
 
 namespace ui {
 
-PictureView::PictureView(form::PictureId picture, QWidget* parent)
+PictureView::PictureView(report::PictureId picture, QWidget* parent)
     : QWidget(parent), picture_(picture) {
   setAttribute(Qt::WA_NoSystemBackground); // transparent where the picture is
   setFocusPolicy(Qt::NoFocus);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "form/PictureId.h"
+#include "report/Printer.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -13,15 +13,15 @@ namespace ui {
 class PictureView : public QWidget {
   Q_OBJECT
 public:
-  PictureView(form::PictureId picture, QWidget* parent = nullptr);
+  PictureView(report::PictureId picture, QWidget* parent = nullptr);
 
-  form::PictureId picture() const { return picture_; }
+  report::PictureId picture() const { return picture_; }
 
 protected:
   void paintEvent(QPaintEvent* event) override;
 
 private:
-  form::PictureId picture_;
+  report::PictureId picture_;
   QPixmap rendered_;
 };
 

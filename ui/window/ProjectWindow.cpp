@@ -5,14 +5,14 @@
 #include "form/FormState.h"
 #include "form/HandlerGuard.h"
 #include "form/HostServices.h"
+#include "form/PackageCommands.h"
+#include "form/ProjectSession.h"
+#include "form/UnsavedChanges.h"
 #include "form/ValuePrompt.h"
 #include "project/CsvExport.h"
 #include "project/CsvImport.h"
-#include "project/PackageCommands.h"
 #include "project/ProjectCheck.h"
 #include "project/ProjectFile.h"
-#include "project/ProjectSession.h"
-#include "project/UnsavedChanges.h"
 #include "ui/chart/ChartWindow.h"
 #include "ui/chart/DesignPoint.h"
 #include "ui/fonts/ThaiFonts.h"
@@ -89,7 +89,7 @@ QString FileNameOf(const std::string& projectName, const QString& ending) {
   return (name.isEmpty() ? QStringLiteral("project") : name) + ending;
 }
 
-project::UnsavedAnswer AskAboutUnsavedChanges(QWidget* parent, const QString& projectName) {
+form::UnsavedAnswer AskAboutUnsavedChanges(QWidget* parent, const QString& projectName) {
   QMessageBox box(QMessageBox::Question, QString::fromUtf8(kWindowCaption),
                   QStringLiteral("โครงการ «%1» มีการแก้ไขที่ยังไม่ได้บันทึก\n"
                                  "ต้องการบันทึกก่อนหรือไม่?")
@@ -104,17 +104,16 @@ project::UnsavedAnswer AskAboutUnsavedChanges(QWidget* parent, const QString& pr
   box.setEscapeButton(cancel); // Escape and the close box keep the project open
   box.exec();
   if (box.clickedButton() == save) {
-    return project::UnsavedAnswer::Save;
+    return form::UnsavedAnswer::Save;
   }
-  return box.clickedButton() == discard ? project::UnsavedAnswer::Discard
-                                        : project::UnsavedAnswer::Cancel;
+  return box.clickedButton() == discard ? form::UnsavedAnswer::Discard
+                                        : form::UnsavedAnswer::Cancel;
 }
 
 } // namespace
 
 ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialogs, QWidget* parent)
-    : QMainWindow(parent), session_(std::make_unique<project::ProjectSession>()),
-      dialogs_(dialogs) {
+    : QMainWindow(parent), session_(std::make_unique<form::ProjectSession>()), dialogs_(dialogs) {
   if (dialogs_ == nullptr) {
     ownDialogs_ = std::make_unique<QtProjectFileDialogs>(this);
     dialogs_ = ownDialogs_.get();
@@ -327,13 +326,13 @@ void ProjectWindow::exportResults() {
 
 void ProjectWindow::exportPackage() {
   const QString suggested = besideProjectFile(QStringLiteral(".pdf"));
-  project::ExportPackageCommand(session_->project(), Today(), suggested.toStdString(),
-                                form_->state().numberFormat(), form_->host());
+  form::ExportPackageCommand(session_->project(), Today(), suggested.toStdString(),
+                             form_->state().numberFormat(), form_->host());
 }
 
 void ProjectWindow::printPackage() {
-  project::PrintPackageCommand(session_->project(), Today(), form_->state().numberFormat(),
-                               form_->host());
+  form::PrintPackageCommand(session_->project(), Today(), form_->state().numberFormat(),
+                            form_->host());
 }
 
 void ProjectWindow::addColumn() {
@@ -369,7 +368,7 @@ void ProjectWindow::showAbout() {
 }
 
 bool ProjectWindow::mayLeaveProject() {
-  return project::MayLeaveProject(
+  return form::MayLeaveProject(
       session_->isModified(), [this] { return AskAboutUnsavedChanges(this, fileName()); },
       [this] { return saveProject(); });
 }
@@ -458,9 +457,8 @@ void ProjectWindow::followInChart() {
     return;
   }
   const project::ColumnEntry& column = session_->column(session_->selectedRow());
-  const std::optional<engine::DesignRecord>& record =
-      session_->result(session_->selectedRow()).record;
-  chart_->showColumn(column.inputs.materials, record ? DesignPointOf(*record) : std::nullopt);
+  chart_->showColumn(column.inputs.materials,
+                     DesignPointOf(session_->result(session_->selectedRow())));
 }
 
 void ProjectWindow::showTitleAndCommands() {

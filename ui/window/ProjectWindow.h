@@ -19,8 +19,10 @@ class HostServices;
 
 namespace project {
 struct LoadErrors;
+}
+namespace form {
 class ProjectSession;
-} // namespace project
+}
 
 namespace ui {
 
@@ -44,7 +46,7 @@ public:
   ~ProjectWindow() override;
 
   MainWindow& form() { return *form_; }
-  const project::ProjectSession& session() const { return *session_; }
+  const form::ProjectSession& session() const { return *session_; }
 
   // Opens the project file at `path` as Open does once its dialog has named it. A file that is
   // not read whole is named in a box and changes nothing; unsaved changes are asked about before
@@ -106,7 +108,7 @@ private:
   // file yet.
   QString besideProjectFile(const QString& ending) const;
 
-  std::unique_ptr<project::ProjectSession> session_; // held apart: moc cannot parse its headers
+  std::unique_ptr<form::ProjectSession> session_; // held apart: moc cannot parse its headers
   std::unique_ptr<ProjectFileDialogs> ownDialogs_;
   ProjectFileDialogs* dialogs_;
   MainWindow* form_ = nullptr;

@@ -107,7 +107,7 @@ QtHostServices::AskTextWithChoices(const std::string& prompt, const std::string&
   return AskInDialog(dialog, prompt, title);
 }
 
-std::unique_ptr<form::Printer> QtHostServices::OpenDefaultPrinter() {
+std::unique_ptr<report::Printer> QtHostServices::OpenDefaultPrinter() {
   return OpenDefaultSystemPrinter();
 }
 
@@ -124,7 +124,7 @@ std::optional<std::string> QtHostServices::AskPdfFileName(const std::string& sug
   return dialog.selectedFiles().constFirst().toStdString();
 }
 
-std::unique_ptr<form::Printer> QtHostServices::OpenPdfFile(const std::string& path) {
+std::unique_ptr<report::Printer> QtHostServices::OpenPdfFile(const std::string& path) {
   return OpenPdfPrinter(path);
 }
 

@@ -24,9 +24,9 @@ public:
   std::optional<std::string> AskTextWithChoices(const std::string& prompt, const std::string& title,
                                                 const std::string& offered,
                                                 const std::vector<std::string>& choices) override;
-  std::unique_ptr<form::Printer> OpenDefaultPrinter() override;
+  std::unique_ptr<report::Printer> OpenDefaultPrinter() override;
   std::optional<std::string> AskPdfFileName(const std::string& suggestedName) override;
-  std::unique_ptr<form::Printer> OpenPdfFile(const std::string& path) override;
+  std::unique_ptr<report::Printer> OpenPdfFile(const std::string& path) override;
   bool OpenAddress(const std::string& address) override;
 
 private:

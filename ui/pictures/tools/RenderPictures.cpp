@@ -15,7 +15,7 @@
 
 namespace {
 
-using form::PictureId;
+using report::PictureId;
 
 struct NamedPicture {
   PictureId id;

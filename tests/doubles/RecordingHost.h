@@ -28,7 +28,7 @@ struct PromptCall {
 };
 
 // A host without a screen: answers come from a script, and every call is recorded with its
-// arguments. Serves the tests and the command-line calculator.
+// arguments. Serves the tests, the benchmarks and the fuzz targets.
 class RecordingHost : public HostServices {
 public:
   // Answers for AskText in order; a missing answer (or an empty optional) is a cancel.
@@ -55,15 +55,15 @@ public:
   std::optional<std::string> AskTextWithChoices(const std::string& prompt, const std::string& title,
                                                 const std::string& offered,
                                                 const std::vector<std::string>& choices) override;
-  std::unique_ptr<Printer> OpenDefaultPrinter() override;
+  std::unique_ptr<report::Printer> OpenDefaultPrinter() override;
   std::optional<std::string> AskPdfFileName(const std::string& suggestedName) override;
-  std::unique_ptr<Printer> OpenPdfFile(const std::string& path) override;
+  std::unique_ptr<report::Printer> OpenPdfFile(const std::string& path) override;
   bool OpenAddress(const std::string& address) override;
   // Whether OpenAddress succeeds; it does unless told otherwise.
   void setAddressOpens(bool opens) { addressOpens_ = opens; }
 
 private:
-  std::unique_ptr<Printer> MakePrinter();
+  std::unique_ptr<report::Printer> MakePrinter();
 
   std::deque<std::optional<std::string>> answers_;
   std::deque<MessageAnswer> messageAnswers_;

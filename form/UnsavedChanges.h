@@ -3,7 +3,7 @@
 
 #include <functional>
 
-namespace project {
+namespace form {
 
 // The user's answer to "save the changes first?".
 enum class UnsavedAnswer { Save, Discard, Cancel };
@@ -15,4 +15,4 @@ enum class UnsavedAnswer { Save, Discard, Cancel };
 bool MayLeaveProject(bool modified, const std::function<UnsavedAnswer()>& ask,
                      const std::function<bool()>& save);
 
-} // namespace project
+} // namespace form

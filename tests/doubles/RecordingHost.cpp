@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "form/RecordingHost.h"
+#include "tests/doubles/RecordingHost.h"
 
 #include <cstdio>
 
 namespace form {
+
+using report::PageOrientation;
+using report::PictureId;
+using report::Printer;
+using report::PrinterError;
 
 namespace {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "project/UnsavedChanges.h"
+#include "form/UnsavedChanges.h"
 
-namespace project {
+namespace form {
 
 bool MayLeaveProject(bool modified, const std::function<UnsavedAnswer()>& ask,
                      const std::function<bool()>& save) {
@@ -19,4 +19,4 @@ bool MayLeaveProject(bool modified, const std::function<UnsavedAnswer()>& ask,
   return false;
 }
 
-} // namespace project
+} // namespace form

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "form/RecordingHost.h"
-#include "project/PackageCommands.h"
+#include "engine/ColumnAnswer.h"
+#include "form/PackageCommands.h"
 #include "project/ScheduleRow.h"
+#include "tests/doubles/RecordingHost.h"
 
 #include <gtest/gtest.h>
 
@@ -82,10 +83,10 @@ TEST(PackageCommandsTest, PrintOrWriteTheWholePackageOrNothing) {
     host.failPrinterOperation(c.failingOperation, "กระดาษติด");
 
     if (c.command == Command::PrintAll) {
-      project::PrintPackageCommand(kProject, "2026-12-08", {}, host);
+      form::PrintPackageCommand(kProject, "2026-12-08", {}, host);
       EXPECT_NE(host.messages().at(0).prompt.find("3 คอลัมน์ รวม 4 หน้า"), std::string::npos);
     } else {
-      project::ExportPackageCommand(kProject, "2026-12-08", "โรงงาน.pdf", {}, host);
+      form::ExportPackageCommand(kProject, "2026-12-08", "โรงงาน.pdf", {}, host);
     }
 
     const std::vector<std::string>& operations = host.printerOperations();
@@ -122,7 +123,8 @@ TEST(ScheduleRowTest, FailingRowsReadAsFailingWithoutColour) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.entry.mark);
-    const project::ScheduleRow row = project::ScheduleRowOf(c.entry, project::CheckEntry(c.entry));
+    const project::ScheduleRow row =
+        project::ScheduleRowOf(c.entry, engine::AnswerColumn(c.entry.inputs));
     EXPECT_EQ(row.text(project::ScheduleField::Mark), c.entry.mark);
     EXPECT_EQ(row.text(project::ScheduleField::Pipe),
               c.entry.inputs.wallThicknessMm == 60 ? "114.3 x 60" : "114.3 x 3.2");

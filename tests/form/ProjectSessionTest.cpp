@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "project/ProjectSession.h"
+#include "form/ProjectSession.h"
 
 #include "form/FormState.h"
 #include "form/ResultCaptions.h"
-#include "project/UnsavedChanges.h"
+#include "form/UnsavedChanges.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +15,11 @@
 
 namespace {
 
+using engine::Verdict;
 using form::HeaderField;
 using form::Input;
+using form::ProjectSession;
 using project::ColumnEntry;
-using project::ProjectSession;
-using project::Verdict;
 
 ColumnEntry Column(std::string mark, double load = 8000) {
   ColumnEntry entry{std::move(mark), {}};
@@ -172,7 +172,7 @@ TEST(ProjectSessionTest, AddsDuplicatesAndRemovesColumns) {
     EXPECT_EQ(session.selectedRow(), c.selectedAfter);
     EXPECT_EQ(session.isModified(), done);
     for (std::size_t row = 0; row < session.columnCount(); ++row) {
-      EXPECT_EQ(session.result(row).record->axialLoad, session.column(row).inputs.axialLoadKg);
+      EXPECT_EQ(session.result(row).record.axialLoad, session.column(row).inputs.axialLoadKg);
     }
     if (c.name == std::string_view("duplicate goes after the original")) {
       EXPECT_EQ(session.column(c.selectedAfter).inputs, original.inputs);
@@ -218,7 +218,7 @@ TEST(ProjectSessionTest, FollowsTheFileAndItsChanges) {
 }
 
 TEST(MayLeaveProjectTest, AsksOnlyAboutUnsavedChangesAndStaysUnlessSavedOrDiscarded) {
-  using project::UnsavedAnswer;
+  using form::UnsavedAnswer;
   struct Case {
     bool modified;
     UnsavedAnswer answer;
@@ -239,7 +239,7 @@ TEST(MayLeaveProjectTest, AsksOnlyAboutUnsavedChangesAndStaysUnlessSavedOrDiscar
                                       << static_cast<int>(c.answer) << " saves " << c.saves);
     bool asked = false;
     bool saveTried = false;
-    const bool leaves = project::MayLeaveProject(
+    const bool leaves = form::MayLeaveProject(
         c.modified,
         [&] {
           asked = true;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "project/ProjectSession.h"
+#include "form/ProjectSession.h"
 
 #include "engine/Failure.h"
 #include "form/FormState.h"
@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <string_view>
 
-namespace project {
+namespace form {
 
 namespace {
 
@@ -21,7 +21,7 @@ std::string_view Trimmed(std::string_view text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-void RequireColumns(const std::vector<ColumnEntry>& columns) {
+void RequireColumns(const std::vector<project::ColumnEntry>& columns) {
   if (columns.empty()) {
     throw std::invalid_argument("a project has at least one column");
   }
@@ -34,26 +34,26 @@ ProjectSession::ProjectSession() {
 }
 
 void ProjectSession::startNew() {
-  project_ = NewProject();
+  project_ = project::NewProject();
   filePath_.reset();
   selected_ = 0;
   modified_ = false;
   checkAll();
 }
 
-void ProjectSession::load(Project project, std::string path) {
+void ProjectSession::load(project::Project project, std::string path) {
   RequireColumns(project.columns);
   project_ = std::move(project);
-  ApplyMaterials(project_);
+  project::ApplyMaterials(project_);
   filePath_ = std::move(path);
   selected_ = 0;
   modified_ = false;
   checkAll();
 }
 
-void ProjectSession::replaceColumns(std::vector<ColumnEntry> columns) {
+void ProjectSession::replaceColumns(std::vector<project::ColumnEntry> columns) {
   RequireColumns(columns);
-  for (ColumnEntry& entry : columns) {
+  for (project::ColumnEntry& entry : columns) {
     entry.inputs.materials = project_.materials;
   }
   if (columns != project_.columns) {
@@ -76,41 +76,40 @@ void ProjectSession::select(std::size_t row) {
   selected_ = row;
 }
 
-void ProjectSession::showSelected(form::FormState& form) const {
-  using form::HeaderField;
-  const ColumnEntry& entry = column(selected_);
+void ProjectSession::showSelected(FormState& form) const {
+  const project::ColumnEntry& entry = column(selected_);
   form.setHeader(HeaderField::Project, project_.header.project);
   form.setHeader(HeaderField::Engineer, project_.header.engineer);
   form.setHeader(HeaderField::ColumnMark, entry.mark);
   form.setMaterials(entry.inputs.materials);
-  for (const form::Input input : form::kAllInputs) {
-    const double value = form::ValueOf(entry.inputs, input);
+  form.setPrintCrossCheck(project_.printCrossCheck);
+  for (const Input input : kAllInputs) {
+    const double value = ValueOf(entry.inputs, input);
     form.setInput(input, value);
-    form.setCaption(form::CaptionOf(input), form::InputCaption(input, value));
+    form.setCaption(CaptionOf(input), InputCaption(input, value));
   }
   // Nothing of the column shown before may stay: its record, verdict, plate and assessment.
   form.record() = {};
   form.setPrintEnabled(true);
-  for (const form::Caption caption : {form::Caption::Verdict, form::Caption::BasePlate}) {
-    form.setCaption(caption, form::InitialCaption(caption, entry.inputs));
+  for (const Caption caption : {Caption::Verdict, Caption::BasePlate}) {
+    form.setCaption(caption, InitialCaption(caption, entry.inputs));
   }
-  for (const form::Caption caption : form::kAssessmentCaptions) {
+  for (const Caption caption : kAssessmentCaptions) {
     form.setCaption(caption, {});
   }
   form.setSuggestion(std::nullopt);
   try {
-    form::Recalculate(form);
+    Recalculate(form);
   } catch (const engine::Failure&) {
     // The form then reads as before any calculation; the panel names the failure.
     form.record() = {};
   }
 }
 
-bool ProjectSession::takeFromForm(const form::FormState& form) {
-  using form::HeaderField;
-  const Project::Header header{form.header(HeaderField::Project),
-                               form.header(HeaderField::Engineer)};
-  ColumnEntry& entry = project_.columns.at(selected_);
+bool ProjectSession::takeFromForm(const FormState& form) {
+  const project::Project::Header header{form.header(HeaderField::Project),
+                                        form.header(HeaderField::Engineer)};
+  project::ColumnEntry& entry = project_.columns.at(selected_);
   const std::string& mark = form.header(HeaderField::ColumnMark);
   const bool inputsChanged = entry.inputs != form.inputs();
   if (header == project_.header && mark == entry.mark && !inputsChanged) {
@@ -120,7 +119,7 @@ bool ProjectSession::takeFromForm(const form::FormState& form) {
   entry.mark = mark;
   if (inputsChanged) {
     entry.inputs = form.inputs();
-    results_.at(selected_) = CheckEntry(entry);
+    results_.at(selected_) = engine::AnswerColumn(entry.inputs);
   }
   modified_ = true;
   return true;
@@ -136,13 +135,13 @@ void ProjectSession::setPrintCrossCheck(bool print) {
 void ProjectSession::addColumn() {
   project_.columns.push_back({freshMark(), {}});
   project_.columns.back().inputs.materials = project_.materials;
-  results_.push_back(CheckEntry(project_.columns.back()));
+  results_.push_back(engine::AnswerColumn(project_.columns.back().inputs));
   selected_ = columnCount() - 1;
   modified_ = true;
 }
 
 void ProjectSession::duplicateSelected() {
-  ColumnEntry copy{freshMark(), column(selected_).inputs};
+  project::ColumnEntry copy{freshMark(), column(selected_).inputs};
   const auto at = static_cast<std::ptrdiff_t>(selected_ + 1);
   results_.insert(results_.begin() + at, results_.at(selected_));
   project_.columns.insert(project_.columns.begin() + at, std::move(copy));
@@ -167,7 +166,7 @@ std::string ProjectSession::freshMark() const {
     std::string mark = "C-" + std::to_string(number);
     const bool taken =
         std::any_of(project_.columns.begin(), project_.columns.end(),
-                    [&](const ColumnEntry& entry) { return Trimmed(entry.mark) == mark; });
+                    [&](const project::ColumnEntry& entry) { return Trimmed(entry.mark) == mark; });
     if (!taken) {
       return mark;
     }
@@ -177,9 +176,9 @@ std::string ProjectSession::freshMark() const {
 void ProjectSession::checkAll() {
   results_.clear();
   results_.reserve(columnCount());
-  for (const ColumnEntry& entry : project_.columns) {
-    results_.push_back(CheckEntry(entry));
+  for (const project::ColumnEntry& entry : project_.columns) {
+    results_.push_back(engine::AnswerColumn(entry.inputs));
   }
 }
 
-} // namespace project
+} // namespace form

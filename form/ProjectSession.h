@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "project/ColumnResult.h"
+#include "engine/ColumnAnswer.h"
 #include "project/Project.h"
 
 #include <cstddef>
@@ -10,10 +10,8 @@
 #include <vector>
 
 namespace form {
-class FormState;
-}
 
-namespace project {
+class FormState;
 
 // The project a window works on: its columns with their checks, the column the form shows, the
 // file the project was read from or last saved to, and whether it holds changes that file does
@@ -23,11 +21,11 @@ public:
   // A new project, saved nowhere yet; it agrees with a fresh form.
   ProjectSession();
 
-  const Project& project() const { return project_; }
+  const project::Project& project() const { return project_; }
   std::size_t columnCount() const { return project_.columns.size(); }
-  const ColumnEntry& column(std::size_t row) const { return project_.columns.at(row); }
+  const project::ColumnEntry& column(std::size_t row) const { return project_.columns.at(row); }
   // The check of the column as it stands now.
-  const ColumnResult& result(std::size_t row) const { return results_.at(row); }
+  const engine::ColumnAnswer& result(std::size_t row) const { return results_.at(row); }
   std::size_t selectedRow() const { return selected_; }
   const std::optional<std::string>& filePath() const { return filePath_; }
   bool isModified() const { return modified_; }
@@ -37,10 +35,10 @@ public:
   void startNew();
   // Replaces everything with a project read from `path`, its first column selected. Throws
   // std::invalid_argument for a project without columns.
-  void load(Project project, std::string path);
+  void load(project::Project project, std::string path);
   // Replaces the columns and keeps the header and the file; the first column is selected. Throws
   // std::invalid_argument for no columns.
-  void replaceColumns(std::vector<ColumnEntry> columns);
+  void replaceColumns(std::vector<project::ColumnEntry> columns);
   // The project now stands in the file at `path`.
   void markSaved(std::string path);
 
@@ -48,10 +46,10 @@ public:
   void select(std::size_t row);
   // Puts the selected column and the project's header into the form and calculates it, as if
   // each value had been answered in its prompt.
-  void showSelected(form::FormState& form) const;
+  void showSelected(FormState& form) const;
   // Takes the form's inputs, column mark and header into the selected column and the project.
   // True when anything changed; only then is the project modified.
-  bool takeFromForm(const form::FormState& form);
+  bool takeFromForm(const FormState& form);
 
   // Whether the second opinion's page prints after each sheet; a change modifies the project.
   void setPrintCrossCheck(bool print);
@@ -70,11 +68,11 @@ public:
 private:
   void checkAll();
 
-  Project project_;
-  std::vector<ColumnResult> results_;
+  project::Project project_;
+  std::vector<engine::ColumnAnswer> results_;
   std::size_t selected_ = 0;
   std::optional<std::string> filePath_;
   bool modified_ = false;
 };
 
-} // namespace project
+} // namespace form

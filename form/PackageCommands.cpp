@@ -1,22 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "project/PackageCommands.h"
+#include "form/PackageCommands.h"
 
 #include "engine/Failure.h"
 #include "form/HandlerGuard.h"
 #include "form/HostServices.h"
 #include "project/ProjectCheck.h"
-#include "project/ProjectPackageColumns.h"
 #include "report/ProjectPackage.h"
 
 #include <memory>
 #include <optional>
 
-namespace project {
+namespace form {
 
 namespace {
-
-using form::MessageAnswer;
-using form::MessageStyle;
 
 constexpr const char* kPrintTitle = "พิมพ์ทั้งโครงการ (Print all)";
 constexpr const char* kExportTitle = "ส่งออกเป็น PDF (Export PDF)";
@@ -26,18 +22,18 @@ constexpr const char* kPrintFailedLead = "พิมพ์รายการค�
 constexpr const char* kExportFailedLead = "บันทึกรายการคำนวณทั้งโครงการเป็น PDF ไม่สำเร็จ";
 constexpr const char* kSuggestedPdfName = "project-package.pdf";
 
-std::string ConfirmPrompt(const Project& project) {
+std::string ConfirmPrompt(const project::Project& project) {
   const std::size_t columns = project.columns.size();
   return "พิมพ์รายการคำนวณทั้งโครงการ " + std::to_string(columns) + " คอลัมน์ รวม " +
          std::to_string(report::PackagePageCount(columns)) + " หน้า ?";
 }
 
 // Prints the package onto an open document; a failure withdraws the document and goes on up.
-void PrintOnto(const Project& project, const std::string& date, const engine::NumberFormat& format,
-               form::Printer& printer) {
-  const std::vector<report::PackageColumn> columns = PackageColumns(project, CheckProject(project));
+void PrintOnto(const project::Project& project, const std::string& date,
+               const engine::NumberFormat& format, report::Printer& printer) {
+  const project::ProjectResults results = project::CheckProject(project);
   try {
-    report::PrintProjectPackage(PackageHeaderOf(project, date), columns, format, printer);
+    report::PrintProjectPackage(project, results.columns, date, format, printer);
   } catch (...) {
     try {
       printer.AbortDocument();
@@ -49,35 +45,35 @@ void PrintOnto(const Project& project, const std::string& date, const engine::Nu
 
 // Opens the document with `open` and prints onto it; a failure is shown under `lead` in a box.
 template <typename Open>
-void PrintReporting(const Project& project, const std::string& date,
-                    const engine::NumberFormat& format, form::HostServices& host, const char* lead,
+void PrintReporting(const project::Project& project, const std::string& date,
+                    const engine::NumberFormat& format, HostServices& host, const char* lead,
                     const char* title, Open open) {
   try {
-    std::unique_ptr<form::Printer> printer = open();
+    std::unique_ptr<report::Printer> printer = open();
     if (printer) {
       PrintOnto(project, date, format, *printer);
     }
-  } catch (const form::PrinterError& failure) {
+  } catch (const report::PrinterError& failure) {
     const std::string reason = failure.what();
     host.ShowMessage(reason.empty() ? std::string(lead) : std::string(lead) + ": " + reason,
                      MessageStyle::CriticalOk(), title);
   } catch (const engine::Failure& failure) {
-    host.ShowMessage(std::string(lead) + ": " + form::UncaughtFailureMessage(failure),
+    host.ShowMessage(std::string(lead) + ": " + UncaughtFailureMessage(failure),
                      MessageStyle::CriticalOk(), title);
   }
 }
 
 } // namespace
 
-void PrintPackageCommand(const Project& project, const std::string& date,
-                         const engine::NumberFormat& format, form::HostServices& host) {
+void PrintPackageCommand(const project::Project& project, const std::string& date,
+                         const engine::NumberFormat& format, HostServices& host) {
   if (host.ShowMessage(ConfirmPrompt(project), MessageStyle::QuestionOkCancel(), kPrintTitle) !=
       MessageAnswer::Ok) {
     return;
   }
   PrintReporting(project, date, format, host, kPrintFailedLead, kPrintTitle,
-                 [&]() -> std::unique_ptr<form::Printer> {
-                   if (std::unique_ptr<form::Printer> printer = host.OpenDefaultPrinter()) {
+                 [&]() -> std::unique_ptr<report::Printer> {
+                   if (std::unique_ptr<report::Printer> printer = host.OpenDefaultPrinter()) {
                      return printer;
                    }
                    // Without a printer the package can still be kept as a PDF file.
@@ -90,14 +86,14 @@ void PrintPackageCommand(const Project& project, const std::string& date,
                  });
 }
 
-void ExportPackageCommand(const Project& project, const std::string& date,
+void ExportPackageCommand(const project::Project& project, const std::string& date,
                           const std::string& suggestedName, const engine::NumberFormat& format,
-                          form::HostServices& host) {
+                          HostServices& host) {
   PrintReporting(project, date, format, host, kExportFailedLead, kExportTitle,
-                 [&]() -> std::unique_ptr<form::Printer> {
+                 [&]() -> std::unique_ptr<report::Printer> {
                    const std::optional<std::string> path = host.AskPdfFileName(suggestedName);
                    return path ? host.OpenPdfFile(*path) : nullptr;
                  });
 }
 
-} // namespace project
+} // namespace form

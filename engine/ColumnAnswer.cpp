@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/ColumnAnswer.h"
+
+#include "engine/ColumnAssessment.h"
+#include "engine/ColumnCheck.h"
+#include "engine/Failure.h"
+#include "engine/NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace engine {
+
+namespace {
+
+constexpr int kFewestDecimals = 2;
+constexpr int kMostDecimals = 12;
+
+double RoundedTo(double value, int decimals) {
+  const double scale = std::pow(10.0, decimals);
+  return std::round(value * scale) / scale;
+}
+
+// "166.67 เกิน 91.67": the fewest decimals from two up at which the figure still reads above
+// its limit, so a rounded limit never makes the sentence false.
+std::string ExceedsText(double value, double limit) {
+  int decimals = kFewestDecimals;
+  while (decimals < kMostDecimals && !(RoundedTo(value, decimals) > RoundedTo(limit, decimals))) {
+    ++decimals;
+  }
+  return PlainText(RoundedTo(value, decimals)) + " เกิน " + PlainText(RoundedTo(limit, decimals));
+}
+
+} // namespace
+
+std::string_view KeyOf(Verdict verdict) {
+  switch (verdict) {
+  case Verdict::Passes:
+    return "passes";
+  case Verdict::Fails:
+    return "fails";
+  case Verdict::NotChecked:
+    break;
+  }
+  return {};
+}
+
+std::string_view VerdictWord(Verdict verdict) {
+  switch (verdict) {
+  case Verdict::Passes:
+    return "OK";
+  case Verdict::Fails:
+    return "NOT OK";
+  case Verdict::NotChecked:
+    break;
+  }
+  return "ERROR";
+}
+
+std::string WarningKeys(const std::vector<Warning>& warnings, std::string_view separator) {
+  std::string keys;
+  for (const Warning& warning : warnings) {
+    keys += (keys.empty() ? "" : std::string(separator)) + std::string(KeyOf(warning.kind));
+  }
+  return keys;
+}
+
+std::string_view KeyOf(WarningKind kind) {
+  switch (kind) {
+  case WarningKind::Slenderness:
+    return "slenderness";
+  case WarningKind::LocalBuckling:
+    return "local_buckling";
+  case WarningKind::CrossCheckColumn:
+    return "cross_check_column";
+  case WarningKind::CrossCheckPlate:
+    return "cross_check_plate";
+  }
+  return {};
+}
+
+bool ColumnAnswer::has(WarningKind kind) const {
+  return std::ranges::any_of(warnings,
+                             [kind](const Warning& warning) { return warning.kind == kind; });
+}
+
+std::vector<Warning> WarningsOf(const ColumnInputs& inputs, const DesignRecord& record) {
+  std::vector<Warning> warnings;
+  if (record.slendernessRatio && *record.slendernessRatio > kSlendernessLimit) {
+    const std::int32_t ratio = *record.slendernessRatio;
+    warnings.push_back({WarningKind::Slenderness, static_cast<double>(ratio),
+                        static_cast<double>(kSlendernessLimit),
+                        "คำเตือน: KL/r = " + SpacedText(ratio) + " เกิน " +
+                            std::to_string(kSlendernessLimit) + " ที่ใช้กันสำหรับเสารับน้ำหนักบรรทุก"});
+  }
+  const double ratio = inputs.outsideDiameterMm / inputs.wallThicknessMm;
+  const double limit = LocalBucklingLimit(inputs.materials);
+  if (ratio > limit) {
+    warnings.push_back({WarningKind::LocalBuckling, ratio, limit,
+                        "คำเตือน: D/T = " + ExceedsText(ratio, limit) +
+                            " ผนังบางจนอาจเกิด local buckling ซึ่งการคำนวณนี้ไม่ครอบคลุม"});
+  }
+  return warnings;
+}
+
+namespace {
+
+// Where the method accepts a column the second opinion does not, or does not cover.
+std::optional<Warning> CrossCheckColumnWarning(const ColumnAnswer& answer, const CrossCheck& c) {
+  if (answer.verdict != Verdict::Passes || c.verdict == CrossCheckVerdict::Passes) {
+    return std::nullopt;
+  }
+  const std::string lead = "คำเตือน: " + std::string(kCrossCheckCode) + " ";
+  if (c.verdict == CrossCheckVerdict::NotCovered) {
+    const double ratio = answer.inputs.outsideDiameterMm / c.designWallThicknessMm;
+    const double limit = CrossCheckUncoveredWallRatio(answer.inputs.materials);
+    return Warning{WarningKind::CrossCheckColumn, ratio, limit,
+                   lead + "ไม่ครอบคลุมผนังนี้ (not covered): D/t = " +
+                       PlainText(RoundedTo(ratio, kFewestDecimals)) +
+                       " ไม่น้อยกว่า 0.45 E/Fy = " + PlainText(RoundedTo(limit, kFewestDecimals))};
+  }
+  return Warning{WarningKind::CrossCheckColumn, *c.utilisation, 1,
+                 lead + "ไม่ผ่าน: P/(Pn/Ωc) = " + ExceedsText(*c.utilisation, 1) + " (รับได้ " +
+                     PlainText(RoundedTo(*c.allowableLoadKg, 0)) + " kg)"};
+}
+
+// Where the method's plate is thinner than the second opinion requires, or the bearing fails.
+std::optional<Warning> CrossCheckPlateWarning(const ColumnAnswer& answer, const CrossCheck& c) {
+  if (c.platePasses) {
+    return std::nullopt;
+  }
+  const std::string lead = "คำเตือน: " + std::string(kCrossCheckCode) + " ";
+  const double methodMm = static_cast<double>(*answer.record.plateThicknessMm);
+  const double load = answer.inputs.axialLoadKg;
+  const std::string bearing =
+      "แรงกด P = " + ExceedsText(load, c.bearingAllowableKg) + " kg ที่คอนกรีตรับได้ (bearing)";
+  if (methodMm >= c.plateThicknessRequiredMm) {
+    return Warning{WarningKind::CrossCheckPlate, load, c.bearingAllowableKg, lead + bearing};
+  }
+  return Warning{WarningKind::CrossCheckPlate, c.plateThicknessRequiredMm, methodMm,
+                 lead + "ต้องการแผ่นเหล็กหนา " + ExceedsText(c.plateThicknessRequiredMm, methodMm) +
+                     " mm ที่ใช้" + (c.bearingHolds ? "" : "; " + bearing)};
+}
+
+} // namespace
+
+bool IsSoundPipe(const std::vector<Warning>& warnings) {
+  return std::ranges::all_of(warnings, [](const Warning& warning) {
+    return warning.kind == WarningKind::CrossCheckPlate;
+  });
+}
+
+ColumnAnswer AnswerOf(const ColumnInputs& inputs, const DesignRecord& record) {
+  ColumnAnswer answer;
+  answer.inputs = inputs;
+  answer.record = record;
+  if (!record.plateThicknessMm) {
+    return answer;
+  }
+  answer.verdict = Carries(record) ? Verdict::Passes : Verdict::Fails;
+  answer.utilisation = Utilisation(record);
+  answer.warnings = WarningsOf(inputs, record);
+  try {
+    answer.crossCheck = CrossCheckColumn(inputs, record);
+  } catch (const Failure&) {
+    // A figure of the second opinion beyond the double range: the method's answer stands alone.
+    return answer;
+  }
+  for (const auto& warning : {CrossCheckColumnWarning(answer, *answer.crossCheck),
+                              CrossCheckPlateWarning(answer, *answer.crossCheck)}) {
+    if (warning) {
+      answer.warnings.push_back(*warning);
+    }
+  }
+  return answer;
+}
+
+ColumnAnswer AnswerColumn(const ColumnInputs& inputs) {
+  DesignRecord record;
+  try {
+    CheckColumn(inputs, record);
+  } catch (const Failure& caught) {
+    ColumnAnswer stopped = AnswerOf(inputs, DesignRecord{});
+    stopped.record = record;
+    stopped.failure = caught.name();
+    return stopped;
+  }
+  return AnswerOf(inputs, record);
+}
+
+} // namespace engine

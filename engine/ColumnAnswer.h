@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "engine/ColumnInputs.h"
+#include "engine/CrossCheck.h"
+#include "engine/DesignRecord.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace engine {
+
+enum class Verdict { Passes, Fails, NotChecked }; // NotChecked: the check stopped
+
+// "passes", "fails"; empty for NotChecked, which files and JSON leave empty or null.
+std::string_view KeyOf(Verdict verdict);
+// The verdict as lists of columns print it: "OK", "NOT OK", "ERROR".
+std::string_view VerdictWord(Verdict verdict);
+
+enum class WarningKind { Slenderness, LocalBuckling, CrossCheckColumn, CrossCheckPlate };
+
+// "slenderness", "local_buckling", "cross_check_column", "cross_check_plate"
+std::string_view KeyOf(WarningKind kind);
+
+// A column outside the limits of the method: the figure that breaks the limit and the sentence
+// every output prints for it.
+struct Warning {
+  WarningKind kind;
+  double value; // the figure that breaks the limit (KL/r, D/T, ...)
+  double limit; // the limit it breaks
+  std::string text;
+};
+
+// Everything the program says about one column, computed once; every output renders it.
+struct ColumnAnswer {
+  ColumnInputs inputs;
+  DesignRecord record; // as far as the check got
+  Verdict verdict = Verdict::NotChecked;
+  std::optional<std::string> failure;   // the failure's name where the check stopped
+  std::optional<double> utilisation;    // load over the exact capacity
+  std::vector<Warning> warnings;        // in the order every output shows them
+  std::optional<CrossCheck> crossCheck; // the second opinion on a completed check
+
+  bool has(WarningKind kind) const;
+  // The record's quantity where the check completed; none after a stop.
+  template <typename Quantity> Quantity checked(Quantity DesignRecord::*quantity) const {
+    return verdict == Verdict::NotChecked ? Quantity{} : record.*quantity;
+  }
+};
+
+// The kinds of the warnings in their order, joined by `separator`: "slenderness;...".
+std::string WarningKeys(const std::vector<Warning>& warnings, std::string_view separator);
+
+// Checks the column and judges it; a Failure of the check ends up in `failure`, never thrown.
+ColumnAnswer AnswerColumn(const ColumnInputs& inputs);
+
+// Judges a record the check has already filled: a record that did not reach the plate's last
+// step (a blank form, a stopped check) has no verdict and no warnings.
+ColumnAnswer AnswerOf(const ColumnInputs& inputs, const DesignRecord& record);
+
+// Whether the warnings leave a pipe sound for the design search: the plate's second opinion does
+// not count, since the plate is sized for the pipe chosen.
+bool IsSoundPipe(const std::vector<Warning>& warnings);
+
+// The warnings of a completed check of `inputs`, in their order (the second opinion's not among
+// them: AnswerOf appends those).
+std::vector<Warning> WarningsOf(const ColumnInputs& inputs, const DesignRecord& record);
+
+} // namespace engine
