@@ -57,7 +57,8 @@ std::string Whole(const engine::OptionalWhole& value) {
 
 std::string VerdictCell(const engine::ColumnAnswer& answer) {
   const std::string verdict(engine::VerdictWord(answer.verdict));
-  return answer.warnings.empty() ? verdict : verdict + " " + std::string(project::kWarningMark);
+  return engine::IsSoundPipe(answer.warnings) ? verdict
+                                              : verdict + " " + std::string(project::kWarningMark);
 }
 
 std::array<std::string, kTable.size()> Row(const project::ColumnEntry& entry,
@@ -150,9 +151,10 @@ void PrintProjectPackage(const project::Project& project,
       }
       printer.SetFontBold(false);
     }
-    const bool anyWarning = std::any_of(columns.begin() + static_cast<std::ptrdiff_t>(first),
-                                        columns.begin() + static_cast<std::ptrdiff_t>(last),
-                                        [](const auto& c) { return !c.warnings.empty(); });
+    const bool anyWarning =
+        std::any_of(columns.begin() + static_cast<std::ptrdiff_t>(first),
+                    columns.begin() + static_cast<std::ptrdiff_t>(last),
+                    [](const auto& c) { return !engine::IsSoundPipe(c.warnings); });
     if (anyWarning) {
       printer.SetCurrentX(kLeft);
       printer.SetCurrentY(kLegendTop);

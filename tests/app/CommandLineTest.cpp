@@ -34,7 +34,7 @@ TEST(CommandLine, JsonDocumentHasEveryKeyOfSchemaOneWithNumbersAsNumbers) {
       KeysOf(document),
       (std::vector<std::string>{"schema", "inputs", "materials", "header", "results", "verdict",
                                 "slenderness_warning", "local_buckling_warning", "warnings",
-                                "suggestion", "captions", "messages", "print_enabled", "failure"}));
+                                "cross_check", "suggestion", "captions", "messages", "print_enabled", "failure"}));
   EXPECT_EQ(document["schema"], 1);
   EXPECT_EQ(KeysOf(document["inputs"]),
             (std::vector<std::string>{"outside_diameter_mm", "wall_thickness_mm", "height_m",

@@ -115,6 +115,7 @@ TEST(CalculationSheet, WorkedExamplePrintsEveryLineAndPictureInPlace) {
       {"ท่อเหล็กกลมรับน้ำหนักได้สูงสุด =  10280  kg.  > 8000   kg.     OK", 5000, 13500},
       {" คำนวณขนาด Base Plate แผ่นเหล็กรองเสา", 5500, 14600},
       {" ใช้แผ่นเหล็ก ขนาด  15  cm. x  15  cm. หนาอย่างน้อย  4  mm.", 4500, 14900},
+      {"คำเตือน: AISC 360-22 ASD ต้องการแผ่นเหล็กหนา 6.86 เกิน 4 mm ที่ใช้", 1500, 13800},
   };
   const std::vector<Placed> pictures = {
       {"ColumnSketch", 2400, 3200},
