@@ -96,7 +96,7 @@ void WriteText(const CheckRun& run, std::ostream& out) {
     out << "lightest standard pipe = none carries the load\n";
   } else if (run.form.suggestion()) {
     out << "lightest standard pipe = " << engine::StandardPipeText(*run.form.suggestion())
-        << (run.lightest->warnings.empty()
+        << (engine::IsSoundPipe(run.lightest->warnings)
                 ? ""
                 : " (only pipes with warnings carry the load: " +
                       engine::WarningKeys(run.lightest->warnings, ", ") + ")")
