@@ -65,6 +65,11 @@ void ShowAssessment(FormState& form) {
   std::string slender;
   std::string others;
   for (const engine::Warning& warning : answer.warnings) {
+    // The second opinion's sentences are too long for the strip; paper and files carry them.
+    if (warning.kind == engine::WarningKind::CrossCheckColumn ||
+        warning.kind == engine::WarningKind::CrossCheckPlate) {
+      continue;
+    }
     std::string& line = warning.kind == engine::WarningKind::Slenderness ? slender : others;
     line += (line.empty() ? "" : "  ") + warning.text;
   }
