@@ -204,6 +204,15 @@ void ProjectWindow::buildMenus() {
   column->addSeparator();
   addCommand(*column, "chart", QStringLiteral("กราฟหน่วยแรงอัดที่ยอมให้… (Allowable stress &chart)"),
              none, [this] { showChart(); });
+  // Kept in the project file, so a project prints the same pages wherever it is opened.
+  crossCheckCommand_ = addCommand(
+      *column, "printCrossCheck",
+      QStringLiteral("พิมพ์หน้าความเห็นที่สอง AISC 360-22 ASD (Print &second opinion)"), none, [this] {
+        session_->setPrintCrossCheck(crossCheckCommand_->isChecked());
+        form_->state().setPrintCrossCheck(crossCheckCommand_->isChecked());
+        showTitleAndCommands();
+      });
+  crossCheckCommand_->setCheckable(true);
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("ช่วยเหลือ (&Help)"));
   help->setFont(font);
@@ -465,6 +474,7 @@ void ProjectWindow::showTitleAndCommands() {
   setWindowTitle(QStringLiteral("%1[*] - %2").arg(fileName(), FromUtf8(kWindowCaption)));
   setWindowModified(session_->isModified());
   removeCommand_->setEnabled(session_->canRemoveColumn());
+  crossCheckCommand_->setChecked(session_->project().printCrossCheck);
 }
 
 QString ProjectWindow::projectFolder() const {
