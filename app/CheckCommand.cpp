@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CheckCommand.h"
 
+#include "engine/CrossCheck.h"
 #include "engine/Failure.h"
 #include "engine/NumberText.h"
 #include "form/HandlerGuard.h"
@@ -114,8 +115,26 @@ void AddInputOptions(CLI::App& command, CheckRequest& request, std::span<const I
   }
 }
 
+void AddMaterialOptions(CLI::App& command, CheckRequest& request) {
+  command
+      .add_option_function<double>(
+          "--concrete-strength",
+          [&request](double strength) { request.concreteStrengthKgCm2 = strength; },
+          "specified concrete strength f'c in kg/cm2 for the second opinion (" +
+              engine::PlainText(engine::kLowestConcreteStrengthKgCm2) + " to " +
+              engine::PlainText(engine::kHighestConcreteStrengthKgCm2) + ", default " +
+              engine::PlainText(engine::Materials{}.concreteStrengthKgCm2) + ")")
+      ->type_name("NUMBER")
+      ->check(
+          CLI::Range(engine::kLowestConcreteStrengthKgCm2, engine::kHighestConcreteStrengthKgCm2));
+}
+
 void AddOutputOptions(CLI::App& command, CheckRequest& request) {
   command.add_flag("--json", request.json, "print one JSON object instead of text")
+      ->disable_flag_override();
+  command
+      .add_flag("--cross-check", request.crossCheckPage,
+                "follow the sheet with the second opinion's page (AISC 360-22 ASD)")
       ->disable_flag_override();
   command
       .add_option_function<std::string>(
@@ -145,6 +164,12 @@ CheckRun Check(const CheckRequest& request) {
     }
   };
 
+  if (request.concreteStrengthKgCm2) {
+    engine::Materials materials = run.form.inputs().materials;
+    materials.concreteStrengthKgCm2 = *request.concreteStrengthKgCm2;
+    run.form.setMaterials(materials);
+  }
+  run.form.setPrintCrossCheck(request.crossCheckPage);
   bool anyInput = false;
   for (const InputOption& option : kInputOptions) {
     const std::optional<std::string>& answer = request.answers[IndexOf(option.input)];
@@ -229,6 +254,7 @@ ExitStatus ReportCheck(const CheckRun& run, const CheckRequest& request, std::os
 Command AddCheck(CLI::App& program) {
   auto request = std::make_shared<CheckRequest>();
   AddInputOptions(program, *request, form::kAllInputs);
+  AddMaterialOptions(program, *request);
   AddOutputOptions(program, *request);
   return {&program, [request](std::ostream& out, std::ostream& err, const FileWriters& writers) {
             return ReportCheck(Check(*request), *request, out, err, writers.sheet);

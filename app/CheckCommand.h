@@ -26,6 +26,8 @@ struct CheckRequest {
   std::array<std::optional<std::string>, form::kAllInputs.size()> answers;
   std::array<std::optional<std::string>, form::kAllHeaderFields.size()> header;
   std::optional<std::string> sheetPath;
+  bool crossCheckPage = false; // the sheet goes on with the second opinion's page
+  std::optional<double> concreteStrengthKgCm2;
   bool json = false;
 };
 
@@ -55,6 +57,8 @@ struct CheckRun {
 // The input options of `inputs` on `command`, each setting its answer in `request`.
 void AddInputOptions(CLI::App& command, CheckRequest& request, std::span<const form::Input> inputs);
 // --json, --sheet and the sheet's header texts.
+// --concrete-strength, the project-wide material.
+void AddMaterialOptions(CLI::App& command, CheckRequest& request);
 void AddOutputOptions(CLI::App& command, CheckRequest& request);
 
 // Answers the prompts in order. An answer a prompt refuses puts the form back as it stood before,

@@ -55,7 +55,8 @@ Json MaterialsJson(const engine::Materials& materials) {
   return {{"elastic_modulus_mpa", materials.elasticModulusMpa},
           {"yield_stress_mpa", materials.yieldStressMpa},
           {"allowable_bearing_kg_cm2", materials.allowableBearingKgCm2},
-          {"allowable_plate_bending_kg_cm2", materials.allowablePlateBendingKgCm2}};
+          {"allowable_plate_bending_kg_cm2", materials.allowablePlateBendingKgCm2},
+          {"concrete_strength_kg_cm2", materials.concreteStrengthKgCm2}};
 }
 
 // The captions that belong to the column asked for: after a design that found no pipe, only
@@ -95,7 +96,7 @@ void WriteText(const CheckRun& run, std::ostream& out) {
     out << "lightest standard pipe = none carries the load\n";
   } else if (run.form.suggestion()) {
     out << "lightest standard pipe = " << engine::StandardPipeText(*run.form.suggestion())
-        << (run.lightest->warnings.empty()
+        << (engine::IsSoundPipe(run.lightest->warnings)
                 ? ""
                 : " (only pipes with warnings carry the load: " +
                       engine::WarningKeys(run.lightest->warnings, ", ") + ")")
@@ -178,6 +179,33 @@ void AddJudgementJson(const engine::ColumnAnswer& answer, Json& json) {
   json["local_buckling_warning"] =
       checked ? Json(answer.has(WarningKind::LocalBuckling)) : Json(nullptr);
   json["warnings"] = checked ? WarningsJson(answer.warnings) : Json(nullptr);
+  json["cross_check"] = checked ? CrossCheckJson(answer.crossCheck) : Json(nullptr);
+}
+
+Json CrossCheckJson(const std::optional<engine::CrossCheck>& crossCheck) {
+  if (!crossCheck) {
+    return nullptr;
+  }
+  const engine::CrossCheck& c = *crossCheck;
+  const auto optional = [](const std::optional<double>& value) {
+    return value ? Json(*value) : Json(nullptr);
+  };
+  return {{"code", engine::kCrossCheckCode},
+          {"design_wall_thickness_mm", c.designWallThicknessMm},
+          {"slenderness_ratio", c.slendernessRatio},
+          {"elastic_buckling_stress_mpa", c.elasticBucklingStressMpa},
+          {"nominal_stress_mpa", c.nominalStressMpa},
+          {"effective_area_cm2", optional(c.effectiveAreaCm2)},
+          {"allowable_load_kg", optional(c.allowableLoadKg)},
+          {"utilisation", optional(c.utilisation)},
+          {"verdict", engine::KeyOf(c.verdict)},
+          {"concrete_strength_kg_cm2", c.concreteStrengthKgCm2},
+          {"bearing_allowable_kg", c.bearingAllowableKg},
+          {"plate_cantilever_mm", c.plateCantileverMm},
+          {"plate_thickness_cantilever_mm", c.plateThicknessCantileverMm},
+          {"plate_thickness_ring_mm", c.plateThicknessRingMm},
+          {"plate_thickness_required_mm", c.plateThicknessRequiredMm},
+          {"plate_verdict", c.platePasses ? "passes" : "fails"}};
 }
 
 Json PipeJson(const engine::StandardPipe& pipe) {

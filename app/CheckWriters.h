@@ -37,6 +37,8 @@ Json VerdictJson(engine::Verdict verdict);
 void AddJudgementJson(const engine::ColumnAnswer& answer, Json& json);
 // The warnings alone, as an array.
 Json WarningsJson(const std::vector<engine::Warning>& warnings);
+// The second opinion by its JSON keys, unrounded; null where there is none.
+Json CrossCheckJson(const std::optional<engine::CrossCheck>& crossCheck);
 
 // A standard pipe's size in JSON; the mass unrounded.
 Json PipeJson(const engine::StandardPipe& pipe);

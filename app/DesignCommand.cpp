@@ -99,7 +99,7 @@ ExitStatus RunDesign(const DesignRequest& request, std::ostream& out, std::ostre
 
   // The pipe found is checked as if its D and T had been typed into their prompts.
   const engine::StandardPipe pipe = column.lightest->pipe;
-  const bool onlyWarned = !column.lightest->warnings.empty();
+  const bool onlyWarned = !engine::IsSoundPipe(column.lightest->warnings);
   CheckRequest withPipe = request.check;
   withPipe.answers[static_cast<std::size_t>(Input::OutsideDiameter)] =
       engine::PlainText(pipe.outsideDiameterMm);

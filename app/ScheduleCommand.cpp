@@ -34,6 +34,7 @@ struct ScheduleRequest {
   bool json = false;
   std::optional<std::string> csvPath;
   std::optional<std::string> sheetsPath;
+  bool crossCheck = false;
   std::optional<std::string> projectName;
   std::optional<std::string> engineer;
   std::optional<std::string> licenceNumber;
@@ -203,7 +204,9 @@ bool WriteOutputs(const ScheduleRequest& request, const project::Project& schedu
   }
   if (request.sheetsPath) {
     attempt("sheets", [&] {
-      writers.package(schedule, results.columns, writers.today, *request.sheetsPath);
+      project::Project printed = schedule;
+      printed.printCrossCheck = schedule.printCrossCheck || request.crossCheck;
+      writers.package(printed, results.columns, writers.today, *request.sheetsPath);
     });
   }
   return written;
@@ -288,6 +291,11 @@ Command AddScheduleCommand(CLI::App& program) {
           "--sheets", [request](const std::string& path) { request->sheetsPath = path; },
           "write the summary and every column's calculation sheet to OUT.pdf")
       ->type_name("OUT.pdf");
+  command
+      ->add_flag("--cross-check", request->crossCheck,
+                 "follow each sheet with the second opinion's page (AISC 360-22 ASD); a project "
+                 "file that asks for it gets it without")
+      ->disable_flag_override();
   command
       ->add_option_function<std::string>(
           "--project", [request](const std::string& text) { request->projectName = text; },

@@ -103,6 +103,56 @@ std::vector<Warning> WarningsOf(const ColumnInputs& inputs, const DesignRecord& 
   return warnings;
 }
 
+namespace {
+
+// Where the method accepts a column the second opinion does not, or does not cover.
+std::optional<Warning> CrossCheckColumnWarning(const ColumnAnswer& answer, const CrossCheck& c) {
+  if (answer.verdict != Verdict::Passes || c.verdict == CrossCheckVerdict::Passes) {
+    return std::nullopt;
+  }
+  const std::string lead = "คำเตือน: " + std::string(kCrossCheckCode) + " ";
+  if (c.verdict == CrossCheckVerdict::NotCovered) {
+    const double ratio = answer.inputs.outsideDiameterMm / c.designWallThicknessMm;
+    const double limit = CrossCheckUncoveredWallRatio(answer.inputs.materials);
+    return Warning{WarningKind::CrossCheckColumn, ratio, limit,
+                   lead + "ไม่ครอบคลุมผนังนี้ (not covered): D/t = " +
+                       PlainText(RoundedTo(ratio, kFewestDecimals)) +
+                       " ไม่น้อยกว่า 0.45 E/Fy = " + PlainText(RoundedTo(limit, kFewestDecimals))};
+  }
+  return Warning{WarningKind::CrossCheckColumn, *c.utilisation, 1,
+                 lead + "ไม่ผ่าน: P/(Pn/Ωc) = " + ExceedsText(*c.utilisation, 1) + " (รับได้ " +
+                     PlainText(RoundedTo(*c.allowableLoadKg, 0)) + " kg)"};
+}
+
+// Where the method's plate is thinner than the second opinion requires, or the bearing fails.
+std::optional<Warning> CrossCheckPlateWarning(const ColumnAnswer& answer, const CrossCheck& c) {
+  if (c.platePasses) {
+    return std::nullopt;
+  }
+  const std::string lead = "คำเตือน: " + std::string(kCrossCheckCode) + " ";
+  const double methodMm = static_cast<double>(*answer.record.plateThicknessMm);
+  const double load = answer.inputs.axialLoadKg;
+  const std::string bearing =
+      "แรงกด P = " + ExceedsText(load, c.bearingAllowableKg) + " kg ที่คอนกรีตรับได้ (bearing)";
+  if (methodMm >= c.plateThicknessRequiredMm) {
+    return Warning{WarningKind::CrossCheckPlate, load, c.bearingAllowableKg, lead + bearing};
+  }
+  return Warning{WarningKind::CrossCheckPlate, c.plateThicknessRequiredMm, methodMm,
+                 lead + "ต้องการแผ่นเหล็กหนา " + ExceedsText(c.plateThicknessRequiredMm, methodMm) +
+                     " mm ที่ใช้" + (c.bearingHolds ? "" : "; " + bearing)};
+}
+
+} // namespace
+
+bool IsAboutThePipe(WarningKind kind) {
+  return kind != WarningKind::CrossCheckPlate;
+}
+
+bool IsSoundPipe(const std::vector<Warning>& warnings) {
+  return std::ranges::none_of(warnings,
+                              [](const Warning& warning) { return IsAboutThePipe(warning.kind); });
+}
+
 ColumnAnswer AnswerOf(const ColumnInputs& inputs, const DesignRecord& record) {
   ColumnAnswer answer;
   answer.inputs = inputs;
@@ -113,6 +163,18 @@ ColumnAnswer AnswerOf(const ColumnInputs& inputs, const DesignRecord& record) {
   answer.verdict = Carries(record) ? Verdict::Passes : Verdict::Fails;
   answer.utilisation = Utilisation(record);
   answer.warnings = WarningsOf(inputs, record);
+  try {
+    answer.crossCheck = CrossCheckColumn(inputs, record);
+  } catch (const Failure&) {
+    // A figure of the second opinion beyond the double range: the method's answer stands alone.
+    return answer;
+  }
+  for (const auto& warning : {CrossCheckColumnWarning(answer, *answer.crossCheck),
+                              CrossCheckPlateWarning(answer, *answer.crossCheck)}) {
+    if (warning) {
+      answer.warnings.push_back(*warning);
+    }
+  }
   return answer;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/ColumnInputs.h"
+#include "engine/CrossCheck.h"
 #include "engine/DesignRecord.h"
 
 #include <optional>
@@ -37,9 +38,10 @@ struct ColumnAnswer {
   ColumnInputs inputs;
   DesignRecord record; // as far as the check got
   Verdict verdict = Verdict::NotChecked;
-  std::optional<std::string> failure; // the failure's name where the check stopped
-  std::optional<double> utilisation;  // load over the exact capacity
-  std::vector<Warning> warnings;      // in the order every output shows them
+  std::optional<std::string> failure;   // the failure's name where the check stopped
+  std::optional<double> utilisation;    // load over the exact capacity
+  std::vector<Warning> warnings;        // in the order every output shows them
+  std::optional<CrossCheck> crossCheck; // the second opinion on a completed check
 
   bool has(WarningKind kind) const;
   // The record's quantity where the check completed; none after a stop.
@@ -58,7 +60,15 @@ ColumnAnswer AnswerColumn(const ColumnInputs& inputs);
 // step (a blank form, a stopped check) has no verdict and no warnings.
 ColumnAnswer AnswerOf(const ColumnInputs& inputs, const DesignRecord& record);
 
-// The warnings of a completed check of `inputs`, in their order.
+// Whether a warning is about the pipe as a column; the plate's second opinion is about the plate.
+bool IsAboutThePipe(WarningKind kind);
+
+// Whether the warnings leave a pipe sound for the design search: the plate's second opinion does
+// not count, since the plate is sized for the pipe chosen.
+bool IsSoundPipe(const std::vector<Warning>& warnings);
+
+// The warnings of a completed check of `inputs`, in their order (the second opinion's not among
+// them: AnswerOf appends those).
 std::vector<Warning> WarningsOf(const ColumnInputs& inputs, const DesignRecord& record);
 
 } // namespace engine

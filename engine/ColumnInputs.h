@@ -9,6 +9,7 @@ struct Materials {
   double yieldStressMpa = 240;              // fy
   double allowableBearingKgCm2 = 40;        // fc, on the concrete under the plate
   double allowablePlateBendingKgCm2 = 1850; // fb, of the base plate
+  double concreteStrengthKgCm2 = 210;       // f'c, specified strength of the concrete
 
   friend bool operator==(const Materials&, const Materials&) = default;
 };

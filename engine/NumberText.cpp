@@ -266,11 +266,20 @@ std::string PlainText(double value, const NumberFormat& format) {
   return text + body.exponentSuffix;
 }
 
-std::string PercentText(double ratio) {
+std::string DecimalText(double value, int decimals, const NumberFormat& format) {
   char buffer[400];
   const auto printed =
-      std::to_chars(buffer, buffer + sizeof buffer, ratio * 100, std::chars_format::fixed, 1);
-  const std::string text(buffer, printed.ptr);
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  std::string text(buffer, printed.ptr);
+  const std::size_t point = text.find('.');
+  if (point != std::string::npos) {
+    text.replace(point, 1, format.decimalSeparator);
+  }
+  return text;
+}
+
+std::string PercentText(double ratio) {
+  const std::string text = DecimalText(ratio * 100, 1);
   // Just above one, the nearest tenth would read as a column at exactly its capacity.
   if (ratio > 1 && text == "100.0") {
     return "100.1";

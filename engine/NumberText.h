@@ -30,6 +30,10 @@ std::string SpacedText(std::int32_t value);
 // decimal separator (0.5 gives "0.5").
 std::string PlainText(double value, const NumberFormat& format = {});
 
+// A figure rounded to `decimals` places, with the locale's decimal separator: 6.4499 to one
+// place gives "6.4".
+std::string DecimalText(double value, int decimals, const NumberFormat& format = {});
+
 // A ratio as a percentage with one decimal: 0.7782 gives "77.8", 1 gives "100.0"; a ratio above
 // one never gives "100.0" (1.0004 gives "100.1").
 std::string PercentText(double ratio);

@@ -55,7 +55,7 @@ std::optional<PipeCandidate> Carrying(const StandardPipe& pipe, ColumnInputs col
     return std::nullopt;
   }
   candidate.utilisation = Utilisation(candidate.record).value_or(0);
-  candidate.warnings = WarningsOf(column, candidate.record);
+  candidate.warnings = AnswerOf(column, candidate.record).warnings;
   return candidate;
 }
 
@@ -183,7 +183,7 @@ std::optional<PipeCandidate> LightestPassingPipe(const PipeCatalogue& catalogue,
   std::optional<PipeCandidate> lightestWarned;
   for (const std::size_t index : catalogue.lightestFirst()) {
     std::optional<PipeCandidate> candidate = Carrying(catalogue.pipes()[index], column);
-    if (candidate && candidate->warnings.empty()) {
+    if (candidate && IsSoundPipe(candidate->warnings)) {
       return candidate;
     }
     if (candidate && !lightestWarned) {

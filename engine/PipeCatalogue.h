@@ -64,7 +64,7 @@ struct PipeCandidate {
   StandardPipe pipe;
   DesignRecord record;
   double utilisation = 0;        // load / capacity
-  std::vector<Warning> warnings; // none for a sound pipe
+  std::vector<Warning> warnings; // a sound pipe has none but the plate's second opinion
 };
 
 // Every standard pipe that carries `column`'s load at its height and K, lightest first (on equal

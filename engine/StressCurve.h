@@ -19,4 +19,14 @@ struct StressCurvePoint {
 std::vector<StressCurvePoint> AllowableStressCurve(const Materials& materials,
                                                    std::int32_t first = 1, std::int32_t last = 250);
 
+// One point of the second opinion's allowable stress Fn / Omega c, the wall not reduced.
+struct CrossCheckCurvePoint {
+  double slenderness = 0;        // KL/r
+  double allowableStressMpa = 0; // Fn / Omega c
+};
+
+// The second opinion's allowable stress at every whole KL/r from `first` to `last`.
+std::vector<CrossCheckCurvePoint>
+CrossCheckStressCurve(const Materials& materials, std::int32_t first = 1, std::int32_t last = 250);
+
 } // namespace engine

@@ -31,6 +31,7 @@ public:
   const engine::ColumnInputs& inputs() const { return inputs_; }
   double input(Input input) const { return ValueOf(inputs_, input); }
   void setInput(Input input, double value) { ValueOf(inputs_, input) = value; }
+  void setMaterials(const engine::Materials& materials) { inputs_.materials = materials; }
 
   const std::string& header(HeaderField field) const;
   void setHeader(HeaderField field, std::string text);
@@ -40,6 +41,9 @@ public:
 
   bool printEnabled() const { return printEnabled_; }
   void setPrintEnabled(bool enabled) { printEnabled_ = enabled; }
+  // Whether the sheet goes on with the second opinion's page.
+  bool printCrossCheck() const { return printCrossCheck_; }
+  void setPrintCrossCheck(bool print) { printCrossCheck_ = print; }
 
   // The standard pipes the prompts offer and the suggestion is chosen from.
   const engine::PipeCatalogue& catalogue() const { return *catalogue_; }
@@ -66,6 +70,7 @@ private:
   std::array<std::string, kAllHeaderFields.size()> headers_;
   std::array<std::string, kAllCaptions.size() + kAssessmentCaptions.size()> captions_;
   bool printEnabled_ = true; // enabled from the start, so the sheet prints before any calculation
+  bool printCrossCheck_ = false;
   engine::DesignRecord record_;
   engine::NumberFormat numberFormat_;
   const engine::PipeCatalogue* catalogue_ = &engine::PipeCatalogue::Standard();

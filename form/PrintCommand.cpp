@@ -31,7 +31,7 @@ std::string Reason(const std::exception& failure) {
 
 report::SheetHeader SheetHeaderOf(const FormState& form) {
   return {form.header(HeaderField::Project), form.header(HeaderField::Engineer),
-          form.header(HeaderField::ColumnMark)};
+          form.header(HeaderField::ColumnMark), form.printCrossCheck()};
 }
 
 void PrintFormSheet(const FormState& form, report::Printer& printer,

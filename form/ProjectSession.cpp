@@ -44,6 +44,7 @@ void ProjectSession::startNew() {
 void ProjectSession::load(project::Project project, std::optional<std::string> path) {
   RequireColumns(project.columns);
   project_ = std::move(project);
+  project::ApplyMaterials(project_);
   filePath_ = std::move(path);
   selected_ = 0;
   modified_ = false;
@@ -52,6 +53,9 @@ void ProjectSession::load(project::Project project, std::optional<std::string> p
 
 void ProjectSession::replaceColumns(std::vector<project::ColumnEntry> columns) {
   RequireColumns(columns);
+  for (project::ColumnEntry& entry : columns) {
+    entry.inputs.materials = project_.materials;
+  }
   if (columns != project_.columns) {
     project_.columns = std::move(columns);
     modified_ = true;
@@ -77,6 +81,8 @@ void ProjectSession::showSelected(FormState& form) const {
   form.setHeader(HeaderField::Project, project_.header.project);
   form.setHeader(HeaderField::Engineer, project_.header.engineer);
   form.setHeader(HeaderField::ColumnMark, entry.mark);
+  form.setMaterials(entry.inputs.materials);
+  form.setPrintCrossCheck(project_.printCrossCheck);
   for (const Input input : kAllInputs) {
     const double value = ValueOf(entry.inputs, input);
     form.setInput(input, value);
@@ -129,8 +135,16 @@ bool ProjectSession::takeFromForm(const FormState& form) {
   return true;
 }
 
+void ProjectSession::setPrintCrossCheck(bool print) {
+  if (print != project_.printCrossCheck) {
+    project_.printCrossCheck = print;
+    modified_ = true;
+  }
+}
+
 void ProjectSession::addColumn() {
   project_.columns.push_back({freshMark(), {}});
+  project_.columns.back().inputs.materials = project_.materials;
   results_.push_back(engine::AnswerColumn(project_.columns.back().inputs));
   selected_ = columnCount() - 1;
   modified_ = true;

@@ -55,6 +55,9 @@ public:
   // True when anything changed; only then is the project modified.
   bool takeFromForm(const FormState& form);
 
+  // Whether the second opinion's page prints after each sheet; a change modifies the project.
+  void setPrintCrossCheck(bool print);
+
   // Appends a column with the initial inputs and a fresh mark, and selects it.
   void addColumn();
   // Inserts a copy of the selected column with a fresh mark after it, and selects the copy.

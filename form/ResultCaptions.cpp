@@ -65,6 +65,11 @@ void ShowAssessment(FormState& form) {
   std::string slender;
   std::string others;
   for (const engine::Warning& warning : answer.warnings) {
+    // The second opinion's sentences are too long for the strip; paper and files carry them.
+    if (warning.kind == engine::WarningKind::CrossCheckColumn ||
+        warning.kind == engine::WarningKind::CrossCheckPlate) {
+      continue;
+    }
     std::string& line = warning.kind == engine::WarningKind::Slenderness ? slender : others;
     line += (line.empty() ? "" : "  ") + warning.text;
   }
@@ -80,7 +85,7 @@ void ShowAssessment(FormState& form) {
     form.setCaption(Caption::Suggestion, "ไม่มีท่อมาตรฐานที่รับน้ำหนักนี้ได้");
   } else if (isCurrent) {
     form.setCaption(Caption::Suggestion, {});
-  } else if (!lightest->warnings.empty()) {
+  } else if (!engine::IsSoundPipe(lightest->warnings)) {
     form.setCaption(Caption::Suggestion, "มีเพียงท่อที่มีคำเตือนที่รับน้ำหนักนี้ได้ เบาที่สุด " +
                                              PipeSize(lightest->pipe) + " " +
                                              std::string(project::kWarningMark) + " คลิกเพื่อใช้");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "project/LoadMessages.h"
 
+#include "engine/CrossCheck.h"
 #include "engine/NumberText.h"
 
 namespace project::load_messages {
@@ -33,6 +34,11 @@ std::string TwoReadings(std::string_view text, double pointDecimal, double comma
   return "ตัวเลข " + std::string(text) + " อ่านได้สองแบบ: " + engine::PlainText(pointDecimal) +
          " (จุดเป็นจุดทศนิยม) หรือ " + engine::PlainText(commaDecimal) +
          " (จุลภาคเป็นจุดทศนิยม) โปรดเขียนโดยไม่มีตัวคั่นหลักพัน";
+}
+
+std::string ConcreteStrengthOutOfRange() {
+  return "ต้องอยู่ระหว่าง " + engine::PlainText(engine::kLowestConcreteStrengthKgCm2) + " ถึง " +
+         engine::PlainText(engine::kHighestConcreteStrengthKgCm2) + " kg/cm²";
 }
 
 } // namespace project::load_messages

@@ -39,6 +39,8 @@ inline constexpr std::string_view kRepeatedKey =
 std::string MalformedJson(std::size_t line, std::size_t character);
 std::string NumberTooLarge(std::size_t line, std::size_t character);
 std::string NewerSchema(std::int64_t schema, int readable);
+std::string ConcreteStrengthOutOfRange();
+inline constexpr std::string_view kNotTrueOrFalse = "ต้องเป็น true หรือ false";
 std::string WrongFieldCount(std::size_t found, std::size_t expected);
 // A file that is neither, with the header row a schedule starts with.
 std::string NeitherProjectNorSchedule(std::string_view headerRow);

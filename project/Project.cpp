@@ -49,4 +49,10 @@ std::vector<UnclearMark> UnclearMarks(const std::vector<ColumnEntry>& columns) {
   return marks;
 }
 
+void ApplyMaterials(Project& project) {
+  for (ColumnEntry& entry : project.columns) {
+    entry.inputs.materials = project.materials;
+  }
+}
+
 } // namespace project

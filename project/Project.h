@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/ColumnInputs.h"
 #include "project/ColumnEntry.h"
 
 #include <cstddef>
@@ -22,6 +23,10 @@ struct Project {
 
   Header header;
   std::vector<ColumnEntry> columns;
+  // The materials of every column; each column's inputs carry the same.
+  engine::Materials materials;
+  // Whether the second opinion's page prints after each calculation sheet.
+  bool printCrossCheck = false;
 
   friend bool operator==(const Project&, const Project&) = default;
 };
@@ -29,6 +34,9 @@ struct Project {
 // The project a user starts with: the window's initial header and one column with the initial
 // mark and inputs, so that someone who ignores projects sees the program as before.
 Project NewProject();
+
+// Gives every column the project's materials.
+void ApplyMaterials(Project& project);
 
 // A mark that does not tell columns apart: blank, or shared by several columns. `columns` are
 // their positions in the list, from 0.

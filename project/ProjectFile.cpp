@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "project/ProjectFile.h"
 
+#include "engine/CrossCheck.h"
 #include "project/ColumnFields.h"
 #include "project/HeaderFields.h"
 #include "project/LoadMessages.h"
@@ -26,6 +27,9 @@ constexpr std::string_view kSchemaKey = "schema";
 constexpr std::string_view kHeaderKey = "header";
 constexpr std::string_view kColumnsKey = "columns";
 constexpr std::string_view kWrittenByKey = "written_by";
+constexpr std::string_view kMaterialsKey = "materials";
+constexpr std::string_view kConcreteStrengthKey = "concrete_strength_kg_cm2";
+constexpr std::string_view kPrintCrossCheckKey = "print_cross_check";
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view ProjectNameKey() {
@@ -192,6 +196,46 @@ std::optional<Project::Header> ReadHeader(const Json& document, ProblemList& pro
   return Project::Header{std::move(*project), std::move(*engineer), std::move(*licenceNumber)};
 }
 
+// The project-wide materials: optional, and so is each of them; the program's own when absent.
+std::optional<engine::Materials> ReadMaterials(const Json& document, ProblemList& problems) {
+  engine::Materials materials;
+  const auto found = document.find(kMaterialsKey);
+  if (found == document.end()) {
+    return materials;
+  }
+  if (!found->is_object()) {
+    problems.addInField(kMaterialsKey, messages::kNotAnObject);
+    return std::nullopt;
+  }
+  const std::string field = std::string(kMaterialsKey) + "." + std::string(kConcreteStrengthKey);
+  const auto strength = found->find(kConcreteStrengthKey);
+  if (strength == found->end()) {
+    return materials;
+  }
+  if (!strength->is_number()) {
+    problems.addInField(field, messages::kNotANumberType);
+    return std::nullopt;
+  }
+  if (!engine::IsAcceptedConcreteStrength(strength->get<double>())) {
+    problems.addInField(field, messages::ConcreteStrengthOutOfRange());
+    return std::nullopt;
+  }
+  materials.concreteStrengthKgCm2 = strength->get<double>();
+  return materials;
+}
+
+std::optional<bool> ReadPrintCrossCheck(const Json& document, ProblemList& problems) {
+  const auto found = document.find(kPrintCrossCheckKey);
+  if (found == document.end()) {
+    return false;
+  }
+  if (!found->is_boolean()) {
+    problems.addInField(kPrintCrossCheckKey, messages::kNotTrueOrFalse);
+    return std::nullopt;
+  }
+  return found->get<bool>();
+}
+
 std::optional<ColumnEntry> ReadColumn(const Json& column, std::size_t row, ProblemList& problems) {
   if (!column.is_object()) {
     problems.addInColumn(row, {}, {}, messages::kNotAnObject);
@@ -279,6 +323,8 @@ std::string ProjectFileBytes(const Project& project, std::string_view writtenBy)
   if (!project.header.licenceNumber.empty()) {
     document[kHeaderKey][kLicenceNumberKey] = project.header.licenceNumber;
   }
+  document[kMaterialsKey] = {{kConcreteStrengthKey, project.materials.concreteStrengthKgCm2}};
+  document[kPrintCrossCheckKey] = project.printCrossCheck;
   nlohmann::ordered_json columns = nlohmann::ordered_json::array();
   for (const ColumnEntry& entry : project.columns) {
     nlohmann::ordered_json column;
@@ -339,11 +385,15 @@ ProjectLoad ReadProjectFile(std::string_view bytes, std::string_view fileName) {
     return problems.take();
   }
   std::optional<Project::Header> header = ReadHeader(document, problems);
+  const std::optional<engine::Materials> materials = ReadMaterials(document, problems);
+  const std::optional<bool> printCrossCheck = ReadPrintCrossCheck(document, problems);
   std::vector<ColumnEntry> columns = ReadColumns(document, problems);
   if (!problems.empty()) {
     return problems.take();
   }
-  return Project{std::move(*header), std::move(columns)};
+  Project project{std::move(*header), std::move(columns), *materials, *printCrossCheck};
+  ApplyMaterials(project);
+  return project;
 }
 
 } // namespace project

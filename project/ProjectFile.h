@@ -20,8 +20,9 @@ inline constexpr std::string_view kLicenceNumberKey = "licence_number";
 // A file read whole, or every problem found in it and nothing of it.
 using ProjectLoad = std::variant<Project, LoadErrors>;
 
-// The project file: pretty-printed UTF-8 JSON with the schema, the header and the columns'
-// marks and inputs (never results, which the program recomputes). Throws std::invalid_argument
+// The project file: pretty-printed UTF-8 JSON with the schema, the header, the project-wide
+// materials, whether the second opinion's page prints, and the columns' marks and inputs (never
+// results, which the program recomputes). Throws std::invalid_argument
 // when a text of the project is not UTF-8.
 // A document that carries the project names the program that wrote it in `writtenBy`.
 std::string ProjectFileBytes(const Project& project, std::string_view writtenBy = {});

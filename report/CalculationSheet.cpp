@@ -6,6 +6,7 @@
 #include "engine/Failure.h"
 #include "engine/NumberText.h"
 #include "engine/Units.h"
+#include "report/CrossCheckSheet.h"
 #include "report/TextFit.h"
 
 #include <algorithm>
@@ -124,6 +125,9 @@ void PrintWarnings(const engine::ColumnAnswer& answer, Printer& printer) {
 void PrintCalculationSheet(const engine::ColumnAnswer& answer, const SheetHeader& header,
                            const engine::NumberFormat& format, Printer& printer) {
   DrawCalculationSheet(answer, header, format, printer);
+  if (header.crossCheckPage) {
+    DrawCrossCheckPage(answer, header, format, printer);
+  }
   printer.EndDocument();
 }
 

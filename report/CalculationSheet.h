@@ -14,6 +14,7 @@ struct SheetHeader {
   std::string project;
   std::string engineer;
   std::string columnMark;
+  bool crossCheckPage = false; // the second opinion's page follows the sheet
 };
 
 // The face the sheet is designed in; the printer maps it onto an installed Thai face.
@@ -24,7 +25,8 @@ inline constexpr const char* kSheetFontName = "MS Sans Serif";
 void DrawCalculationSheet(const engine::ColumnAnswer& answer, const SheetHeader& header,
                           const engine::NumberFormat& format, Printer& printer);
 
-// Writes the sheet onto an open document and ends it; throws on the first failing operation.
+// Writes the sheet (and the second opinion's page where the header asks for it) onto an open
+// document and ends it; throws on the first failing operation.
 void PrintCalculationSheet(const engine::ColumnAnswer& answer, const SheetHeader& header,
                            const engine::NumberFormat& format, Printer& printer);
 

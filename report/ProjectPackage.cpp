@@ -5,6 +5,7 @@
 #include "engine/PipeCatalogue.h"
 #include "report/CalculationSheet.h"
 #include "report/DocumentProperties.h"
+#include "report/CrossCheckSheet.h"
 #include "report/TextFit.h"
 
 #include <algorithm>
@@ -75,7 +76,8 @@ std::string Whole(const engine::OptionalWhole& value) {
 
 std::string VerdictCell(const engine::ColumnAnswer& answer) {
   const std::string verdict(engine::VerdictWord(answer.verdict));
-  return answer.warnings.empty() ? verdict : verdict + " " + std::string(project::kWarningMark);
+  return engine::IsSoundPipe(answer.warnings) ? verdict
+                                              : verdict + " " + std::string(project::kWarningMark);
 }
 
 std::array<std::string, kTable.size()> Row(const project::ColumnEntry& entry,
@@ -210,9 +212,10 @@ void PrintProjectPackage(const project::Project& project,
       }
       printer.SetFontBold(false);
     }
-    const bool anyWarning = std::any_of(columns.begin() + static_cast<std::ptrdiff_t>(first),
-                                        columns.begin() + static_cast<std::ptrdiff_t>(last),
-                                        [](const auto& c) { return !c.warnings.empty(); });
+    const bool anyWarning =
+        std::any_of(columns.begin() + static_cast<std::ptrdiff_t>(first),
+                    columns.begin() + static_cast<std::ptrdiff_t>(last),
+                    [](const auto& c) { return !engine::IsSoundPipe(c.warnings); });
     if (anyWarning) {
       printer.SetCurrentX(kLeft);
       printer.SetCurrentY(kLegendTop);
@@ -226,9 +229,12 @@ void PrintProjectPackage(const project::Project& project,
   for (std::size_t i = 0; i < columns.size(); ++i) {
     pageDone();
     printer.NewPage();
-    DrawCalculationSheet(columns[i],
-                         {project.header.project, project.header.engineer, project.columns[i].mark},
-                         format, printer);
+    const SheetHeader header{project.header.project, project.header.engineer,
+                             project.columns[i].mark};
+    DrawCalculationSheet(columns[i], header, format, printer);
+    if (project.printCrossCheck) {
+      DrawCrossCheckPage(columns[i], header, format, printer);
+    }
   }
   pageDone();
   printer.EndDocument();

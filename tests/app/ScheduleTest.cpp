@@ -257,7 +257,7 @@ TEST_F(ScheduleTest, JsonGivesEachColumnAsTheCheckWouldAndCountsThem) {
     SCOPED_TRACE(column["mark"]);
     EXPECT_EQ(KeysOf(column), (std::vector<std::string>{
                                   "mark", "inputs", "results", "verdict", "slenderness_warning",
-                                  "local_buckling_warning", "warnings", "failure"}));
+                                  "local_buckling_warning", "warnings", "cross_check", "failure"}));
     std::vector<std::string> check = checks[i];
     check.push_back("--json");
     const Json single = RunCli(check).document;
@@ -265,6 +265,7 @@ TEST_F(ScheduleTest, JsonGivesEachColumnAsTheCheckWouldAndCountsThem) {
     EXPECT_EQ(column["inputs"], single["inputs"]);
     EXPECT_EQ(column["results"], single["results"]);
     EXPECT_EQ(column["verdict"], single["verdict"]);
+    EXPECT_EQ(column["cross_check"], single["cross_check"]);
     EXPECT_EQ(column["failure"], nullptr);
   }
 
@@ -283,11 +284,13 @@ TEST_F(ScheduleTest, TextIsOneAlignedRowAColumnThenTheCount) {
   EXPECT_EQ(LinesOf(outcome.out),
             (std::vector<std::string>{
                 "mark         D x T mm  H m     K   P kg  capacity kg  utilisation %  verdict"
-                "             plate  warnings",
+                "             plate           warnings",
                 "ก-1       114.3 x 3.2    4  0.85   8000        10280           77.8   passes"
-                "  15 x 15 cm, 4 mm         -",
+                "  15 x 15 cm, 4 mm  cross_check_plate",
                 "เสาต้นที่ 2  114.3 x 3.2    4  0.85  12000        10280          116.7    fails"
-                "  18 x 18 cm, 7 mm         -",
+                "  18 x 18 cm, 7 mm  cross_check_plate",
+                "ก-1: คำเตือน: AISC 360-22 ASD ต้องการแผ่นเหล็กหนา 6.86 เกิน 4 mm ที่ใช้",
+                "เสาต้นที่ 2: คำเตือน: AISC 360-22 ASD ต้องการแผ่นเหล็กหนา 9.96 เกิน 7 mm ที่ใช้",
                 "2 columns: 1 pass, 1 fail, 0 not checked"}));
 }
 

@@ -124,7 +124,7 @@ const Output kOutputs[] = {
        return csv.substr(csv.find('\n')); // the rows, not the heading
      },
      [](const engine::Warning& warning) {
-       return std::vector{"," + std::string(engine::KeyOf(warning.kind))};
+       return std::vector{std::string(engine::KeyOf(warning.kind))};
      }},
     {"sheet",
      [](const auto& in, const auto&) {
@@ -163,7 +163,7 @@ const Output kOutputs[] = {
        return row.text(project::ScheduleField::Verdict) + "\n" + row.warnings;
      },
      [](const engine::Warning& warning) {
-       return std::vector{std::string(project::kWarningMark) + "\n" + warning.text};
+       return std::vector{std::string(project::kWarningMark) + "\n", warning.text};
      }},
 };
 
@@ -174,8 +174,11 @@ TEST(WarningsEverywhere, EveryOutputSaysWhatTheAnswerWarnsOfAndNothingForASoundC
     std::vector<WarningKind> kinds;
   } kColumns[] = {
       {"slender", {76.3, 2.8, 10, 2, 100, {}}, {WarningKind::Slenderness}},
-      {"thin", {1000, 6, 4, 1, 1000, {}}, {WarningKind::LocalBuckling}},
-      {"sound", {}, {}},
+      {"thin", {1000, 6, 4, 1, 1000, {}}, {WarningKind::LocalBuckling, WarningKind::CrossCheckPlate}},
+      {"at the method's capacity",
+       {114.3, 3.2, 2, 1, 14190, {}},
+       {WarningKind::CrossCheckColumn, WarningKind::CrossCheckPlate}},
+      {"sound", {114.3, 3.2, 3, 1, 500, {}}, {}},
   };
   const Folder folder;
   for (const auto& column : kColumns) {

@@ -67,7 +67,8 @@ TEST(StressChart, SvgHasItsAxisTitlesAndDesignPointAsText) {
   text.remove(' ');
   EXPECT_EQ(root, "svg");
   for (const char* expected :
-       {"หน่วยแรงอัดที่ยอมให้ Qac (MPa)", "อัตราส่วนความชะลูด KL/r", "KL/r = 87, Qac = 92 MPa", "180"}) {
+       {"หน่วยแรงอัดที่ยอมให้ Qac (MPa)", "อัตราส่วนความชะลูด KL/r", "KL/r = 87, Qac = 92 MPa", "180",
+        "Fn/Ωc ความเห็นที่สอง AISC 360-22 ASD (ผนังไม่ลดลง)"}) {
     EXPECT_TRUE(text.contains(QString::fromUtf8(expected).remove(' '))) << expected;
   }
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +33,19 @@ TEST(ColumnAnswer, JudgesTheColumnAndWordsEachWarningTruly) {
   const AnswerCase cases[] = {
       {"sound", engine::ColumnInputs{}, Verdict::Passes, std::nullopt, {}, {}},
       {"overloaded", Pipe(114.3, 3.2, 4, 0.85, 20000), Verdict::Fails, std::nullopt, {}, {}},
+      // The method carries 15866 kg; the second opinion 14760 kg, and 12.28 mm of plate for 10.
+      {"second opinion refuses",
+       Pipe(114.3, 3.2, 1, 1, 15000),
+       Verdict::Passes,
+       std::nullopt,
+       {WarningKind::CrossCheckColumn, WarningKind::CrossCheckPlate},
+       {"AISC 360-22 ASD ไม่ผ่าน: P/(Pn/Ωc) = 1.02 เกิน 1", "12.28 เกิน 10 mm ที่ใช้"}},
+      {"wall beyond the second opinion",
+       Pipe(2000, 5, 4, 1, 10000),
+       Verdict::Passes,
+       std::nullopt,
+       {WarningKind::LocalBuckling, WarningKind::CrossCheckColumn, WarningKind::CrossCheckPlate},
+       {"D/T", "(not covered): D/t = 430.11 ไม่น้อยกว่า 0.45 E/Fy = 375", "mm ที่ใช้"}},
       {"slender",
        Pipe(76.3, 2.8, 10, 2, 100),
        Verdict::Passes,
@@ -71,13 +85,20 @@ TEST(ColumnAnswer, JudgesTheColumnAndWordsEachWarningTruly) {
     EXPECT_EQ(answer.verdict, c.verdict);
     EXPECT_EQ(answer.failure, c.failure);
     EXPECT_EQ(answer.utilisation.has_value(), c.verdict != Verdict::NotChecked);
-    ASSERT_EQ(answer.warnings.size(), c.kinds.size());
+    // The method's own plate is thinner than the second opinion's in most cases; rows about other
+    // warnings leave that one out.
+    std::vector<engine::Warning> warnings = answer.warnings;
+    if (std::ranges::find(c.kinds, WarningKind::CrossCheckPlate) == c.kinds.end()) {
+      std::erase_if(warnings, [](const engine::Warning& w) {
+        return w.kind == WarningKind::CrossCheckPlate;
+      });
+    }
+    ASSERT_EQ(warnings.size(), c.kinds.size());
     for (std::size_t i = 0; i < c.kinds.size(); ++i) {
-      EXPECT_EQ(answer.warnings[i].kind, c.kinds[i]);
+      EXPECT_EQ(warnings[i].kind, c.kinds[i]);
       EXPECT_TRUE(answer.has(c.kinds[i]));
-      EXPECT_GT(answer.warnings[i].value, answer.warnings[i].limit);
-      EXPECT_NE(answer.warnings[i].text.find(c.texts[i]), std::string::npos)
-          << answer.warnings[i].text;
+      EXPECT_GT(warnings[i].value, warnings[i].limit);
+      EXPECT_NE(warnings[i].text.find(c.texts[i]), std::string::npos) << warnings[i].text;
     }
   }
 }

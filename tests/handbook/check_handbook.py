@@ -4,7 +4,7 @@
 
 Usage: check_handbook.py HANDBOOK.html CALCULATOR [ARGUMENT]...
 The calculator is run with its arguments plus --json and must print schema 1. A figure is
-marked data-input, data-material or data-result with its key in that JSON section; with
+marked data-input, data-material, data-result or data-cross-check with its key in that JSON section; with
 data-digits="N" it is the value rounded to N decimals, otherwise the value itself. Every key of
 those sections must be shown at least once. A window caption quoted is marked data-caption and
 must read exactly as the calculator's; the verdict is marked data-verdict. Figures inside an
@@ -18,8 +18,9 @@ from decimal import ROUND_HALF_UP, Decimal, InvalidOperation
 from html.parser import HTMLParser
 
 SECTION_OF_ATTRIBUTE = {"data-input": "inputs", "data-material": "materials",
-                        "data-result": "results", "data-caption": "captions"}
-EVERY_KEY_SHOWN = ("inputs", "materials", "results")
+                        "data-result": "results", "data-caption": "captions",
+                        "data-cross-check": "cross_check"}
+EVERY_KEY_SHOWN = ("inputs", "materials", "results", "cross_check")
 VOID_ELEMENTS = {"area", "base", "br", "col", "embed", "hr", "img", "input", "link", "meta",
                  "source", "track", "wbr"}
 

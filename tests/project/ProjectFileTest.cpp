@@ -24,6 +24,9 @@ project::Project ThaiProject() {
   third.inputs.heightM = 0.1 + 0.2 + 3; // a double with no short decimal form
   subject.columns.push_back(second);
   subject.columns.push_back(third);
+  subject.materials.concreteStrengthKgCm2 = 240;
+  subject.printCrossCheck = true;
+  project::ApplyMaterials(subject);
   return subject;
 }
 
@@ -38,6 +41,16 @@ TEST(ProjectFileTest, WritesThaiAsUtf8AndReadsBackTheSameProject) {
   ASSERT_TRUE(std::holds_alternative<project::Project>(read))
       << std::get<project::LoadErrors>(read).text();
   EXPECT_EQ(std::get<project::Project>(read), written);
+
+  // A file of an earlier program has neither: the defaults hold.
+  Json older = Json::parse(bytes);
+  older.erase("materials");
+  older.erase("print_cross_check");
+  const project::ProjectLoad olderRead = ReadProjectFile(older.dump(), "C1.pipecolumn");
+  ASSERT_TRUE(std::holds_alternative<project::Project>(olderRead));
+  const project::Project& defaults = std::get<project::Project>(olderRead);
+  EXPECT_FALSE(defaults.printCrossCheck);
+  EXPECT_EQ(defaults.columns[1].inputs.materials, engine::Materials{});
 }
 
 TEST(ProjectFileTest, ACarriedProjectNamesItsWriterAndReadsAsTheProjectItself) {
@@ -96,6 +109,12 @@ std::vector<BadFile> BadFiles() {
       {"SchemaMissing",
        Document([](Json& d) { d.erase("schema"); }),
        {kFile + " ช่อง schema: ไม่มีช่องนี้ในไฟล์"}},
+      {"ConcreteStrengthOutOfRange",
+       Document([](Json& d) { d["materials"]["concrete_strength_kg_cm2"] = 99.5; }),
+       {kFile + " ช่อง materials.concrete_strength_kg_cm2: ต้องอยู่ระหว่าง 100 ถึง 1000 kg/cm²"}},
+      {"PrintCrossCheckNotABoolean",
+       Document([](Json& d) { d["print_cross_check"] = 1; }),
+       {kFile + " ช่อง print_cross_check: ต้องเป็น true หรือ false"}},
       {"EngineerNotText",
        Document([](Json& d) { d["header"]["engineer"] = 7; }),
        {kFile + " ช่อง header.engineer: ต้องเป็นข้อความ"}},

@@ -115,6 +115,9 @@ TEST(CalculationSheet, WorkedExamplePrintsEveryLineAndPictureInPlace) {
       {"ท่อเหล็กกลมรับน้ำหนักได้สูงสุด =  10280  kg.  > 8000   kg.     OK", 5000, 13500},
       {" คำนวณขนาด Base Plate แผ่นเหล็กรองเสา", 5500, 14600},
       {" ใช้แผ่นเหล็ก ขนาด  15  cm. x  15  cm. หนาอย่างน้อย  4  mm.", 4500, 14900},
+      // The second opinion's plate, in the smaller face of warnings, right of the plate sketch.
+      {"คำเตือน: AISC 360-22 ASD ต้องการแผ่นเหล็กหนา 6.86 เกิน 4", 4500, 13780},
+      {"mm ที่ใช้", 4500, 14020},
   };
   const std::vector<Placed> pictures = {
       {"ColumnSketch", 2400, 3200},
@@ -124,9 +127,9 @@ TEST(CalculationSheet, WorkedExamplePrintsEveryLineAndPictureInPlace) {
   const Page page = Read(Printed(Calculated()));
   EXPECT_EQ(page.lines, lines);
   EXPECT_EQ(page.pictures, pictures);
-  EXPECT_EQ(page.settings, (Operations{"SetOrientation(Portrait)", "SetFontName(MS Sans Serif)",
-                                       "SetFontSize(10)", "SetFontBold(false)"}));
-  EXPECT_TRUE(page.settingsBeforeOutput);
+  EXPECT_EQ(page.settings,
+            (Operations{"SetOrientation(Portrait)", "SetFontName(MS Sans Serif)", "SetFontSize(10)",
+                        "SetFontBold(false)", "SetFontSize(9)", "SetFontSize(10)"}));
   EXPECT_EQ(page.ends, 1);
 }
 

@@ -3,6 +3,9 @@
 
 #include "project/ScheduleRow.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace ui {
 
 std::optional<ChartColumn> DesignPointOf(const engine::DesignRecord& record) {
@@ -21,11 +24,17 @@ std::optional<ChartColumn> DesignPointOf(const engine::ColumnAnswer& answer) {
     return std::nullopt;
   }
   std::optional<ChartColumn> point = DesignPointOf(answer.record);
-  if (point && !answer.warnings.empty()) {
+  // The chart is the pipe's: a warning about its plate has no place on it.
+  std::vector<engine::Warning> aboutThePipe;
+  std::ranges::copy_if(answer.warnings, std::back_inserter(aboutThePipe),
+                       [](const engine::Warning& warning) {
+                         return engine::IsAboutThePipe(warning.kind);
+                       });
+  if (point && !aboutThePipe.empty()) {
     point->label += QStringLiteral(" %1 %2").arg(
         QString::fromUtf8(project::kWarningMark.data(),
                           static_cast<qsizetype>(project::kWarningMark.size())),
-        QString::fromStdString(engine::WarningKeys(answer.warnings, ", ")));
+        QString::fromStdString(engine::WarningKeys(aboutThePipe, ", ")));
   }
   return point;
 }

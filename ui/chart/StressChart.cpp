@@ -3,6 +3,7 @@
 
 #include "engine/ColumnAssessment.h"
 #include "engine/ColumnCheck.h"
+#include "engine/CrossCheck.h"
 #include "ui/fonts/ThaiFonts.h"
 
 #include <QFont>
@@ -27,6 +28,12 @@ constexpr double kPointsPerInch = 72;
 // A column's label keeps this much more room than its face needs: a chart file read where that face
 // is missing shows a wider one, which still stays on the label's white ground.
 constexpr double kLabelRoom = 1.25;
+
+constexpr int kCrossCheckMarkEvery = 20; // KL/r between the second opinion's marks
+
+QRectF CrossCheckMark(const QPointF& at, double unit) {
+  return {at.x() - 2.5 * unit, at.y() - 2.5 * unit, 5 * unit, 5 * unit};
+}
 
 // A face of `points` chart points: `unit` device pixels each, whatever the device's resolution, so
 // the text keeps its size against the lines when the area is drawn larger or smaller.
@@ -95,6 +102,27 @@ void DrawAxes(QPainter& painter, const Axes& axes, double unit) {
   painter.restore();
 }
 
+// The second opinion's Fn / Omega c: a thin solid line with an open square every few KL/r, so it
+// parts from the step line in black and white.
+void DrawCrossCheckCurve(QPainter& painter, const Axes& axes, const StressChart& chart,
+                         double unit) {
+  QPainterPath curve;
+  for (const engine::CrossCheckCurvePoint& point : chart.crossCheckCurve) {
+    const QPointF at = axes.at(point.slenderness, point.allowableStressMpa);
+    curve.elementCount() == 0 ? curve.moveTo(at) : curve.lineTo(at);
+  }
+  painter.setPen(QPen(Qt::black, 0.9 * unit));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPath(curve);
+  painter.setBrush(Qt::white);
+  for (const engine::CrossCheckCurvePoint& point : chart.crossCheckCurve) {
+    if (static_cast<int>(point.slenderness) % kCrossCheckMarkEvery == kCrossCheckMarkEvery / 2) {
+      painter.drawRect(CrossCheckMark(axes.at(point.slenderness, point.allowableStressMpa), unit));
+    }
+  }
+  painter.setBrush(Qt::NoBrush);
+}
+
 // The curves end at the plot's frame by their own geometry: an SVG file keeps no clipping.
 void DrawCurves(QPainter& painter, const Axes& axes, const StressChart& chart, double unit) {
   // The yield-based ceiling: a thin line.
@@ -135,6 +163,7 @@ void DrawCurves(QPainter& painter, const Axes& axes, const StressChart& chart, d
   }
   painter.setPen(QPen(Qt::black, 1.8 * unit, Qt::SolidLine, Qt::FlatCap));
   painter.drawPath(allowable);
+  DrawCrossCheckCurve(painter, axes, chart, unit);
 
   // The usual slenderness limit: a dash-dot vertical mark with its value.
   const double limitX = axes.x(engine::kSlendernessLimit);
@@ -156,6 +185,10 @@ void DrawLegend(QPainter& painter, const Axes& axes, const StressChart& chart, d
       {Qt::SolidLine, 1.8, QStringLiteral("Qac ที่ใช้ในการตรวจสอบ")},
       {Qt::DashLine, 1, QStringLiteral("fcc = π²E / (KL/r)²")},
       {Qt::DotLine, 0.6, QStringLiteral("0.6 fy = %1 MPa").arg(chart.ceiling)},
+      {Qt::SolidLine, 0.9,
+       QStringLiteral("Fn/Ωc ความเห็นที่สอง %1 (ผนังไม่ลดลง)")
+           .arg(QString::fromUtf8(engine::kCrossCheckCode.data(),
+                                  static_cast<qsizetype>(engine::kCrossCheckCode.size())))},
   };
   // The lower left stays clear of the curves at every material: the legend goes there.
   double y = axes.y(axes.stressTop() * 0.3);
@@ -164,6 +197,11 @@ void DrawLegend(QPainter& painter, const Axes& axes, const StressChart& chart, d
     painter.setPen(QPen(Qt::black, entry.width * unit, entry.style));
     painter.drawLine(QPointF(x, y - metrics.ascent() / 3),
                      QPointF(x + 18 * unit, y - metrics.ascent() / 3));
+    if (&entry == &kEntries[std::size(kEntries) - 1]) {
+      painter.setBrush(Qt::white);
+      painter.drawRect(CrossCheckMark(QPointF(x + 9 * unit, y - metrics.ascent() / 3), unit));
+      painter.setBrush(Qt::NoBrush);
+    }
     painter.setPen(Qt::black);
     painter.drawText(QPointF(x + 22 * unit, y), entry.text);
     y += metrics.height() * 1.1;
@@ -206,6 +244,7 @@ void DrawColumns(QPainter& painter, const Axes& axes, const StressChart& chart, 
 
 StressChart StressChart::For(const engine::Materials& materials, std::vector<ChartColumn> columns) {
   return {engine::AllowableStressCurve(materials, 1, kLastSlenderness),
+          engine::CrossCheckStressCurve(materials, 1, kLastSlenderness),
           engine::AllowableStressCeiling(materials), std::move(columns)};
 }
 

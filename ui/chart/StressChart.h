@@ -22,9 +22,11 @@ struct ChartColumn {
 };
 
 // What the allowable stress chart shows: the check's Qac against KL/r, the elastic critical
-// stress, the yield-based ceiling, the slenderness limit and the columns placed on it.
+// stress, the yield-based ceiling, the slenderness limit, the second opinion's allowable stress
+// and the columns placed on it.
 struct StressChart {
   std::vector<engine::StressCurvePoint> curve;
+  std::vector<engine::CrossCheckCurvePoint> crossCheckCurve;
   double ceiling = 0; // 0.6 fy, MPa
   std::vector<ChartColumn> columns;
 

@@ -214,6 +214,7 @@ void ProjectWindow::showTitleAndCommands() {
   setWindowTitle(QStringLiteral("%1[*] - %2").arg(fileName(), FromUtf8(kWindowCaption)));
   setWindowModified(session_->isModified());
   removeCommand_->setEnabled(session_->canRemoveColumn());
+  crossCheckCommand_->setChecked(session_->project().printCrossCheck);
 }
 
 QString ProjectWindow::projectFolder() const {

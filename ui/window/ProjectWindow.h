@@ -118,6 +118,7 @@ private:
   ColumnsPanel* panel_ = nullptr;
   ChartWindow* chart_ = nullptr; // made when first asked for
   QAction* removeCommand_ = nullptr;
+  QAction* crossCheckCommand_ = nullptr;
 };
 
 } // namespace ui

@@ -2,6 +2,8 @@
 // The project window's menus and their commands.
 #include "ui/window/ProjectWindow.h"
 
+#include "form/FormState.h"
+#include "form/ProjectSession.h"
 #include "form/ValuePrompt.h"
 #include "ui/fonts/ThaiFonts.h"
 #include "ui/window/ColumnForm.h"
@@ -82,6 +84,15 @@ void ProjectWindow::buildMenus() {
   column->addSeparator();
   addCommand(*column, "chart", QStringLiteral("กราฟหน่วยแรงอัดที่ยอมให้… (Allowable stress &chart)"),
              none, [this] { showChart(); });
+  // Kept in the project file, so a project prints the same pages wherever it is opened.
+  crossCheckCommand_ = addCommand(
+      *column, "printCrossCheck",
+      QStringLiteral("พิมพ์หน้าความเห็นที่สอง AISC 360-22 ASD (Print &second opinion)"), none, [this] {
+        session_->setPrintCrossCheck(crossCheckCommand_->isChecked());
+        form_->state().setPrintCrossCheck(crossCheckCommand_->isChecked());
+        showTitleAndCommands();
+      });
+  crossCheckCommand_->setCheckable(true);
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("ช่วยเหลือ (&Help)"));
   help->setFont(font);

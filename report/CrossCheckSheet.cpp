@@ -1,0 +1,234 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/CrossCheckSheet.h"
+
+#include "engine/ColumnAssessment.h"
+#include "engine/ColumnCheck.h"
+#include "engine/NumberText.h"
+#include "engine/Units.h"
+#include "report/TextFit.h"
+
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace report {
+
+namespace {
+
+constexpr int kLeft = 1500;
+constexpr int kIndent = 1800;
+constexpr int kRight = kPageWidthTwips - 1500;
+constexpr int kLineHeight = 280;
+constexpr std::array<int, 3> kTableColumns = {kIndent, 6300, 8400};
+constexpr int kFewestDecimals = 2;
+constexpr int kMostDecimals = 12;
+
+// Prints the page top to bottom, one line under the other.
+class PageWriter {
+public:
+  explicit PageWriter(Printer& printer) : printer_(printer) {}
+
+  void line(int x, const std::string& text) {
+    printer_.SetCurrentX(x);
+    printer_.SetCurrentY(y_);
+    printer_.PrintLine(FitText(printer_, text, kRight - x));
+    y_ += kLineHeight;
+  }
+  void heading(const std::string& text) {
+    y_ += kLineHeight / 2;
+    printer_.SetFontBold(true);
+    line(kLeft, text);
+    printer_.SetFontBold(false);
+  }
+  void row(const std::array<std::string, 3>& cells) {
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      const int right = i + 1 < cells.size() ? kTableColumns[i + 1] - 100 : kRight;
+      printer_.SetCurrentX(kTableColumns[i]);
+      printer_.SetCurrentY(y_);
+      printer_.PrintLine(FitText(printer_, cells[i], right - kTableColumns[i]));
+    }
+    y_ += kLineHeight;
+  }
+  void skipTo(int y) { y_ = y; }
+
+private:
+  Printer& printer_;
+  int y_ = kLeft;
+};
+
+double RoundedTo(double value, int decimals) {
+  const double scale = std::pow(10.0, decimals);
+  return std::round(value * scale) / scale;
+}
+
+// Two figures compared on the page, printed to the fewest decimals (from `fewest`) at which they
+// keep the order they have, so the printed comparison is as true as the verdict.
+std::pair<std::string, std::string> Compared(double a, double b, int fewest,
+                                             const engine::NumberFormat& format) {
+  int decimals = fewest;
+  while (decimals < kMostDecimals && (a < b) != (RoundedTo(a, decimals) < RoundedTo(b, decimals))) {
+    ++decimals;
+  }
+  while (decimals < kMostDecimals && (a > b) != (RoundedTo(a, decimals) > RoundedTo(b, decimals))) {
+    ++decimals;
+  }
+  return {engine::DecimalText(a, decimals, format), engine::DecimalText(b, decimals, format)};
+}
+
+std::string Verdict(bool passes) {
+  return passes ? "OK" : "NOT OK";
+}
+
+std::string VerdictOf(engine::CrossCheckVerdict verdict) {
+  return verdict == engine::CrossCheckVerdict::NotCovered
+             ? std::string(engine::KeyOf(verdict))
+             : Verdict(verdict == engine::CrossCheckVerdict::Passes);
+}
+
+} // namespace
+
+void DrawCrossCheckSheet(const engine::ColumnInputs& inputs, const engine::DesignRecord& q,
+                         const engine::CrossCheck& c, const SheetHeader& header,
+                         const engine::NumberFormat& format, Printer& printer) {
+  const auto n = [&format](double value, int decimals = kFewestDecimals) {
+    return engine::DecimalText(value, decimals, format);
+  };
+  const auto p = [&format](double value) { return engine::PlainText(value, format); };
+  const engine::Materials& m = inputs.materials;
+  const double E = m.elasticModulusMpa;
+  const double Fy = m.yieldStressMpa;
+  const double D = inputs.outsideDiameterMm;
+  const double T = inputs.wallThicknessMm;
+  const double P = inputs.axialLoadKg;
+  const double t = c.designWallThicknessMm;
+  const double d = D - 2 * t;
+  const double areaCm2 =
+      std::numbers::pi / 4 * (D * D - d * d) / engine::kSquareMillimetresPerSquareCentimetre;
+  const double sideCm = static_cast<double>(q.plateSide.value());
+  const double sideMm = sideCm * engine::kMillimetresPerCentimetre;
+  const double pressureKgCm2 = P / (sideCm * sideCm);
+
+  printer.SetOrientation(PageOrientation::Portrait);
+  printer.SetFontName(kSheetFontName);
+  printer.SetFontSize(10);
+  printer.SetFontBold(false);
+  PageWriter page(printer);
+  page.line(kLeft, " Project : " + header.project);
+  page.line(kLeft, " Engineer : " + header.engineer);
+  page.line(kLeft, " Column : " + header.columnMark);
+  page.heading("ความเห็นที่สอง (Second Opinion) ตาม " + std::string(engine::kCrossCheckCode) +
+               "  เทียบกับรายการคำนวณหน้าแรก");
+
+  page.heading("สมมติฐาน (Assumptions)");
+  page.line(kIndent,
+            "ความหนาผนังออกแบบ (design wall) t = 0.93 T  เพราะท่อไม่ได้ผลิตตาม ASTM A1065 หรือ A1085");
+  page.line(kIndent, "ASD กับน้ำหนักใช้งาน (service load) P = " + p(P) +
+                         " kg.,  1 kgf = " + p(engine::kStandardGravity) + " N");
+  page.line(kIndent, "แรงแบกทานคอนกรีต (bearing) A2 = A1  เพราะไม่ทราบขนาดตอม่อ (pedestal)");
+  page.line(kIndent,
+            "แผ่นเหล็กภายในท่อ (ring model): แผ่นกลมรัศมี a = (D - 2T)/2 ยึดหมุนที่ผนังท่อ  M = fp a²/6");
+  page.line(kIndent, "Ωc = 1.67 (เสา),  Ωc = 2.31 (bearing),  Ω = 1.67 (แผ่นเหล็ก)");
+  page.line(kIndent, "E = " + p(E) + " MPa,  Fy = " + p(Fy) +
+                         " MPa,  f'c = " + p(c.concreteStrengthKgCm2) + " kg./sq.cm.");
+
+  page.heading("เสา (Column): Chapter E");
+  page.line(kIndent, "t = 0.93 x " + p(T) + " = " + p(t) + " mm.    d = D - 2t = " + p(d) + " mm.");
+  page.line(kIndent, "Ag = π/4 (D² - d²) = " + n(areaCm2) + " sq.cm.    r = √(D² + d²)/4 = " +
+                         n(std::sqrt(D * D + d * d) / 4) + " mm.");
+  page.line(kIndent, "KL/r = " + p(inputs.kFactor) + " x " +
+                         p(inputs.heightM * engine::kCentimetresPerMetre *
+                           engine::kMillimetresPerCentimetre) +
+                         " / r = " + n(c.slendernessRatio) +
+                         "    Fe = π² E / (KL/r)² = " + n(c.elasticBucklingStressMpa) + " MPa");
+  const double inelasticLimit = 4.71 * std::sqrt(E / Fy);
+  const auto [lambda, limit] =
+      Compared(c.slendernessRatio, inelasticLimit, kFewestDecimals, format);
+  page.line(kIndent, c.slendernessRatio <= inelasticLimit
+                         ? "KL/r = " + lambda + " ≤ 4.71 √(E/Fy) = " + limit +
+                               "  →  Fn = 0.658^(Fy/Fe) Fy = " + n(c.nominalStressMpa) + " MPa"
+                         : "KL/r = " + lambda + " > 4.71 √(E/Fy) = " + limit +
+                               "  →  Fn = 0.877 Fe = " + n(c.nominalStressMpa) + " MPa");
+  const double wallRatio = D / t;
+  if (!c.effectiveAreaCm2) {
+    const auto [ratio, bound] = Compared(wallRatio, 0.45 * E / Fy, kFewestDecimals, format);
+    page.line(kIndent, "D/t = " + ratio + " ≥ 0.45 E/Fy = " + bound +
+                           "  →  ผนังบางเกินขอบเขตของ AISC 360-22 (not covered)");
+  } else if (wallRatio <= 0.11 * E / Fy) {
+    const auto [ratio, bound] = Compared(wallRatio, 0.11 * E / Fy, kFewestDecimals, format);
+    page.line(kIndent, "D/t = " + ratio + " ≤ 0.11 E/Fy = " + bound +
+                           "  →  Ae = Ag = " + n(*c.effectiveAreaCm2) + " sq.cm.");
+  } else {
+    const auto [ratio, bound] = Compared(wallRatio, 0.11 * E / Fy, kFewestDecimals, format);
+    page.line(kIndent, "D/t = " + ratio + " > 0.11 E/Fy = " + bound +
+                           "  →  Ae = [0.038 E/(Fy D/t) + 2/3] Ag = " + n(*c.effectiveAreaCm2) +
+                           " sq.cm.");
+  }
+  if (c.allowableLoadKg) {
+    const bool passes = c.verdict == engine::CrossCheckVerdict::Passes;
+    const auto [allowable, load] = Compared(*c.allowableLoadKg, P, 0, format);
+    page.line(kIndent, "Pn/Ωc = Fn Ae / (1.67 g) = " + allowable + " kg." +
+                           (passes ? "  ≥  P = " : "  <  P = ") + load + " kg.    " +
+                           Verdict(passes));
+  } else {
+    page.line(kIndent, "Pn/Ωc: ไม่ได้คำนวณ  (not covered)");
+  }
+
+  page.heading("แผ่นเหล็กรองเสา (Base Plate)");
+  page.line(kIndent, "B = " + p(sideCm) + " cm. (ตามหน้าแรก)    A1 = B² = " + p(sideCm * sideCm) +
+                         " sq.cm.    fp = P/A1 = " + n(pressureKgCm2, 3) + " kg./sq.cm.");
+  const auto [bearing, bearingLoad] = Compared(c.bearingAllowableKg, P, 0, format);
+  page.line(kIndent, "Bearing: 0.85 f'c A1 / 2.31 = " + bearing + " kg." +
+                         (c.bearingHolds ? "  ≥  P = " : "  <  P = ") + bearingLoad + " kg.    " +
+                         Verdict(c.bearingHolds));
+  page.line(kIndent, "l = (B - 0.8 D)/2 = (" + p(sideMm) + " - 0.8 x " + p(D) +
+                         ")/2 = " + n(c.plateCantileverMm) + " mm.");
+  page.line(kIndent, "t1 = l √(2 fp Ω / Fy) = " + n(c.plateThicknessCantileverMm) + " mm.");
+  page.line(kIndent, "a = (D - 2T)/2 = " + n((D - 2 * T) / 2) +
+                         " mm.    t2 = a √(2 fp Ω / (3 Fy)) = " + n(c.plateThicknessRingMm) +
+                         " mm.");
+  const double methodMm = static_cast<double>(q.plateThicknessMm.value());
+  const std::string required =
+      Compared(c.plateThicknessRequiredMm, methodMm, kFewestDecimals, format).first;
+  page.line(kIndent, "ต้องการ t = max(t1, t2) = " + required + " mm.    หน้าแรกให้ " + p(methodMm) +
+                         " mm.    " + Verdict(c.platePasses));
+
+  page.heading("เทียบกับหน้าแรก (Side by Side)");
+  page.row({"", "หน้าแรก (method)", std::string(engine::kCrossCheckCode)});
+  const std::optional<double> methodUtilisation = engine::Utilisation(q);
+  const auto percent = [](const std::optional<double>& ratio) {
+    return ratio ? engine::PercentText(*ratio) + " %" : std::string("-");
+  };
+  const std::vector<std::array<std::string, 3>> rows = {
+      {"KL/r", p(q.slendernessRatio.value()), n(c.slendernessRatio)},
+      {"พื้นที่หน้าตัด (sq.cm.)", p(q.sectionArea.value().toDouble()),
+       c.effectiveAreaCm2 ? n(*c.effectiveAreaCm2) : "-"},
+      {"หน่วยแรงที่ยอมให้ (MPa)", p(q.allowableStress.value()),
+       n(c.nominalStressMpa / engine::kCompressionSafetyFactor)},
+      {"รับน้ำหนักได้ (kg.)", p(q.maxAxialForce.value()),
+       c.allowableLoadKg ? n(*c.allowableLoadKg, 0) : "-"},
+      {"Utilisation", percent(methodUtilisation), percent(c.utilisation)},
+      {"เสา (Column)", Verdict(engine::Carries(q)), VerdictOf(c.verdict)},
+      {"แนวดัดของแผ่น (mm.)", n(q.plateOverhang.value() * engine::kMillimetresPerCentimetre),
+       n(c.plateCantileverMm)},
+      {"ความหนาแผ่น (mm.)", p(methodMm), n(c.plateThicknessRequiredMm)},
+      {"แผ่นเหล็ก (Plate)", "", Verdict(c.platePasses)},
+  };
+  for (const auto& row : rows) {
+    page.row(row);
+  }
+}
+
+void DrawCrossCheckPage(const engine::ColumnAnswer& answer, const SheetHeader& header,
+                        const engine::NumberFormat& format, Printer& printer) {
+  if (!answer.crossCheck) {
+    return;
+  }
+  printer.NewPage();
+  DrawCrossCheckSheet(answer.inputs, answer.record, *answer.crossCheck, header, format, printer);
+}
+
+} // namespace report
