@@ -27,9 +27,8 @@ BENCHMARK(CalculationWithCaptions);
 void Answer(benchmark::State& state, Input input, const char* answer, Caption shown) {
   form::FormState form;
   for (auto _ : state) {
-    form::AnswerInput(input, answer, form, [](std::string_view message) {
-      benchmark::DoNotOptimize(message.data());
-    });
+    form::AnswerInput(input, answer, form,
+                      [](std::string_view message) { benchmark::DoNotOptimize(message.data()); });
     benchmark::DoNotOptimize(form.caption(shown).data());
   }
 }
