@@ -152,7 +152,8 @@ void AnswerOnce(FormState& form, std::uint8_t how, std::string typed) {
   std::vector<std::string> messages;
   bool completed = true;
   try {
-    form::AnswerInput(input, answer, form,
+    // A picked item reaches the answer as its number, without the note after it.
+    form::AnswerInput(input, picked ? answer.substr(0, answer.find(kChoiceNoteLead)) : answer, form,
                       [&](std::string_view message) { messages.emplace_back(message); });
   } catch (const std::exception&) {
     completed = false;
