@@ -37,7 +37,7 @@ void ProjectSession::startNew() {
   checkAll();
 }
 
-void ProjectSession::load(project::Project project, std::string path) {
+void ProjectSession::load(project::Project project, std::optional<std::string> path) {
   RequireColumns(project.columns);
   project_ = std::move(project);
   filePath_ = std::move(path);
@@ -66,6 +66,15 @@ void ProjectSession::select(std::size_t row) {
     throw std::out_of_range("no such column");
   }
   selected_ = row;
+}
+
+bool ProjectSession::setLicenceNumber(std::string number) {
+  if (number == project_.header.licenceNumber) {
+    return false;
+  }
+  project_.header.licenceNumber = std::move(number);
+  modified_ = true;
+  return true;
 }
 
 bool ProjectSession::setSelectedInputs(const engine::ColumnInputs& inputs) {

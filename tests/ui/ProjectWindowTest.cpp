@@ -60,7 +60,7 @@ project::ColumnEntry Column(const char* mark, double load) {
 }
 
 const project::Project kProject{
-    {"โรงงาน 7", "วิศวกร ก"},
+    {"โรงงาน 7", "วิศวกร ก", {}},
     {Column("ก-1", 8000), Column("ก-2", 900000), Column("ก-3", 5000)},
 };
 

@@ -6,14 +6,17 @@
 #include "form/HandlerGuard.h"
 #include "form/HostServices.h"
 #include "form/PackageCommands.h"
+#include "form/PrintCommand.h"
 #include "form/ProjectSession.h"
 #include "form/UnsavedChanges.h"
 #include "form/ValuePrompt.h"
 #include "project/CsvExport.h"
 #include "project/CsvImport.h"
+#include "project/PdfReading.h"
 #include "project/ProjectCheck.h"
 #include "project/ProjectFile.h"
 #include "project/SaveFile.h"
+#include "report/DocumentProperties.h"
 #include "ui/chart/ChartWindow.h"
 #include "ui/chart/DesignPoint.h"
 #include "ui/fonts/ThaiFonts.h"
@@ -67,6 +70,7 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
   auto* central = new QWidget(this);
   form_ = new ColumnForm(host, central);
   session_ = &form_->state().session();
+  form_->setLicenceNumberSource([this] { return session_->project().header.licenceNumber; });
   // The form keeps the size and look it has always had; the panel takes any other room.
   form_->setFixedSize(form_->size());
   form_->setExitAction([this] { close(); });
@@ -157,6 +161,16 @@ void ProjectWindow::showFormEdit() {
   followInChart();
 }
 
+void ProjectWindow::askLicenceNumber() {
+  const std::optional<std::string> number = form_->host().AskText(
+      "เลขทะเบียนใบอนุญาตประกอบวิชาชีพวิศวกรรมควบคุมของวิศวกรผู้ออกแบบ (Licence number)\n"
+      "พิมพ์ไว้ในช่องลงชื่อท้ายสรุปผลของรายการคำนวณทั้งโครงการ",
+      "เลขทะเบียนใบอนุญาต (Licence number)", session_->project().header.licenceNumber);
+  if (number && session_->setLicenceNumber(*number)) {
+    showTitleAndCommands();
+  }
+}
+
 void ProjectWindow::showChart() {
   if (chart_ == nullptr) {
     chart_ = new ChartWindow(this);
@@ -175,6 +189,9 @@ void ProjectWindow::followInChart() {
   const project::ColumnEntry& column = session_->column(session_->selectedRow());
   chart_->showColumn(column.inputs.materials,
                      DesignPointOf(session_->result(session_->selectedRow())));
+  chart_->setDocumentDescription(
+      report::ChartDescription(form::SheetHeaderOf(form_->state()), column.inputs,
+                               session_->project().header.licenceNumber));
 }
 
 void ProjectWindow::showTitleAndCommands() {

@@ -10,6 +10,7 @@
 #include "project/CsvExport.h"
 #include "project/CsvImport.h"
 #include "project/ProjectCheck.h"
+#include "project/PdfReading.h"
 #include "project/ProjectFile.h"
 #include "project/SaveFile.h"
 #include "project/Today.h"
@@ -88,8 +89,10 @@ bool ProjectWindow::openFile(const QString& path) {
     if (!bytes) {
       return;
     }
-    project::ProjectLoad load =
-        project::ReadProjectFile(View(*bytes), QFileInfo(path).fileName().toStdString());
+    const std::string fileName = QFileInfo(path).fileName().toStdString();
+    const bool fromPdf = project::LooksLikePdf(View(*bytes));
+    project::ProjectLoad load = fromPdf ? project::ReadProjectFromPdf(View(*bytes), fileName)
+                                        : project::ReadProjectFile(View(*bytes), fileName);
     if (const auto* errors = std::get_if<project::LoadErrors>(&load)) {
       showLoadErrors(
           kOpenTitle,
@@ -100,7 +103,9 @@ bool ProjectWindow::openFile(const QString& path) {
     if (!mayLeaveProject()) {
       return;
     }
-    session_->load(std::get<project::Project>(std::move(load)), path.toStdString());
+    // The PDF stays as it was printed: a Save of what it carried asks for a project file.
+    session_->load(std::get<project::Project>(std::move(load)),
+                   fromPdf ? std::nullopt : std::optional(path.toStdString()));
     showColumnsAnew();
     opened = true;
   });
