@@ -4,7 +4,6 @@
 #include "form/FormState.h"
 #include "form/ResultCaptions.h"
 #include "form/ValuePrompt.h"
-#include "tests/doubles/RecordingHost.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,15 +27,14 @@ BENCHMARK(CalculationWithCaptions);
 void Answer(benchmark::State& state, Input input, const char* answer, Caption shown) {
   form::FormState form;
   for (auto _ : state) {
-    form::RecordingHost host;
-    host.scriptAnswer(answer);
-    form::AskForInput(input, form, host);
+    form::AnswerInput(input, answer, form,
+                      [](std::string_view message) { benchmark::DoNotOptimize(message.data()); });
     benchmark::DoNotOptimize(form.caption(shown).data());
   }
 }
 // A load the prompt accepts.
 BENCHMARK_CAPTURE(Answer, PromptAnswer, Input::AxialLoad, "12000", Caption::Verdict);
-// A diameter above its range: the fallback and the message box as well.
+// A diameter above its range: the fallback and the refusal's message as well.
 BENCHMARK_CAPTURE(Answer, PromptAnswerRejected, Input::OutsideDiameter, "2001",
                   Caption::OutsideDiameter);
 

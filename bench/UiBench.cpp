@@ -8,7 +8,6 @@
 #include "form/PrintCommand.h"
 #include "form/ResultCaptions.h"
 #include "report/CalculationSheet.h"
-#include "tests/doubles/RecordingHost.h"
 #include "ui/printing/SheetPrinters.h"
 #include "ui/window/ColumnForm.h"
 
@@ -49,8 +48,7 @@ BENCHMARK(SheetToPdf)->Unit(benchmark::kMillisecond);
 // The window from its constructor to its first paint, then closed and destroyed.
 void WindowToFirstPaint(benchmark::State& state) {
   for (auto _ : state) {
-    form::RecordingHost host;
-    ui::ColumnForm window(&host);
+    ui::ColumnForm window;
     bool painted = false;
     FirstPaint watch([&] { painted = true; });
     window.installEventFilter(&watch);

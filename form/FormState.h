@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// How the program fits together. The window owns one FormState: the column's typed inputs, the
-// sheet's header texts, the captions the logic rewrites, the print command's enabled state and
-// the DesignRecord. Every event handler is plain C++ that works on the FormState and reaches the
-// host only through HostServices (message box, input prompt, printer, shell): a value prompt
-// (ValuePrompt) stores the accepted number and recalculates (engine::CheckColumn, then the result
-// captions, which render the engine's ColumnAnswer); the print command writes the calculation
-// sheet (report/) onto a Printer. The window (ui/, the only Qt code) runs each handler through
-// RunHandler and then mirrors the FormState into its widgets. pipecolumn-cli answers the inputs
-// through AnswerInput, which reports a refusal directly; the tests script a host double.
+// How the program fits together. The window owns one FormState: the project session (which alone
+// holds the columns' typed inputs, marks and the sheet's header texts), the captions the logic
+// rewrites, the print command's enabled state and the DesignRecord. Every event handler is plain
+// C++ that works on the FormState and reaches the host only through HostServices (message box,
+// input prompt, printer, shell): a value prompt (ValuePrompt) stores the accepted number and
+// recalculates (engine::CheckColumn, then the result captions, which render the engine's
+// ColumnAnswer); the print command writes the calculation sheet (report/) onto a Printer. The
+// window (ui/, the only Qt code) runs each handler through RunHandler and then mirrors the
+// FormState into its widgets. pipecolumn-cli answers the inputs through AnswerInput, which reports
+// a refusal directly; the tests script a host double.
 
 #include "engine/ColumnAnswer.h"
 #include "engine/ColumnInputs.h"
@@ -17,6 +18,7 @@
 #include "engine/NumberFormat.h"
 #include "engine/PipeCatalogue.h"
 #include "form/FormFields.h"
+#include "form/ProjectSession.h"
 
 #include <array>
 #include <optional>
@@ -24,14 +26,21 @@
 
 namespace form {
 
+// The form shows the session's selected column: its inputs, mark and the project's header are
+// read from and written to the session, which marks the project modified when a value changes.
+// A copy carries its own session, so a caller may keep one to roll an answer back.
 class FormState {
 public:
   FormState();
 
-  const engine::ColumnInputs& inputs() const { return inputs_; }
-  double input(Input input) const { return ValueOf(inputs_, input); }
-  void setInput(Input input, double value) { ValueOf(inputs_, input) = value; }
-  void setMaterials(const engine::Materials& materials) { inputs_.materials = materials; }
+  ProjectSession& session() { return session_; }
+  const ProjectSession& session() const { return session_; }
+
+  const engine::ColumnInputs& inputs() const;
+  double input(Input input) const { return ValueOf(inputs(), input); }
+  void setInput(Input input, double value);
+  // The steel and concrete of the shown column.
+  void setMaterials(const engine::Materials& materials);
 
   const std::string& header(HeaderField field) const;
   void setHeader(HeaderField field, std::string text);
@@ -42,8 +51,8 @@ public:
   bool printEnabled() const { return printEnabled_; }
   void setPrintEnabled(bool enabled) { printEnabled_ = enabled; }
   // Whether the sheet goes on with the second opinion's page.
-  bool printCrossCheck() const { return printCrossCheck_; }
-  void setPrintCrossCheck(bool print) { printCrossCheck_ = print; }
+  bool printCrossCheck() const { return session_.project().printCrossCheck; }
+  void setPrintCrossCheck(bool print) { session_.setPrintCrossCheck(print); }
 
   // The standard pipes the prompts offer and the suggestion is chosen from.
   const engine::PipeCatalogue& catalogue() const { return *catalogue_; }
@@ -59,18 +68,16 @@ public:
   engine::DesignRecord& record() { return record_; }
   const engine::DesignRecord& record() const { return record_; }
   // The engine's answer for the column and record the form shows.
-  engine::ColumnAnswer answer() const { return engine::AnswerOf(inputs_, record_); }
+  engine::ColumnAnswer answer() const { return engine::AnswerOf(inputs(), record_); }
 
   // The user's locale separators, chosen once by whoever creates the form.
   const engine::NumberFormat& numberFormat() const { return numberFormat_; }
   void setNumberFormat(engine::NumberFormat format) { numberFormat_ = std::move(format); }
 
 private:
-  engine::ColumnInputs inputs_;
-  std::array<std::string, kAllHeaderFields.size()> headers_;
+  ProjectSession session_;
   std::array<std::string, kAllCaptions.size() + kAssessmentCaptions.size()> captions_;
   bool printEnabled_ = true; // enabled from the start, so the sheet prints before any calculation
-  bool printCrossCheck_ = false;
   engine::DesignRecord record_;
   engine::NumberFormat numberFormat_;
   const engine::PipeCatalogue* catalogue_ = &engine::PipeCatalogue::Standard();
@@ -78,5 +85,10 @@ private:
   std::optional<engine::ColumnInputs> lastSearched_; // its D and T do not matter
   std::optional<engine::PipeCandidate> lastLightest_;
 };
+
+// Shows the session's selected column afresh: its input captions, and nothing of the column shown
+// before (record, verdict, plate, assessment, suggestion); then calculates it, as if each value
+// had been answered in its prompt. A failure of the calculation leaves the form as before any.
+void ShowSelectedColumn(FormState& form);
 
 } // namespace form

@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form/ProjectSession.h"
 
-#include "engine/Failure.h"
-#include "form/FormState.h"
-#include "form/ResultCaptions.h"
-
 #include <algorithm>
 #include <stdexcept>
 #include <string_view>
@@ -76,36 +72,6 @@ void ProjectSession::select(std::size_t row) {
   selected_ = row;
 }
 
-void ProjectSession::showSelected(FormState& form) const {
-  const project::ColumnEntry& entry = column(selected_);
-  form.setHeader(HeaderField::Project, project_.header.project);
-  form.setHeader(HeaderField::Engineer, project_.header.engineer);
-  form.setHeader(HeaderField::ColumnMark, entry.mark);
-  form.setMaterials(entry.inputs.materials);
-  form.setPrintCrossCheck(project_.printCrossCheck);
-  for (const Input input : kAllInputs) {
-    const double value = ValueOf(entry.inputs, input);
-    form.setInput(input, value);
-    form.setCaption(CaptionOf(input), InputCaption(input, value));
-  }
-  // Nothing of the column shown before may stay: its record, verdict, plate and assessment.
-  form.record() = {};
-  form.setPrintEnabled(true);
-  for (const Caption caption : {Caption::Verdict, Caption::BasePlate}) {
-    form.setCaption(caption, InitialCaption(caption, entry.inputs));
-  }
-  for (const Caption caption : kAssessmentCaptions) {
-    form.setCaption(caption, {});
-  }
-  form.setSuggestion(std::nullopt);
-  try {
-    Recalculate(form);
-  } catch (const engine::Failure&) {
-    // The form then reads as before any calculation; the panel names the failure.
-    form.record() = {};
-  }
-}
-
 bool ProjectSession::setLicenceNumber(std::string number) {
   if (number == project_.header.licenceNumber) {
     return false;
@@ -115,22 +81,32 @@ bool ProjectSession::setLicenceNumber(std::string number) {
   return true;
 }
 
-bool ProjectSession::takeFromForm(const FormState& form) {
-  const project::Project::Header header{form.header(HeaderField::Project),
-                                        form.header(HeaderField::Engineer),
-                                        project_.header.licenceNumber};
+bool ProjectSession::setSelectedInputs(const engine::ColumnInputs& inputs) {
   project::ColumnEntry& entry = project_.columns.at(selected_);
-  const std::string& mark = form.header(HeaderField::ColumnMark);
-  const bool inputsChanged = entry.inputs != form.inputs();
-  if (header == project_.header && mark == entry.mark && !inputsChanged) {
+  if (entry.inputs == inputs) {
     return false;
   }
-  project_.header = header;
-  entry.mark = mark;
-  if (inputsChanged) {
-    entry.inputs = form.inputs();
-    results_.at(selected_) = engine::AnswerColumn(entry.inputs);
+  entry.inputs = inputs;
+  results_.at(selected_) = engine::AnswerColumn(entry.inputs);
+  modified_ = true;
+  return true;
+}
+
+bool ProjectSession::setSelectedMark(std::string mark) {
+  project::ColumnEntry& entry = project_.columns.at(selected_);
+  if (entry.mark == mark) {
+    return false;
   }
+  entry.mark = std::move(mark);
+  modified_ = true;
+  return true;
+}
+
+bool ProjectSession::setHeader(project::Project::Header header) {
+  if (project_.header == header) {
+    return false;
+  }
+  project_.header = std::move(header);
   modified_ = true;
   return true;
 }

@@ -11,11 +11,9 @@
 
 namespace form {
 
-class FormState;
-
 // The project a window works on: its columns with their checks, the column the form shows, the
 // file the project was read from or last saved to, and whether it holds changes that file does
-// not. The form shows the selected column: its inputs and mark, under the project's header.
+// not. It alone holds the selected column the form shows: its inputs and mark, and the header.
 class ProjectSession {
 public:
   // A new project, saved nowhere yet; it agrees with a fresh form.
@@ -48,12 +46,11 @@ public:
 
   // Throws std::out_of_range for a row the project does not have.
   void select(std::size_t row);
-  // Puts the selected column and the project's header into the form and calculates it, as if
-  // each value had been answered in its prompt.
-  void showSelected(FormState& form) const;
-  // Takes the form's inputs, column mark and header into the selected column and the project.
-  // True when anything changed; only then is the project modified.
-  bool takeFromForm(const FormState& form);
+  // Each writes into the selected column or the header; true when the value changed, and only
+  // then is the project modified.
+  bool setSelectedInputs(const engine::ColumnInputs& inputs);
+  bool setSelectedMark(std::string mark);
+  bool setHeader(project::Project::Header header);
 
   // Whether the second opinion's page prints after each sheet; a change modifies the project.
   void setPrintCrossCheck(bool print);

@@ -45,14 +45,13 @@ TEST(ProjectSessionTest, StartsWithTheProjectAFreshFormShows) {
   EXPECT_FALSE(session.filePath().has_value());
   EXPECT_FALSE(session.isModified());
   EXPECT_FALSE(session.canRemoveColumn());
-  EXPECT_FALSE(session.takeFromForm(form::FormState{}));
-  EXPECT_FALSE(session.isModified());
+  EXPECT_EQ(form::FormState{}.session().project(), session.project());
   EXPECT_EQ(session.result(0).verdict, Verdict::Passes);
 }
 
 // Every edit of the form reaches the selected column or the header, and only a real change
 // marks the project modified; the column's check follows its inputs.
-TEST(ProjectSessionTest, TakesWhatChangedInTheForm) {
+TEST(ProjectSessionTest, WritesWhatChangedInTheForm) {
   struct Case {
     const char* name;
     std::function<void(form::FormState&)> edit;
@@ -75,14 +74,13 @@ TEST(ProjectSessionTest, TakesWhatChangedInTheForm) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    ProjectSession session;
+    form::FormState form;
+    ProjectSession& session = form.session();
     session.load(ProjectOf({Column("ก-1"), Column("ก-2")}), "/tmp/a.pipecolumn");
     session.select(1);
-    form::FormState form;
-    session.showSelected(form);
+    form::ShowSelectedColumn(form);
     c.edit(form);
 
-    EXPECT_EQ(session.takeFromForm(form), c.changes);
     EXPECT_EQ(session.isModified(), c.changes);
     const project::Project& project = session.project();
     EXPECT_EQ(project.columns[1].inputs, form.inputs());
@@ -97,13 +95,13 @@ TEST(ProjectSessionTest, TakesWhatChangedInTheForm) {
 // Showing a column puts all of it into the form, leaves nothing of the column shown before, and
 // is no change of the project.
 TEST(ProjectSessionTest, ShowsTheSelectedColumnInTheForm) {
-  ProjectSession session;
-  session.load(ProjectOf({Column("ก-1", 900000), Column("ก-2", 20000)}), "/tmp/a.pipecolumn");
   form::FormState form;
+  ProjectSession& session = form.session();
+  session.load(ProjectOf({Column("ก-1", 900000), Column("ก-2", 20000)}), "/tmp/a.pipecolumn");
   for (const std::size_t row : {0u, 1u, 0u}) {
     SCOPED_TRACE(row);
     session.select(row);
-    session.showSelected(form);
+    form::ShowSelectedColumn(form);
     const ColumnEntry& shown = session.column(row);
     EXPECT_EQ(form.inputs(), shown.inputs);
     EXPECT_EQ(form.header(HeaderField::ColumnMark), shown.mark);
@@ -115,7 +113,6 @@ TEST(ProjectSessionTest, ShowsTheSelectedColumnInTheForm) {
               form::InputCaption(Input::AxialLoad, shown.inputs.axialLoadKg));
     EXPECT_EQ(form.record().axialLoad, shown.inputs.axialLoadKg);
     EXPECT_EQ(form.suggestion().has_value(), !carries);
-    EXPECT_FALSE(session.takeFromForm(form));
   }
   EXPECT_FALSE(session.isModified());
   EXPECT_THROW(session.select(2), std::out_of_range);

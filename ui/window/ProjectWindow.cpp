@@ -64,7 +64,7 @@ QString FileNameOf(const std::string& projectName, const QString& ending) {
 } // namespace
 
 ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialogs, QWidget* parent)
-    : QMainWindow(parent), session_(std::make_unique<form::ProjectSession>()), dialogs_(dialogs) {
+    : QMainWindow(parent), dialogs_(dialogs) {
   if (dialogs_ == nullptr) {
     ownDialogs_ = std::make_unique<QtProjectFileDialogs>(this);
     dialogs_ = ownDialogs_.get();
@@ -72,6 +72,7 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
   setObjectName(QStringLiteral("projectWindow"));
   auto* central = new QWidget(this);
   form_ = new ColumnForm(host, central);
+  session_ = &form_->state().session();
   form_->setLicenceNumberSource([this] { return session_->project().header.licenceNumber; });
   // The form keeps the size and look it has always had; the panel takes any other room.
   form_->setFixedSize(form_->size());
@@ -99,7 +100,7 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
   // lets the panel cover the form, its buttons or its warnings.
   setMinimumSize(minimumSizeHint());
 
-  connect(form_, &ColumnForm::stateEdited, this, &ProjectWindow::takeFormEdit);
+  connect(form_, &ColumnForm::stateEdited, this, &ProjectWindow::showFormEdit);
   connect(panel_, &ColumnsPanel::rowChosen, this, [this](int row) {
     run([this, row] {
       session_->select(static_cast<std::size_t>(row));
@@ -157,7 +158,7 @@ void ProjectWindow::showAbout() {
 }
 
 void ProjectWindow::showSelectedColumn() {
-  session_->showSelected(form_->state());
+  form::ShowSelectedColumn(form_->state());
   form_->showStateAgain();
   panel_->showSelectedRow(static_cast<int>(session_->selectedRow()));
   followInChart();
@@ -169,12 +170,10 @@ void ProjectWindow::showColumnsAnew() {
   showTitleAndCommands();
 }
 
-void ProjectWindow::takeFormEdit() {
-  if (session_->takeFromForm(form_->state())) {
-    model_->refreshRow(static_cast<int>(session_->selectedRow()));
-    showTitleAndCommands();
-    followInChart();
-  }
+void ProjectWindow::showFormEdit() {
+  model_->refreshRow(static_cast<int>(session_->selectedRow()));
+  showTitleAndCommands();
+  followInChart();
 }
 
 void ProjectWindow::askLicenceNumber() {

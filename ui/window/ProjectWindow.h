@@ -97,8 +97,8 @@ private:
   void showSelectedColumn();
   // After the columns were replaced, added or removed.
   void showColumnsAnew();
-  // The form's latest edit into the project, the panel and the title.
-  void takeFormEdit();
+  // After an edit in the form (already in the session): the panel's row, the title, the chart.
+  void showFormEdit();
   void showTitleAndCommands();
   // The chart, where it is shown, onto the selected column as it now stands.
   void followInChart();
@@ -110,7 +110,7 @@ private:
   // file yet.
   QString besideProjectFile(const QString& ending) const;
 
-  std::unique_ptr<form::ProjectSession> session_; // held apart: moc cannot parse its headers
+  form::ProjectSession* session_ = nullptr; // the form's; the one owner of the project
   std::unique_ptr<ProjectFileDialogs> ownDialogs_;
   ProjectFileDialogs* dialogs_;
   ColumnForm* form_ = nullptr;

@@ -89,7 +89,6 @@ void ProjectWindow::buildMenus() {
       *column, "printCrossCheck",
       QStringLiteral("พิมพ์หน้าความเห็นที่สอง AISC 360-22 ASD (Print &second opinion)"), none, [this] {
         session_->setPrintCrossCheck(crossCheckCommand_->isChecked());
-        form_->state().setPrintCrossCheck(crossCheckCommand_->isChecked());
         showTitleAndCommands();
       });
   crossCheckCommand_->setCheckable(true);
