@@ -208,8 +208,11 @@ void MainWindow::connectHandlers() {
   for (form::HeaderField field : form::kAllHeaderFields) {
     connect(headerFields_[static_cast<std::size_t>(field)], &QLineEdit::textChanged, this,
             [this, field](const QString& text) {
-              state_->setHeader(field, text.toStdString());
-              emit stateEdited();
+              std::string typed = text.toStdString();
+              if (typed != state_->header(field)) { // not the form's own text shown again
+                state_->setHeader(field, std::move(typed));
+                emit headerTyped(field);
+              }
             });
   }
 }
@@ -226,7 +229,7 @@ void MainWindow::showHandbookPath() {
 
 void MainWindow::askForInput(form::Input input) {
   runHandler([input](form::FormState& form, form::HostServices& host) {
-    form::AskForInput(input, form, host);
+    form::AskForInput(input, form, host, form::PromptDefault::ColumnValue);
   });
 }
 

@@ -6,6 +6,7 @@
 #include "form/HandlerGuard.h"
 #include "form/HostServices.h"
 #include "form/PackageCommands.h"
+#include "form/ProjectEdits.h"
 #include "form/ProjectSession.h"
 #include "form/UnsavedChanges.h"
 #include "form/ValuePrompt.h"
@@ -13,6 +14,7 @@
 #include "project/CsvImport.h"
 #include "project/ProjectCheck.h"
 #include "project/ProjectFile.h"
+#include "project/SaveFile.h"
 #include "ui/chart/ChartWindow.h"
 #include "ui/chart/DesignPoint.h"
 #include "ui/fonts/ThaiFonts.h"
@@ -21,6 +23,7 @@
 #include "ui/window/ColumnsPanel.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/QtProjectFileDialogs.h"
+#include "ui/window/UndoCommands.h"
 #include "ui/window/WindowTexts.h"
 
 #include <QCloseEvent>
@@ -29,12 +32,14 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
+#include <QUndoStack>
 
 #include <variant>
 
@@ -126,6 +131,9 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
   form_->setExitAction([this] { close(); });
   setWindowIcon(form_->windowIcon()); // drawn once, by the form
   model_ = new ColumnsModel(*session_, this);
+  undoStack_ = new QUndoStack(this);
+  connect(undoStack_, &QUndoStack::indexChanged, this, &ProjectWindow::followUndoStack);
+  connect(undoStack_, &QUndoStack::cleanChanged, this, &ProjectWindow::followUndoStack);
 
   buildMenus();
   panel_ =
@@ -142,7 +150,12 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
   setCentralWidget(central);
   resize(form_->width() + kPanelWidth, form_->height() + menuBar()->sizeHint().height());
 
-  connect(form_, &MainWindow::stateEdited, this, &ProjectWindow::takeFormEdit);
+  connect(form_, &MainWindow::stateEdited, this, [this] { takeFormEdit(std::nullopt); });
+  connect(form_, &MainWindow::headerTyped, this,
+          [this](form::HeaderField field) { takeFormEdit(field); });
+  for (QLineEdit* field : form_->findChildren<QLineEdit*>()) {
+    field->installEventFilter(this);
+  }
   connect(panel_, &ColumnsPanel::rowChosen, this, [this](int row) {
     run([this, row] {
       session_->select(static_cast<std::size_t>(row));
@@ -154,7 +167,9 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
   showTitleAndCommands();
 }
 
-ProjectWindow::~ProjectWindow() = default;
+ProjectWindow::~ProjectWindow() {
+  undoStack_->blockSignals(true); // it clears itself when deleted, after the session has gone
+}
 
 void ProjectWindow::buildMenus() {
   QFont font = menuBar()->font();
@@ -186,6 +201,8 @@ void ProjectWindow::buildMenus() {
   addCommand(*file, "exit", QStringLiteral("ออกจากโปรแกรม (E&xit)"),
              QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
 
+  buildEditMenu(font);
+
   QMenu* column = menuBar()->addMenu(QStringLiteral("คอลัมน์ (&Column)"));
   column->setFont(font);
   addCommand(*column, "addColumn", QStringLiteral("เพิ่มคอลัมน์ (A&dd)"), none,
@@ -215,6 +232,31 @@ void ProjectWindow::buildMenus() {
              [this] { showAbout(); });
 }
 
+void ProjectWindow::buildEditMenu(const QFont& font) {
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("แก้ไข (&Edit)"));
+  edit->setFont(font);
+  const QString undoText = QStringLiteral("เลิกทำ (&Undo)");
+  const QString redoText = QStringLiteral("ทำซ้ำ (&Redo)");
+  QAction* undo = addCommand(*edit, "undo", undoText, QKeySequence(Qt::CTRL | Qt::Key_Z),
+                             [this] { undoStack_->undo(); });
+  QAction* redo =
+      addCommand(*edit, "redo", redoText, QKeySequence(), [this] { undoStack_->redo(); });
+  redo->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  // The commands name what they would take back or do again.
+  const auto follow = [](QAction* action, const QString& lead, const QString& what) {
+    action->setText(what.isEmpty() ? lead : QStringLiteral("%1 %2").arg(lead, what));
+  };
+  undo->setEnabled(false);
+  redo->setEnabled(false);
+  connect(undoStack_, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+  connect(undoStack_, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+  connect(undoStack_, &QUndoStack::undoTextChanged, undo,
+          [=](const QString& what) { follow(undo, undoText, what); });
+  connect(undoStack_, &QUndoStack::redoTextChanged, redo,
+          [=](const QString& what) { follow(redo, redoText, what); });
+}
+
 QAction* ProjectWindow::addCommand(QMenu& menu, const char* name, const QString& text,
                                    const QKeySequence& shortcut, std::function<void()> command) {
   QAction* action = menu.addAction(text);
@@ -234,6 +276,7 @@ void ProjectWindow::newProject() {
     return;
   }
   session_->startNew();
+  undoStack_->clear();
   showColumnsAnew();
 }
 
@@ -264,6 +307,7 @@ bool ProjectWindow::openFile(const QString& path) {
       return;
     }
     session_->load(std::get<project::Project>(std::move(load)), path.toStdString());
+    undoStack_->clear();
     showColumnsAnew();
     opened = true;
   });
@@ -286,6 +330,7 @@ bool ProjectWindow::writeProject(const QString& path) {
     return false;
   }
   session_->markSaved(path.toStdString());
+  undoStack_->setClean();
   showTitleAndCommands();
   return true;
 }
@@ -311,7 +356,14 @@ void ProjectWindow::importSchedule() {
   if (!mayLeaveProject()) {
     return;
   }
-  session_->replaceColumns(std::get<std::vector<project::ColumnEntry>>(std::move(load)));
+  // The schedule becomes a project of its own: saving it never writes over the file that was open.
+  form::ProjectSnapshot before = session_->snapshot();
+  std::optional<std::string> fileBefore = session_->filePath();
+  session_->startUntitled(std::get<std::vector<project::ColumnEntry>>(std::move(load)));
+  form::ProjectEdit edit =
+      form::CommandEdit(form::ColumnCommand::Import, std::move(before), session_->snapshot());
+  edit.otherFile = std::move(fileBefore);
+  record(std::move(edit));
   showColumnsAnew();
 }
 
@@ -336,12 +388,17 @@ void ProjectWindow::printPackage() {
 }
 
 void ProjectWindow::addColumn() {
+  form::ProjectSnapshot before = session_->snapshot();
   session_->addColumn();
+  record(form::CommandEdit(form::ColumnCommand::Add, std::move(before), session_->snapshot()));
   showColumnsAnew();
 }
 
 void ProjectWindow::duplicateColumn() {
+  form::ProjectSnapshot before = session_->snapshot();
   session_->duplicateSelected();
+  record(
+      form::CommandEdit(form::ColumnCommand::Duplicate, std::move(before), session_->snapshot()));
   showColumnsAnew();
 }
 
@@ -355,7 +412,9 @@ void ProjectWindow::removeColumn() {
                                 kRemoveTitle.toStdString()) != form::MessageAnswer::Ok) {
     return;
   }
+  form::ProjectSnapshot before = session_->snapshot();
   session_->removeSelected();
+  record(form::CommandEdit(form::ColumnCommand::Remove, std::move(before), session_->snapshot()));
   showColumnsAnew();
 }
 
@@ -374,18 +433,14 @@ bool ProjectWindow::mayLeaveProject() {
 }
 
 bool ProjectWindow::writeFile(const QString& path, std::string_view bytes, const QString& title) {
-  QSaveFile file(path);
-  const auto size = static_cast<qint64>(bytes.size());
-  if (file.open(QIODevice::WriteOnly) && file.write(bytes.data(), size) == size && file.commit()) {
+  try {
+    project::SaveFileAtomically(path.toStdString(), bytes);
     return true;
+  } catch (const project::SaveError& error) {
+    // The error says whether an old file was there and is kept.
+    form_->host().ShowMessage(error.what(), form::MessageStyle::CriticalOk(), title.toStdString());
+    return false;
   }
-  const QString reason = file.errorString();
-  file.cancelWriting();
-  form_->host().ShowMessage(QStringLiteral("บันทึกไฟล์ไม่สำเร็จ: %1\n%2\nไฟล์เดิมยังอยู่ครบ ไม่ถูกแก้ไข")
-                                .arg(path, reason)
-                                .toStdString(),
-                            form::MessageStyle::CriticalOk(), title.toStdString());
-  return false;
 }
 
 std::optional<QByteArray> ProjectWindow::readFile(const QString& path, const QString& title) {
@@ -433,12 +488,24 @@ void ProjectWindow::showColumnsAnew() {
   showTitleAndCommands();
 }
 
-void ProjectWindow::takeFormEdit() {
+void ProjectWindow::takeFormEdit(std::optional<form::HeaderField> typedField) {
+  form::ProjectSnapshot before = session_->snapshot();
   if (session_->takeFromForm(form_->state())) {
+    record(form::FormEdit(std::move(before), session_->snapshot(), typedField));
     model_->refreshRow(static_cast<int>(session_->selectedRow()));
     showTitleAndCommands();
     followInChart();
   }
+}
+
+void ProjectWindow::record(form::ProjectEdit edit) {
+  undoStack_->push(
+      new ProjectEditCommand(std::move(edit), *session_, [this] { showColumnsAnew(); }));
+}
+
+void ProjectWindow::followUndoStack() {
+  session_->setModified(!undoStack_->isClean());
+  showTitleAndCommands();
 }
 
 void ProjectWindow::showChart() {
@@ -494,6 +561,17 @@ void ProjectWindow::closeEvent(QCloseEvent* event) {
   } else {
     event->ignore();
   }
+}
+
+bool ProjectWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+        key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y)) {
+      return true; // left to the window's Undo and Redo
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void ProjectWindow::centreOnScreen() {

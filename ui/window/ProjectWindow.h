@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "form/FormFields.h"
+
 #include <QMainWindow>
 
 #include <functional>
@@ -12,6 +14,7 @@ class QAction;
 class QByteArray;
 class QCloseEvent;
 class QMenu;
+class QUndoStack;
 
 namespace form {
 class HostServices;
@@ -22,7 +25,8 @@ struct LoadErrors;
 }
 namespace form {
 class ProjectSession;
-}
+struct ProjectEdit;
+} // namespace form
 
 namespace ui {
 
@@ -58,9 +62,12 @@ public:
 
 protected:
   void closeEvent(QCloseEvent* event) override;
+  // Ctrl+Z in a header field undoes on the project's stack, not within the field.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   void buildMenus();
+  void buildEditMenu(const QFont& font);
   // A command of `menu`, named `name` among the window's children.
   QAction* addCommand(QMenu& menu, const char* name, const QString& text,
                       const QKeySequence& shortcut, std::function<void()> command);
@@ -95,8 +102,13 @@ private:
   void showSelectedColumn();
   // After the columns were replaced, added or removed.
   void showColumnsAnew();
-  // The form's latest edit into the project, the panel and the title.
-  void takeFormEdit();
+  // The form's latest edit into the project, the panel and the title; typing in a header field
+  // names it.
+  void takeFormEdit(std::optional<form::HeaderField> typedField);
+  // Puts a change already made onto the undo stack.
+  void record(form::ProjectEdit edit);
+  // The modified mark and the title after the undo stack moved.
+  void followUndoStack();
   void showTitleAndCommands();
   // The chart, where it is shown, onto the selected column as it now stands.
   void followInChart();
@@ -116,6 +128,7 @@ private:
   ColumnsPanel* panel_ = nullptr;
   ChartWindow* chart_ = nullptr; // made when first asked for
   QAction* removeCommand_ = nullptr;
+  QUndoStack* undoStack_ = nullptr;
 };
 
 } // namespace ui
