@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
+#include "project/Today.h"
+#include "ui/startup/RuntimeFolder.h"
 
 #include "form/FormState.h"
 #include "report/CalculationSheet.h"
@@ -12,27 +14,12 @@
 #include <QString>
 
 #include <cstdlib>
-#include <ctime>
 #include <functional>
 #include <iostream>
 #include <memory>
 #include <stdexcept>
 
 namespace {
-
-QtMessageHandler qtHandler = nullptr;
-
-// Without a session (root in a container, a cron job) Qt says that XDG_RUNTIME_DIR is unset and
-// then uses its own fallback folder, which it checks to be private; that notice alone would break
-// the rule that a run that goes well writes nothing on stderr. Every other message passes on.
-void DropRuntimeFolderNotice(QtMsgType type, const QMessageLogContext& context,
-                             const QString& message) {
-  if (type == QtWarningMsg &&
-      message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) {
-    return;
-  }
-  qtHandler(type, context, message);
-}
 
 // The sheet and the chart need Qt's fonts and painter, so a GUI application is created on first
 // use only; a run that writes neither never touches Qt. Without a display the offscreen platform
@@ -48,7 +35,7 @@ void EnsureGuiApplication(std::unique_ptr<QGuiApplication>& application) {
   if (!hasDisplay && std::getenv("QT_QPA_PLATFORM") == nullptr) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
   }
-  qtHandler = qInstallMessageHandler(DropRuntimeFolderNotice);
+  ui::EnsureRuntimeFolder();
   static int argc = 1;
   static char name[] = "pipecolumn-cli";
   static char* argv[] = {name, nullptr};
@@ -66,16 +53,6 @@ void WritePdf(std::unique_ptr<QGuiApplication>& application, const std::string& 
     printer->AbortDocument();
     throw;
   }
-}
-
-// The local date, as the engineer dates a submission: "2026-12-08".
-std::string Today() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char date[16];
-  std::strftime(date, sizeof date, "%Y-%m-%d", &local);
-  return date;
 }
 
 } // namespace
@@ -97,7 +74,7 @@ int main(int argc, char** argv) {
       report::PrintProjectPackage(project, answers, date, {}, printer);
     });
   };
-  writers.today = Today();
+  writers.today = project::Today();
   writers.chart = [&application](const engine::ColumnAnswer& answer, const std::string& path) {
     EnsureGuiApplication(application);
     std::vector<ui::ChartColumn> columns;

@@ -3,21 +3,16 @@
 // them at a time.
 
 #include "engine/Version.h"
+#include "ui/startup/RuntimeFolder.h"
 #include "ui/window/ProjectWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
-#include <QFile>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <optional>
 
@@ -84,19 +79,6 @@ Request ReadCommandLine(int argc, char* argv[]) {
   return request;
 }
 
-// Without XDG_RUNTIME_DIR (a session without a login manager, or root) Qt falls back to a folder
-// of its own and warns about it on every start; naming a private folder first keeps the start
-// quiet. An existing folder of that name is left to Qt's own owner and permission checks.
-void EnsureRuntimeDirectory() {
-  if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-    return;
-  }
-  const QString folder = QDir::tempPath() + QStringLiteral("/runtime-%1").arg(getuid());
-  if (mkdir(QFile::encodeName(folder).constData(), 0700) == 0 || errno == EEXIST) {
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
-  }
-}
-
 // Saves the window as it shows on the screen once it has been drawn, then ends the program.
 void ScreenshotWhenShown(QWidget& window, const QString& path) {
   auto* poll = new QTimer(&window);
@@ -133,7 +115,7 @@ int main(int argc, char* argv[]) {
   if (request.exitStatus) {
     return *request.exitStatus;
   }
-  EnsureRuntimeDirectory();
+  ui::EnsureRuntimeFolder();
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("pipecolumn"));

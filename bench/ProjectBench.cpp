@@ -5,7 +5,6 @@
 #include "project/CsvExport.h"
 #include "project/Project.h"
 #include "project/ProjectCheck.h"
-#include "project/ProjectPackageColumns.h"
 #include "report/ProjectPackage.h"
 #include "ui/printing/SheetPrinters.h"
 
@@ -48,14 +47,13 @@ BENCHMARK(CheckThousandColumnsAndWriteResultsCsv)->Unit(benchmark::kMillisecond)
 // The package of a project into a PDF in memory; the figure per page is the time over the pages.
 void PackageToPdf(benchmark::State& state) {
   const project::Project project = ManyColumns(static_cast<std::size_t>(state.range(0)));
-  const auto columns = project::PackageColumns(project, project::CheckProject(project));
+  const auto columns = project::CheckProject(project).columns;
   const QString dir =
       QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
   const std::string path = (dir + QStringLiteral("/pipecolumn-package-bench.pdf")).toStdString();
   for (auto _ : state) {
     const std::unique_ptr<report::Printer> printer = ui::OpenPdfPrinter(path);
-    report::PrintProjectPackage(project::PackageHeaderOf(project, "2026-12-08"), columns, {},
-                                *printer);
+    report::PrintProjectPackage(project, columns, "2026-12-08", {}, *printer);
   }
   const double pages = report::PackagePageCount(columns.size());
   state.counters["pages"] = pages;

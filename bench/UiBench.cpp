@@ -10,7 +10,7 @@
 #include "report/CalculationSheet.h"
 #include "tests/doubles/RecordingHost.h"
 #include "ui/printing/SheetPrinters.h"
-#include "ui/window/MainWindow.h"
+#include "ui/window/ColumnForm.h"
 
 #include <QApplication>
 #include <QDir>
@@ -50,7 +50,7 @@ BENCHMARK(SheetToPdf)->Unit(benchmark::kMillisecond);
 void WindowToFirstPaint(benchmark::State& state) {
   for (auto _ : state) {
     form::RecordingHost host;
-    ui::MainWindow window(&host);
+    ui::ColumnForm window(&host);
     bool painted = false;
     FirstPaint watch([&] { painted = true; });
     window.installEventFilter(&watch);

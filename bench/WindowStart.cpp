@@ -8,7 +8,7 @@
 
 #include "engine/Version.h"
 #include "ui/pictures/Pictures.h"
-#include "ui/window/MainWindow.h"
+#include "ui/window/ColumnForm.h"
 #include "ui/window/ProjectWindow.h"
 
 #include <QApplication>
@@ -42,7 +42,7 @@ int main(int argc, char* argv[]) {
   if (formOnly) {
     QApplication::setWindowIcon(pictures::pipeIcon());
     Phase("window icon", mainMicroseconds);
-    auto form = std::make_unique<ui::MainWindow>();
+    auto form = std::make_unique<ui::ColumnForm>();
     form->centreOnScreen();
     window = std::move(form);
   } else {

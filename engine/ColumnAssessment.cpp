@@ -14,14 +14,4 @@ double LocalBucklingLimit(const Materials& materials) {
   return kLocalBucklingFactor * materials.elasticModulusMpa / materials.yieldStressMpa;
 }
 
-ColumnAssessment Assess(const ColumnInputs& inputs, const DesignRecord& record) {
-  ColumnAssessment assessment;
-  assessment.utilisation = Utilisation(record);
-  assessment.slendernessWarning =
-      record.slendernessRatio && *record.slendernessRatio > kSlendernessLimit;
-  assessment.localBucklingWarning =
-      inputs.outsideDiameterMm / inputs.wallThicknessMm > LocalBucklingLimit(inputs.materials);
-  return assessment;
-}
-
 } // namespace engine

@@ -8,13 +8,6 @@
 
 namespace engine {
 
-// What the method itself does not say about a checked column.
-struct ColumnAssessment {
-  std::optional<double> utilisation; // load / capacity; none where the capacity is not positive
-  bool slendernessWarning = false;   // KL/r above kSlendernessLimit
-  bool localBucklingWarning = false; // D/T above kLocalBucklingFactor E / fy
-};
-
 // The usual limit of KL/r for members carrying gravity loads.
 inline constexpr int kSlendernessLimit = 180;
 // Beyond D/T = 0.11 E / fy the wall is so thin that local buckling may govern, which the check
@@ -26,7 +19,5 @@ double LocalBucklingLimit(const Materials& materials);
 
 // The load over the exact capacity of a completed check.
 std::optional<double> Utilisation(const DesignRecord& record);
-
-ColumnAssessment Assess(const ColumnInputs& inputs, const DesignRecord& record);
 
 } // namespace engine

@@ -54,36 +54,11 @@ bool IsPossiblePipe(double outsideDiameterMm, double wallThicknessMm) {
   return 2 * wallThicknessMm < outsideDiameterMm;
 }
 
-void CheckColumn(const ColumnInputs& inputs, DesignRecord& q) {
-  if (!IsPossiblePipe(inputs.outsideDiameterMm, inputs.wallThicknessMm)) {
-    throw ImpossiblePipe("wall thickness of half the outside diameter or more");
-  }
+// The plate's side comes from the bearing area the load needs on the concrete, its thickness from
+// the plate's bending over the overhang beyond the pipe.
+void SizeBasePlate(const ColumnInputs& inputs, DesignRecord& q) {
   const Materials& materials = inputs.materials;
-
   const double D = inputs.outsideDiameterMm;
-  q.outsideDiameter = D;
-  const double T = inputs.wallThicknessMm;
-  q.wallThickness = T;
-  const double L = Multiply(inputs.heightM, kCentimetresPerMetre);
-  q.columnLength = L;
-  const double d = Subtract(D, Multiply(T, 2));
-  q.insideDiameter = d;
-  const Fixed4 r = ToFixed4(Divide(Power(Add(Square(D), Square(d)), 0.5), kGyrationDivisor));
-  q.radiusOfGyration = r;
-  const double K = inputs.kFactor;
-  q.kFactor = K;
-  const double KL = Multiply(K, L);
-  q.effectiveLength = KL;
-  const std::int32_t slenderness = ToInt32(Divide(KL, r.toDouble()));
-  q.slendernessRatio = slenderness;
-  const Fixed4 A =
-      ToFixed4(Divide(Multiply(Subtract(Square(D), Square(d)), kAreaNumerator), kAreaDenominator));
-  q.sectionArea = A;
-  const std::int32_t Qac = FillAllowableStress(slenderness, materials, q);
-  const Fixed4 capacity = MultiplyExact(MultiplyExact(A, Qac), kKgPerCm2PerMpa);
-  q.axialCapacity = capacity;
-  q.maxAxialForce = ToInt32(capacity);
-
   const double fc = materials.allowableBearingKgCm2;
   q.allowableBearing = fc;
   const double P = inputs.axialLoadKg;
@@ -121,6 +96,39 @@ void CheckColumn(const ColumnInputs& inputs, DesignRecord& q) {
   }
   // Rounded up, so that the plate the sheet calls "at least" so thick is never thinner than t.
   q.plateThicknessMm = CeilingToInt32(MultiplyExact(t, kWholeMillimetresPerCentimetre));
+}
+
+void CheckColumn(const ColumnInputs& inputs, DesignRecord& q) {
+  if (!IsPossiblePipe(inputs.outsideDiameterMm, inputs.wallThicknessMm)) {
+    throw ImpossiblePipe("wall thickness of half the outside diameter or more");
+  }
+  const Materials& materials = inputs.materials;
+
+  const double D = inputs.outsideDiameterMm;
+  q.outsideDiameter = D;
+  const double T = inputs.wallThicknessMm;
+  q.wallThickness = T;
+  const double L = Multiply(inputs.heightM, kCentimetresPerMetre);
+  q.columnLength = L;
+  const double d = Subtract(D, Multiply(T, 2));
+  q.insideDiameter = d;
+  const Fixed4 r = ToFixed4(Divide(Power(Add(Square(D), Square(d)), 0.5), kGyrationDivisor));
+  q.radiusOfGyration = r;
+  const double K = inputs.kFactor;
+  q.kFactor = K;
+  const double KL = Multiply(K, L);
+  q.effectiveLength = KL;
+  const std::int32_t slenderness = ToInt32(Divide(KL, r.toDouble()));
+  q.slendernessRatio = slenderness;
+  const Fixed4 A =
+      ToFixed4(Divide(Multiply(Subtract(Square(D), Square(d)), kAreaNumerator), kAreaDenominator));
+  q.sectionArea = A;
+  const std::int32_t Qac = FillAllowableStress(slenderness, materials, q);
+  const Fixed4 capacity = MultiplyExact(MultiplyExact(A, Qac), kKgPerCm2PerMpa);
+  q.axialCapacity = capacity;
+  q.maxAxialForce = ToInt32(capacity);
+
+  SizeBasePlate(inputs, q);
 }
 
 DesignRecord CheckColumn(const ColumnInputs& inputs) {

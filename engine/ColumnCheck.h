@@ -18,6 +18,11 @@ double AllowableStressCeiling(const Materials& materials);
 // Whether the section exists: the wall thickness is less than half the outside diameter.
 bool IsPossiblePipe(double outsideDiameterMm, double wallThicknessMm);
 
+// The base plate's steps of the check, from the allowable bearing to the plate's thickness in mm,
+// into `record` in that order; the pipe's D is the only section quantity they need. Throws as the
+// check does.
+void SizeBasePlate(const ColumnInputs& inputs, DesignRecord& record);
+
 // Checks the pipe as an axially loaded column and sizes its square base plate, filling every
 // quantity of `record` in a fixed order. An impossible pipe throws ImpossiblePipe before any step;
 // otherwise the first step that fails throws a Failure: quantities of earlier steps are new, those

@@ -6,9 +6,10 @@
 // the DesignRecord. Every event handler is plain C++ that works on the FormState and reaches the
 // host only through HostServices (message box, input prompt, printer, shell): a value prompt
 // (ValuePrompt) stores the accepted number and recalculates (engine::CheckColumn, then the result
-// captions); the print command (report/) writes the calculation sheet onto a Printer. The window
-// (ui/, the only Qt code) runs each handler through RunHandler and then mirrors the FormState into
-// its widgets. The tests and pipecolumn-cli drive the same handlers with a RecordingHost.
+// captions, which render the engine's ColumnAnswer); the print command writes the calculation
+// sheet (report/) onto a Printer. The window (ui/, the only Qt code) runs each handler through
+// RunHandler and then mirrors the FormState into its widgets. pipecolumn-cli answers the inputs
+// through AnswerInput, which reports a refusal directly; the tests script a host double.
 
 #include "engine/ColumnAnswer.h"
 #include "engine/ColumnInputs.h"

@@ -70,14 +70,17 @@ std::string CapacityVerdict(const engine::DesignRecord& q, const SheetItems& n) 
     return "    " + n(q.axialLoad) + "  kg.";
   }
   const bool carries = engine::Carries(q);
-  return std::string(carries ? "  >" : "  <") + n(q.axialLoad) +
-         (carries ? "  kg.     OK" : "  kg.     NOT OK");
+  return std::string(carries ? "  >" : "  <") + n(q.axialLoad) + "  kg.     " +
+         std::string(
+             engine::VerdictWord(carries ? engine::Verdict::Passes : engine::Verdict::Fails));
 }
 
-// Where the answer's warnings go, one line each: the free space between the verdict line and the
-// base plate's lines, then below the plate.
-constexpr std::array kWarningLinesTwips = {13800, 14100, 15300, 15600, 15900};
-constexpr int kWarningLeftTwips = 1500;
+// Where the answer's warnings go, in a smaller face: the free space right of the sketch between
+// the verdict line and the base plate's lines, then below the plate.
+constexpr std::array kWarningLinesTwips = {13780, 14020, 14260, 15200, 15440, 15680, 15920, 16160};
+constexpr int kWarningLeftTwips = 4500;
+constexpr double kWarningFontPoints = 9;
+constexpr double kSheetFontPoints = 10;
 
 // The sheet's right margin, as far from the page's right edge as its lines start from the left.
 constexpr int kRightEdgeTwips = kPageWidthTwips - 1500;
@@ -91,6 +94,29 @@ void PrintAt(Printer& printer, int x, int y, const std::string& line) {
   printer.SetCurrentX(x);
   printer.SetCurrentY(y);
   printer.PrintLine(line);
+}
+
+// Each warning of the answer from a line of its own, wrapped within the margins; a sheet with
+// more than the room holds ends its last line with an ellipsis.
+void PrintWarnings(const engine::ColumnAnswer& answer, Printer& printer) {
+  if (answer.warnings.empty()) {
+    return;
+  }
+  printer.SetFontSize(kWarningFontPoints);
+  std::vector<std::string> lines;
+  for (const engine::Warning& warning : answer.warnings) {
+    for (std::string& line : WrapText(printer, warning.text, kRightEdgeTwips - kWarningLeftTwips)) {
+      lines.push_back(std::move(line));
+    }
+  }
+  if (lines.size() > kWarningLinesTwips.size()) {
+    lines.resize(kWarningLinesTwips.size());
+    lines.back() = FitLine(printer, kWarningLeftTwips, lines.back() + " \u2026");
+  }
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    PrintAt(printer, kWarningLeftTwips, kWarningLinesTwips[i], lines[i]);
+  }
+  printer.SetFontSize(kSheetFontPoints);
 }
 
 } // namespace
@@ -108,7 +134,7 @@ void DrawCalculationSheet(const engine::ColumnAnswer& answer, const SheetHeader&
 
   printer.SetOrientation(PageOrientation::Portrait);
   printer.SetFontName(kSheetFontName);
-  printer.SetFontSize(10);
+  printer.SetFontSize(kSheetFontPoints);
   printer.SetFontBold(false);
 
   // The header is the user's free text; a long one is cut at the margin rather than run off the
@@ -153,11 +179,7 @@ void DrawCalculationSheet(const engine::ColumnAnswer& answer, const SheetHeader&
           " ใช้แผ่นเหล็ก ขนาด " + n(q.plateSide) + " cm. x " + n(q.plateSide) + " cm. หนาอย่างน้อย " +
               n(q.plateThicknessMm) + " mm.");
 
-  const std::size_t shown = std::min(answer.warnings.size(), kWarningLinesTwips.size());
-  for (std::size_t i = 0; i < shown; ++i) {
-    PrintAt(printer, kWarningLeftTwips, kWarningLinesTwips[i],
-            FitLine(printer, kWarningLeftTwips, answer.warnings[i].text));
-  }
+  PrintWarnings(answer, printer);
 }
 
 } // namespace report

@@ -44,4 +44,28 @@ std::string FitText(report::Printer& printer, const std::string& text, int roomT
   return low == 0 ? ellipsis : text.substr(0, cuts[low - 1]) + ellipsis;
 }
 
+std::vector<std::string> WrapText(Printer& printer, const std::string& text, int roomTwips) {
+  std::vector<std::string> lines;
+  std::string line;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    const std::size_t space = text.find(' ', start);
+    const std::size_t end = space == std::string::npos ? text.size() : space;
+    const std::string word = text.substr(start, end - start);
+    const std::string longer = line.empty() ? word : line + " " + word;
+    if (!line.empty() && printer.TextWidth(longer) > roomTwips) {
+      lines.push_back(std::move(line));
+      line = word;
+    } else {
+      line = longer;
+    }
+    start = end + 1;
+  }
+  lines.push_back(FitText(printer, line, roomTwips));
+  for (std::string& each : lines) {
+    each = FitText(printer, each, roomTwips);
+  }
+  return lines;
+}
+
 } // namespace report

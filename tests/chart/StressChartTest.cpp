@@ -125,6 +125,25 @@ TEST(DesignPoint, IsTheChecksKLrAndQacWhateverTheLoad) {
   }
 }
 
+TEST(DesignPoint, OfAnAnswerNamesItsWarnings) {
+  const struct {
+    engine::ColumnInputs inputs;
+    const char* label; // empty: no point
+  } cases[] = {
+      {{}, "KL/r = 87, Qac = 92 MPa"},
+      {{114.3, 3.2, 10, 2, 100, {}}, "KL/r = 509, Qac = 5 MPa (!) slenderness"},
+      {{1000, 6, 4, 1, 1000, {}}, "KL/r = 11, Qac = 144 MPa (!) local_buckling"},
+      {{10, 5, 4, 1, 100, {}}, ""}, // a pipe with no wall: the check stops
+  };
+  for (const auto& c : cases) {
+    const std::optional<ui::ChartColumn> point = ui::DesignPointOf(engine::AnswerColumn(c.inputs));
+    ASSERT_EQ(point.has_value(), *c.label != '\0') << c.label;
+    if (point) {
+      EXPECT_EQ(point->label, QString::fromUtf8(c.label));
+    }
+  }
+}
+
 QImage Drawn(const ui::StressChart& chart, int dotsPerInch) {
   QImage image(1040, 720, QImage::Format_RGB32);
   image.setDotsPerMeterX(qRound(dotsPerInch / 0.0254));

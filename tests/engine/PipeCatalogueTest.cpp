@@ -3,6 +3,7 @@
 // and the two warnings the method itself does not raise.
 
 #include "engine/PipeCatalogue.h"
+#include "engine/ColumnAnswer.h"
 #include "engine/ColumnAssessment.h"
 #include "engine/ColumnCheck.h"
 #include "engine/Failure.h"
@@ -135,9 +136,9 @@ TEST(ColumnAssessment, WarnsOfSlendernessAndThinWalls) {
     inputs.wallThicknessMm = c.T;
     inputs.heightM = c.H;
     inputs.kFactor = c.K;
-    const engine::ColumnAssessment assessment = engine::Assess(inputs, engine::CheckColumn(inputs));
-    EXPECT_EQ(assessment.slendernessWarning, c.slender) << c.D << " x " << c.T;
-    EXPECT_EQ(assessment.localBucklingWarning, c.thin) << c.D << " x " << c.T;
+    const engine::ColumnAnswer answer = engine::AnswerColumn(inputs);
+    EXPECT_EQ(answer.has(engine::WarningKind::Slenderness), c.slender) << c.D << " x " << c.T;
+    EXPECT_EQ(answer.has(engine::WarningKind::LocalBuckling), c.thin) << c.D << " x " << c.T;
   }
   ColumnInputs initial;
   EXPECT_NEAR(*engine::Utilisation(engine::CheckColumn(initial)), 8000 / 10279.62, 1e-12);

@@ -12,9 +12,9 @@
 #include "project/ProjectCheck.h"
 #include "project/ProjectFile.h"
 #include "ui/chart/ChartWindow.h"
+#include "ui/window/ColumnForm.h"
 #include "ui/window/ColumnsModel.h"
 #include "ui/window/ColumnsPanel.h"
-#include "ui/window/MainWindow.h"
 #include "ui/window/ProjectFileDialogs.h"
 #include "ui/window/QtHostServices.h"
 
@@ -123,8 +123,8 @@ private slots:
   // A new project is the form as it always was, with the panel and the menu beside and above it;
   // the panel takes whatever room the window gains.
   void formKeepsItsPlaceAndSize() {
-    ui::MainWindow& form = window_->form();
-    const QSize formSize = ui::MainWindow(&host_).size(); // the form on its own
+    ui::ColumnForm& form = window_->form();
+    const QSize formSize = ui::ColumnForm(&host_).size(); // the form on its own
     QCOMPARE(form.size(), formSize);
     QCOMPARE(form.state().caption(form::Caption::Verdict), std::string("เสาท่อกลมนี้รับน้ำหนักได้ ?"));
     QCOMPARE(table().model()->rowCount(), 1);

@@ -3,7 +3,7 @@
 
 #include "WindowNames.h"
 #include "tests/doubles/RecordingHost.h"
-#include "ui/window/MainWindow.h"
+#include "ui/window/ColumnForm.h"
 
 #include <QLabel>
 #include <QTest>
@@ -36,6 +36,6 @@ struct RecordedWindow {
   QString text(const QString& label) { return find<QLabel>(label)->text(); }
 
   form::RecordingHost host;
-  ui::MainWindow window{&host};
+  ui::ColumnForm window{&host};
   int exits = 0;
 };

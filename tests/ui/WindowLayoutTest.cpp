@@ -55,7 +55,7 @@ private slots:
   void cleanup() { shown_.reset(); }
 
   void windowFrame() {
-    const ui::MainWindow& window = shown_->window;
+    const ui::ColumnForm& window = shown_->window;
     QCOMPARE(window.windowTitle(),
              QStringLiteral("คำนวณเสาท่อเหล็กกลม (TUBRALEX Design & Calculation)"));
     QCOMPARE(window.size(), QSize(684, 640)); // the form's 534 and the strip's 106 below it
@@ -66,7 +66,7 @@ private slots:
 
   void opensCentred() {
     form::RecordingHost host;
-    ui::MainWindow window(&host);
+    ui::ColumnForm window(&host);
     window.centreOnScreen();
     const QRect available = window.screen()->availableGeometry();
     const QPoint offset = window.frameGeometry().center() - available.center();

@@ -5,7 +5,7 @@
 #include "ModalDialogDriver.h"
 #include "WindowNames.h"
 #include "form/FormState.h"
-#include "ui/window/MainWindow.h"
+#include "ui/window/ColumnForm.h"
 #include "ui/window/QtHostServices.h"
 #include "ui/window/WindowTexts.h"
 
@@ -41,7 +41,7 @@ class WindowRoadsTest : public QObject {
 private slots:
   void init() {
     host_ = std::make_unique<TestHost>();
-    window_ = std::make_unique<ui::MainWindow>(host_.get());
+    window_ = std::make_unique<ui::ColumnForm>(host_.get());
     host_->setDialogParent(window_.get());
     window_->setExitAction([] {});
     window_->show();
@@ -212,7 +212,7 @@ private slots:
       }
     };
     FailingPrompt host;
-    ui::MainWindow window(&host);
+    ui::ColumnForm window(&host);
     driver_.expect(ModalDialogDriver::pressOk());
     QTest::mouseClick(window.findChild<QWidget*>("wallThicknessCaption"), Qt::LeftButton);
     QCOMPARE(driver_.seen().size(), 1);
@@ -244,7 +244,7 @@ private:
 
   ModalDialogDriver driver_;
   std::unique_ptr<TestHost> host_;
-  std::unique_ptr<ui::MainWindow> window_;
+  std::unique_ptr<ui::ColumnForm> window_;
 };
 
 int RunWindowRoadsTest(int argc, char** argv) {

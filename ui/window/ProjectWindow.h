@@ -33,7 +33,7 @@ namespace ui {
 class ColumnsModel;
 class ChartWindow;
 class ColumnsPanel;
-class MainWindow;
+class ColumnForm;
 class ProjectFileDialogs;
 
 // The program's window: the menu bar, the form as it has always looked, and beside it the
@@ -49,7 +49,7 @@ public:
                          QWidget* parent = nullptr);
   ~ProjectWindow() override;
 
-  MainWindow& form() { return *form_; }
+  ColumnForm& form() { return *form_; }
   const form::ProjectSession& session() const { return *session_; }
 
   // Opens the project file at `path` as Open does once its dialog has named it. A file that is
@@ -123,7 +123,7 @@ private:
   std::unique_ptr<form::ProjectSession> session_; // held apart: moc cannot parse its headers
   std::unique_ptr<ProjectFileDialogs> ownDialogs_;
   ProjectFileDialogs* dialogs_;
-  MainWindow* form_ = nullptr;
+  ColumnForm* form_ = nullptr;
   ColumnsModel* model_ = nullptr;
   ColumnsPanel* panel_ = nullptr;
   ChartWindow* chart_ = nullptr; // made when first asked for

@@ -18,10 +18,6 @@ namespace ui {
 
 namespace {
 
-QString FromUtf8(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
 // Shows the prompt with its title; the text as confirmed, or nothing when cancelled or closed.
 std::optional<std::string> AskInDialog(QInputDialog& dialog, const std::string& prompt,
                                        const std::string& title) {

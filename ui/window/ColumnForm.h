@@ -22,15 +22,15 @@ namespace ui {
 class ClickableLabel;
 class QtHostServices;
 
-// The program's one window: the column drawing with its input captions, the verdict, the sheet's
-// header fields and the commands. It holds the form state the logic works on, runs every handler
-// through the failure guard and shows the state again when the handler returns.
-class MainWindow : public QWidget {
+// The form inside the project window: the selected column's drawing with its input captions, the
+// verdict, the sheet's header fields and the commands. It holds the form state the logic works on,
+// runs every handler through the failure guard and shows the state again when the handler returns.
+class ColumnForm : public QWidget {
   Q_OBJECT
 public:
   // Without a host the window uses the Qt dialogs, printers and shell.
-  explicit MainWindow(form::HostServices* host = nullptr, QWidget* parent = nullptr);
-  ~MainWindow() override;
+  explicit ColumnForm(form::HostServices* host = nullptr, QWidget* parent = nullptr);
+  ~ColumnForm() override;
 
   form::FormState& state() { return *state_; }
   form::HostServices& host() { return *host_; }

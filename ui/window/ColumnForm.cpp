@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/window/MainWindow.h"
+#include "ui/window/ColumnForm.h"
 
 #include "form/FormCommands.h"
 #include "form/FormState.h"
@@ -34,10 +34,6 @@ namespace {
 
 constexpr int Pixels(int twips) {
   return twips / kTwipsPerPixel;
-}
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QFont RowFont(const ControlRow& row, const QString& family) {
@@ -126,7 +122,7 @@ QString HeaderObjectName(form::HeaderField field) {
 
 } // namespace
 
-MainWindow::MainWindow(form::HostServices* host, QWidget* parent)
+ColumnForm::ColumnForm(form::HostServices* host, QWidget* parent)
     : QWidget(parent), host_(host), state_(std::make_unique<form::FormState>()),
       exitAction_([] { QCoreApplication::exit(0); }) {
   if (host_ == nullptr) {
@@ -146,9 +142,9 @@ MainWindow::MainWindow(form::HostServices* host, QWidget* parent)
   connectHandlers();
 }
 
-MainWindow::~MainWindow() = default;
+ColumnForm::~ColumnForm() = default;
 
-void MainWindow::buildControls() {
+void ColumnForm::buildControls() {
   const QString fontFamily =
       InstalledThaiFamily(QString::fromUtf8(kDesignFontFamily), ThaiTextTarget::Screen);
   for (const ControlRow& row : WindowControls()) {
@@ -182,7 +178,7 @@ void MainWindow::buildControls() {
   showState();
 }
 
-void MainWindow::connectHandlers() {
+void ColumnForm::connectHandlers() {
   for (form::Input input : form::kAllInputs) {
     connect(captions_[static_cast<std::size_t>(form::CaptionOf(input))], &ClickableLabel::clicked,
             this, [this, input] { askForInput(input); });
@@ -193,7 +189,7 @@ void MainWindow::connectHandlers() {
                 [](form::FormState& form, form::HostServices&) { form::ApplySuggestion(form); });
           });
   connect(findChild<ClickableLabel*>(QStringLiteral("downloadLink")), &ClickableLabel::clicked,
-          this, &MainWindow::openHandbook);
+          this, &ColumnForm::openHandbook);
 
   const auto onPress = [this](const char* name, Handler handler) {
     auto* button = findChild<QPushButton*>(QString::fromLatin1(name));
@@ -217,7 +213,7 @@ void MainWindow::connectHandlers() {
   }
 }
 
-void MainWindow::showHandbookPath() {
+void ColumnForm::showHandbookPath() {
   handbookPath_ = HandbookPath();
   auto* line = findChild<ClickableLabel*>(QStringLiteral("downloadAddress"));
   // A long path is shortened in the middle rather than run under the cover.
@@ -227,26 +223,26 @@ void MainWindow::showHandbookPath() {
   line->setToolTip(handbookPath_);
 }
 
-void MainWindow::askForInput(form::Input input) {
+void ColumnForm::askForInput(form::Input input) {
   runHandler([input](form::FormState& form, form::HostServices& host) {
     form::AskForInput(input, form, host, form::PromptDefault::ColumnValue);
   });
 }
 
-void MainWindow::openHandbook() {
+void ColumnForm::openHandbook() {
   const std::string address = QUrl::fromLocalFile(handbookPath_).toString().toStdString();
   runHandler([&address](form::FormState&, form::HostServices& host) {
     form::OpenDownloadPage(host, address);
   });
 }
 
-void MainWindow::runHandler(const Handler& handler) {
+void ColumnForm::runHandler(const Handler& handler) {
   form::RunHandler(*host_, [&] { handler(*state_, *host_); });
   showState();
   emit stateEdited();
 }
 
-void MainWindow::showState() {
+void ColumnForm::showState() {
   showSuggestionOffer(); // before the captions: a change of font refits the caption
   for (form::Caption caption : kShownCaptions) {
     captions_[static_cast<std::size_t>(caption)]->setCaption(
@@ -262,7 +258,7 @@ void MainWindow::showState() {
   printButton_->setEnabled(state_->printEnabled());
 }
 
-void MainWindow::showSuggestionOffer() {
+void ColumnForm::showSuggestionOffer() {
   ClickableLabel* suggestion = captions_[static_cast<std::size_t>(form::Caption::Suggestion)];
   const bool offered = state_->suggestion().has_value();
   if (suggestion->font().underline() == offered) {
@@ -278,7 +274,7 @@ void MainWindow::showSuggestionOffer() {
   }
 }
 
-void MainWindow::centreOnScreen() {
+void ColumnForm::centreOnScreen() {
   CentreOnScreen(*this);
 }
 
