@@ -108,7 +108,8 @@ ExitStatus RunCommandLine(const std::vector<std::string>& arguments, std::ostrea
   program.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   const Command check = AddCheck(program);
   const Command commands[] = {AddCatalogueCommand(program), AddDesignCommand(program),
-                              AddChartCommand(program), AddScheduleCommand(program)};
+                              AddChartCommand(program), AddScheduleCommand(program),
+                              AddVerifyCommand(program)};
   for (const Command& command : commands) {
     command.options->group("Commands");
   }

@@ -27,5 +27,6 @@ Command AddCatalogueCommand(CLI::App& program);
 Command AddDesignCommand(CLI::App& program);
 Command AddChartCommand(CLI::App& program);
 Command AddScheduleCommand(CLI::App& program);
+Command AddVerifyCommand(CLI::App& program);
 
 } // namespace app

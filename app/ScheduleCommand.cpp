@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CheckCommand.h"
+#include "app/FileReading.h"
 #include "app/TextTable.h"
 
 #include "engine/NumberText.h"
@@ -7,6 +8,7 @@
 #include "project/CsvExport.h"
 #include "project/CsvImport.h"
 #include "project/HeaderFields.h"
+#include "project/PdfReading.h"
 #include "project/ProjectCheck.h"
 #include "project/ProjectFile.h"
 #include "project/SaveFile.h"
@@ -34,56 +36,52 @@ struct ScheduleRequest {
   std::optional<std::string> sheetsPath;
   std::optional<std::string> projectName;
   std::optional<std::string> engineer;
+  std::optional<std::string> licenceNumber;
 };
 
 using ScheduleLoad = std::variant<project::Project, project::LoadErrors>;
-
-// The whole file; throws std::runtime_error saying why it cannot be read.
-std::string ReadWholeFile(const std::string& path) {
-  std::error_code error;
-  if (fs::is_directory(path, error)) {
-    throw std::runtime_error("it is a folder");
-  }
-  std::ifstream file(path, std::ios::binary);
-  std::string bytes;
-  if (file) {
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  }
-  if (!file.is_open() || file.bad()) {
-    throw std::runtime_error(std::strerror(errno));
-  }
-  return bytes;
-}
 
 // A schedule has no header of its own: its sheets name no project and no engineer unless the
 // command line gives them, which also take the place of a project file's own.
 ScheduleLoad LoadSchedule(const ScheduleRequest& request, std::string_view bytes) {
   project::Project schedule;
-  switch (project::RecogniseContent(bytes)) {
-  case project::FileContent::ProjectFile: {
-    project::ProjectLoad load = project::ReadProjectFile(bytes, request.path);
+  if (project::LooksLikePdf(bytes)) {
+    // A PDF this program wrote gives the project it carries.
+    project::ProjectLoad load = project::ReadProjectFromPdf(bytes, request.path);
     if (auto* errors = std::get_if<project::LoadErrors>(&load)) {
       return std::move(*errors);
     }
     schedule = std::get<project::Project>(std::move(load));
-    break;
-  }
-  case project::FileContent::Schedule: {
-    project::ScheduleLoad columns = project::ReadScheduleCsv(bytes, request.path);
-    if (auto* errors = std::get_if<project::LoadErrors>(&columns)) {
-      return std::move(*errors);
+  } else {
+    switch (project::RecogniseContent(bytes)) {
+    case project::FileContent::ProjectFile: {
+      project::ProjectLoad load = project::ReadProjectFile(bytes, request.path);
+      if (auto* errors = std::get_if<project::LoadErrors>(&load)) {
+        return std::move(*errors);
+      }
+      schedule = std::get<project::Project>(std::move(load));
+      break;
     }
-    schedule.columns = std::get<std::vector<project::ColumnEntry>>(std::move(columns));
-    break;
-  }
-  case project::FileContent::Neither:
-    return project::NeitherProjectNorSchedule(request.path);
+    case project::FileContent::Schedule: {
+      project::ScheduleLoad columns = project::ReadScheduleCsv(bytes, request.path);
+      if (auto* errors = std::get_if<project::LoadErrors>(&columns)) {
+        return std::move(*errors);
+      }
+      schedule.columns = std::get<std::vector<project::ColumnEntry>>(std::move(columns));
+      break;
+    }
+    case project::FileContent::Neither:
+      return project::NeitherProjectNorSchedule(request.path);
+    }
   }
   if (request.projectName) {
     schedule.header.project = *request.projectName;
   }
   if (request.engineer) {
     schedule.header.engineer = *request.engineer;
+  }
+  if (request.licenceNumber) {
+    schedule.header.licenceNumber = *request.licenceNumber;
   }
   return schedule;
 }
@@ -130,6 +128,9 @@ Json ScheduleDocument(const project::Project& schedule, const project::ProjectRe
   document["header"] = {
       {std::string(project::KeyOf(project::HeaderField::Project)), schedule.header.project},
       {std::string(project::KeyOf(project::HeaderField::Engineer)), schedule.header.engineer}};
+  if (!schedule.header.licenceNumber.empty()) {
+    document["header"][std::string(project::kLicenceNumberKey)] = schedule.header.licenceNumber;
+  }
   document["columns"] = std::move(columns);
   document["summary"] = {{"count", results.columns.size()},
                          {"passing", results.passing},
@@ -262,13 +263,17 @@ ExitStatus RunSchedule(const ScheduleRequest& request, std::ostream& out, std::o
 
 Command AddScheduleCommand(CLI::App& program) {
   CLI::App* command = program.add_subcommand(
-      "schedule", "Checks every column of a project file or a CSV schedule.\n"
-                  "FILE is a .pipecolumn project or a CSV schedule, told apart by what it holds. "
-                  "Prints a row\nfor each column, then how many pass. The file itself is only "
-                  "read. Blank and shared\nmarks are warned of on stderr.");
+      "schedule",
+      "Checks every column of a project file or a CSV schedule.\n"
+      "FILE is a .pipecolumn project, a PDF this program wrote (the project it "
+      "carries) or a CSV\nschedule, told apart by what it holds. Prints a row for each "
+      "column, then how many pass.\nThe file itself is only read. Blank and shared marks "
+      "are warned of on stderr.");
   auto request = std::make_shared<ScheduleRequest>();
   command->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::Throw);
-  command->add_option("FILE", request->path, "the project file or the CSV schedule")
+  command
+      ->add_option("FILE", request->path,
+                   "the project file, a PDF carrying one, or the CSV schedule")
       ->type_name("FILE")
       ->required();
   command->add_flag("--json", request->json, "print one JSON object instead of text")
@@ -292,6 +297,12 @@ Command AddScheduleCommand(CLI::App& program) {
       ->add_option_function<std::string>(
           "--engineer", [request](const std::string& text) { request->engineer = text; },
           "sheet header: engineer (the same)")
+      ->type_name("TEXT");
+  command
+      ->add_option_function<std::string>(
+          "--licence-number",
+          [request](const std::string& number) { request->licenceNumber = number; },
+          "the engineer's licence number, for the package's signature block")
       ->type_name("TEXT");
   command->footer("Exit status: 0 every column carries its load, 1 one or more does not or could "
                   "not be\nchecked, 2 usage error, a file that cannot be read or is refused (each "

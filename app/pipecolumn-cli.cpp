@@ -5,6 +5,7 @@
 
 #include "form/FormState.h"
 #include "report/CalculationSheet.h"
+#include "report/DocumentProperties.h"
 #include "report/ProjectPackage.h"
 #include "ui/chart/ChartFile.h"
 #include "ui/chart/DesignPoint.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
   writers.sheet = [&application](const engine::ColumnAnswer& answer,
                                  const report::SheetHeader& header, const std::string& path) {
     WritePdf(application, path, [&](report::Printer& printer) {
+      printer.Describe(report::SheetDescription(header, answer.inputs));
       report::PrintCalculationSheet(answer, header, {}, printer);
     });
   };
@@ -82,7 +84,8 @@ int main(int argc, char** argv) {
       columns.push_back(*point);
     }
     const QString error = ui::WriteStressChart(
-        QString::fromStdString(path), ui::StressChart::For(answer.inputs.materials, columns));
+        QString::fromStdString(path), ui::StressChart::For(answer.inputs.materials, columns),
+        report::ChartDescription({}, answer.inputs));
     if (!error.isEmpty()) {
       throw std::runtime_error(error.toStdString());
     }

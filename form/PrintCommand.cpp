@@ -5,6 +5,7 @@
 #include "form/FormState.h"
 #include "form/HandlerGuard.h"
 #include "form/HostServices.h"
+#include "report/DocumentProperties.h"
 
 #include <memory>
 #include <optional>
@@ -33,11 +34,13 @@ report::SheetHeader SheetHeaderOf(const FormState& form) {
           form.header(HeaderField::ColumnMark)};
 }
 
-void PrintFormSheet(const FormState& form, report::Printer& printer) {
+void PrintFormSheet(const FormState& form, report::Printer& printer,
+                    const std::string& licenceNumber) {
+  printer.Describe(report::SheetDescription(SheetHeaderOf(form), form.inputs(), licenceNumber));
   report::PrintCalculationSheet(form.answer(), SheetHeaderOf(form), form.numberFormat(), printer);
 }
 
-void PrintCommand(FormState& form, HostServices& host) {
+void PrintCommand(FormState& form, HostServices& host, const std::string& licenceNumber) {
   try {
     if (host.ShowMessage(kConfirmPrompt, MessageStyle::QuestionOkCancel(), kTitle) !=
         MessageAnswer::Ok) {
@@ -57,7 +60,7 @@ void PrintCommand(FormState& form, HostServices& host) {
       printer = host.OpenPdfFile(*path);
     }
     try {
-      PrintFormSheet(form, *printer);
+      PrintFormSheet(form, *printer, licenceNumber);
     } catch (...) {
       // Withdraw the half-made document so nothing incomplete reaches the printer.
       try {

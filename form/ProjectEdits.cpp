@@ -57,15 +57,15 @@ ProjectEdit FormEdit(ProjectSnapshot before, ProjectSnapshot after,
   return {std::move(before), std::move(after), std::move(name), typedField, false, std::nullopt};
 }
 
-ProjectEdit CommandEdit(ColumnCommand command, ProjectSnapshot before, ProjectSnapshot after) {
-  static constexpr std::array<std::string_view, 4> kNames = {
+ProjectEdit CommandEdit(ProjectCommand command, ProjectSnapshot before, ProjectSnapshot after) {
+  static constexpr std::array<std::string_view, 5> kNames = {
       "เพิ่มคอลัมน์ (Add)", "ทำสำเนาคอลัมน์ (Duplicate)", "ลบคอลัมน์ (Remove)",
-      "นำเข้าตารางเสา (Import CSV)"};
+      "นำเข้าตารางเสา (Import CSV)", "เลขทะเบียนใบอนุญาต (Licence number)"};
   return {std::move(before),
           std::move(after),
           std::string(kNames.at(static_cast<std::size_t>(command))),
           std::nullopt,
-          command == ColumnCommand::Import,
+          command == ProjectCommand::Import,
           std::nullopt};
 }
 

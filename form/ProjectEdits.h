@@ -19,7 +19,7 @@ struct ProjectSnapshot {
 };
 
 // The changes to a project that undo names by what was done rather than by what changed.
-enum class ColumnCommand { Add, Duplicate, Remove, Import };
+enum class ProjectCommand { Add, Duplicate, Remove, Import, LicenceNumber };
 
 // One change to a project, as it is undone and redone.
 struct ProjectEdit {
@@ -38,7 +38,7 @@ struct ProjectEdit {
 // prompt, the clear button or a suggestion taken.
 ProjectEdit FormEdit(ProjectSnapshot before, ProjectSnapshot after,
                      std::optional<HeaderField> typedField);
-ProjectEdit CommandEdit(ColumnCommand command, ProjectSnapshot before, ProjectSnapshot after);
+ProjectEdit CommandEdit(ProjectCommand command, ProjectSnapshot before, ProjectSnapshot after);
 
 // Takes `later` into `earlier` when it goes on typing in the same field of the same column; one
 // undo then takes back the whole of that typing.

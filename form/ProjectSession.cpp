@@ -41,7 +41,7 @@ void ProjectSession::startNew() {
   checkAll();
 }
 
-void ProjectSession::load(project::Project project, std::string path) {
+void ProjectSession::load(project::Project project, std::optional<std::string> path) {
   RequireColumns(project.columns);
   project_ = std::move(project);
   filePath_ = std::move(path);
@@ -119,9 +119,19 @@ void ProjectSession::showSelected(FormState& form) const {
   }
 }
 
+bool ProjectSession::setLicenceNumber(std::string number) {
+  if (number == project_.header.licenceNumber) {
+    return false;
+  }
+  project_.header.licenceNumber = std::move(number);
+  modified_ = true;
+  return true;
+}
+
 bool ProjectSession::takeFromForm(const FormState& form) {
   const project::Project::Header header{form.header(HeaderField::Project),
-                                        form.header(HeaderField::Engineer)};
+                                        form.header(HeaderField::Engineer),
+                                        project_.header.licenceNumber};
   project::ColumnEntry& entry = project_.columns.at(selected_);
   const std::string& mark = form.header(HeaderField::ColumnMark);
   const bool inputsChanged = entry.inputs != form.inputs();

@@ -34,9 +34,10 @@ public:
 
   // Starts over with a new project.
   void startNew();
-  // Replaces everything with a project read from `path`, its first column selected. Throws
+  // Replaces everything with a project read from `path`, its first column selected; a project
+  // read from another kind of document (a PDF) has no path, so that a Save asks where. Throws
   // std::invalid_argument for a project without columns.
-  void load(project::Project project, std::string path);
+  void load(project::Project project, std::optional<std::string> path);
   // Replaces the columns and keeps the header and the file; the first column is selected. Throws
   // std::invalid_argument for no columns.
   void replaceColumns(std::vector<project::ColumnEntry> columns);
@@ -45,6 +46,9 @@ public:
   void startUntitled(std::vector<project::ColumnEntry> columns);
   // The project now stands in the file at `path`.
   void markSaved(std::string path);
+  // Sets the engineer's licence number; true when it changed, and only then is the project
+  // modified.
+  bool setLicenceNumber(std::string number);
 
   ProjectSnapshot snapshot() const { return {project_, selected_}; }
   // Returns to a snapshot taken earlier; the file and the modified mark are the caller's.

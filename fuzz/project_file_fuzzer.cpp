@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Feeds arbitrary bytes to the project file reader and to the schedule (CSV) reader and checks
+// Feeds arbitrary bytes to the project file reader, the schedule (CSV) reader and the reader of
+// the project a PDF carries, and checks
 // that each ends in exactly one of two ways, whatever the bytes:
 // - refused: at least one message, each naming the file and each valid UTF-8 (a window shows
 //   them as they are), and no project or column at all;
@@ -13,6 +14,7 @@
 #include "engine/InputRules.h"
 #include "project/CsvExport.h"
 #include "project/CsvImport.h"
+#include "project/PdfReading.h"
 #include "project/ProjectCheck.h"
 #include "project/ProjectFile.h"
 
@@ -88,6 +90,13 @@ void Run(std::string_view bytes) {
     CheckRefusal(*errors);
   } else {
     CheckLoaded(std::get<project::Project>(file));
+  }
+
+  const project::ProjectLoad pdf = project::ReadProjectFromPdf(bytes, kFileName);
+  if (const auto* errors = std::get_if<project::LoadErrors>(&pdf)) {
+    CheckRefusal(*errors);
+  } else {
+    CheckLoaded(std::get<project::Project>(pdf));
   }
 
   const project::ScheduleLoad schedule = project::ReadScheduleCsv(bytes, kFileName);

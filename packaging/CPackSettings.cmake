@@ -11,7 +11,8 @@ set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${PIPECOLUMN_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-thai-tlwg | fonts-noto-core")
+# poppler's C++ library reads back the project a PDF carries (also found by shlibdeps).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-thai-tlwg | fonts-noto-core, libpoppler-cpp0v5")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Checks a round steel pipe as an axially loaded column and sizes the\n\
 square steel base plate that carries it onto concrete. A one-window\n\

@@ -26,6 +26,11 @@ inline constexpr std::string_view kMalformedCsv =
     "เครื่องหมายคำพูด (\") ผิดรูปแบบ CSV: ช่องที่มีเครื่องหมายคำพูดต้องขึ้นต้นและลงท้ายด้วย \" "
     "และเขียน \" ในข้อความเป็น \"\"";
 inline constexpr std::string_view kMissingHeaderColumn = "แถวหัวตารางไม่มีช่องนี้";
+inline constexpr std::string_view kUnreadablePdf =
+    "อ่านไฟล์ PDF ไม่ได้ ไฟล์ไม่ครบหรือเสียหาย หรือไม่ใช่ PDF (the PDF cannot be read)";
+inline constexpr std::string_view kNoCarriedProject =
+    "ไฟล์ PDF นี้ไม่มีโครงการแนบมา (no project is attached to this PDF): เปิดได้เฉพาะ PDF "
+    "ที่โปรแกรมนี้เขียน";
 inline constexpr std::string_view kRepeatedHeaderColumn = "มีช่องนี้ซ้ำในแถวหัวตาราง";
 inline constexpr std::string_view kRepeatedKey =
     "ชื่อช่องนี้เขียนซ้ำ (duplicate key) ไม่รู้ว่าค่าใดถูก โปรดแก้ไฟล์ให้เหลือค่าเดียว";

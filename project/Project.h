@@ -15,6 +15,7 @@ struct Project {
   struct Header {
     std::string project;
     std::string engineer;
+    std::string licenceNumber; // the engineer's; empty when not given
 
     friend bool operator==(const Header&, const Header&) = default;
   };

@@ -25,6 +25,7 @@ using Json = nlohmann::json;
 constexpr std::string_view kSchemaKey = "schema";
 constexpr std::string_view kHeaderKey = "header";
 constexpr std::string_view kColumnsKey = "columns";
+constexpr std::string_view kWrittenByKey = "written_by";
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view ProjectNameKey() {
@@ -181,10 +182,14 @@ std::optional<Project::Header> ReadHeader(const Json& document, ProblemList& pro
   };
   std::optional<std::string> project = TextMember(*found, ProjectNameKey(), report);
   std::optional<std::string> engineer = TextMember(*found, EngineerKey(), report);
-  if (!project || !engineer) {
+  std::optional<std::string> licenceNumber = std::string();
+  if (found->contains(kLicenceNumberKey)) {
+    licenceNumber = TextMember(*found, kLicenceNumberKey, report);
+  }
+  if (!project || !engineer || !licenceNumber) {
     return std::nullopt;
   }
-  return Project::Header{std::move(*project), std::move(*engineer)};
+  return Project::Header{std::move(*project), std::move(*engineer), std::move(*licenceNumber)};
 }
 
 std::optional<ColumnEntry> ReadColumn(const Json& column, std::size_t row, ProblemList& problems) {
@@ -266,11 +271,14 @@ bool ReadableSchema(const Json& document, ProblemList& problems) {
 
 } // namespace
 
-std::string ProjectFileBytes(const Project& project) {
+std::string ProjectFileBytes(const Project& project, std::string_view writtenBy) {
   nlohmann::ordered_json document;
   document[kSchemaKey] = kProjectFileSchema;
   document[kHeaderKey] = {{ProjectNameKey(), project.header.project},
                           {EngineerKey(), project.header.engineer}};
+  if (!project.header.licenceNumber.empty()) {
+    document[kHeaderKey][kLicenceNumberKey] = project.header.licenceNumber;
+  }
   nlohmann::ordered_json columns = nlohmann::ordered_json::array();
   for (const ColumnEntry& entry : project.columns) {
     nlohmann::ordered_json column;
@@ -281,11 +289,26 @@ std::string ProjectFileBytes(const Project& project) {
     columns.push_back(std::move(column));
   }
   document[kColumnsKey] = std::move(columns);
+  if (!writtenBy.empty()) {
+    document[kWrittenByKey] = writtenBy;
+  }
   try {
     return document.dump(2) + "\n";
   } catch (const nlohmann::json::type_error& error) {
     throw std::invalid_argument(std::string("a text of the project is not UTF-8: ") + error.what());
   }
+}
+
+std::optional<std::string> WriterOfProjectFile(std::string_view bytes) {
+  const Json document = Json::parse(bytes, nullptr, false);
+  if (!document.is_object()) {
+    return std::nullopt;
+  }
+  const auto found = document.find(kWrittenByKey);
+  if (found == document.end() || !found->is_string()) {
+    return std::nullopt;
+  }
+  return found->get<std::string>();
 }
 
 ProjectLoad ReadProjectFile(std::string_view bytes, std::string_view fileName) {

@@ -26,11 +26,27 @@ public:
   using std::runtime_error::runtime_error;
 };
 
+// What a document says about itself: the properties a PDF viewer lists, and a file it carries.
+// An empty property is left out of the document.
+struct DocumentDescription {
+  std::string title;
+  std::string author;
+  std::string subject;
+  std::string keywords;
+  std::string creator;
+  std::string attachmentName; // nothing is attached when empty
+  std::string attachment;
+  std::string attachmentMimeType;
+};
+
 // One document on A4 paper. Positions are in twips (1/1440 inch) from the top-left of the
 // printable area. Every operation may throw PrinterError.
 class Printer {
 public:
   virtual ~Printer() = default;
+  // Describes the document; before its first output. A printer that keeps no properties ignores
+  // it.
+  virtual void Describe(const DocumentDescription& description) { static_cast<void>(description); }
   virtual void SetOrientation(PageOrientation orientation) = 0;
   virtual void SetFontName(const std::string& name) = 0;
   virtual void SetFontSize(double points) = 0;

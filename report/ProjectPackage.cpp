@@ -4,6 +4,7 @@
 #include "engine/NumberText.h"
 #include "engine/PipeCatalogue.h"
 #include "report/CalculationSheet.h"
+#include "report/DocumentProperties.h"
 #include "report/TextFit.h"
 
 #include <algorithm>
@@ -21,6 +22,8 @@ constexpr int kTableTop = 3000;
 constexpr int kTableBottom = kPageHeightTwips - 1200;
 constexpr int kRowsPerPage = (kTableBottom - kTableTop) / kRowHeight - 1; // less the heading row
 constexpr int kLegendTop = kTableBottom + 200;
+// The signature block takes the room of this many rows below the table's last row.
+constexpr int kSignatureRows = 9;
 
 struct TableColumn {
   const char* heading;
@@ -111,12 +114,43 @@ void PrintSummaryTop(Printer& printer, const project::Project& project, const st
   printer.SetFontBold(false);
 }
 
+// Where the engineer signs, with the name and licence number, and where the checker signs; the
+// top of the block is at `y`.
+void PrintSignatureBlock(Printer& printer, const project::Project::Header& header,
+                         const std::string& date, int y) {
+  const std::string signLine = "ลงชื่อ ..................................................";
+  const std::string lines[] = {
+      "",
+      signLine + "  วิศวกรผู้ออกแบบ (Engineer)",
+      "        ( " + header.engineer + " )",
+      " เลขทะเบียนใบอนุญาต (Licence No.) : " + header.licenceNumber,
+      " วันที่ (Date) : " + date,
+      "",
+      signLine + "  ผู้ตรวจสอบ (Checker)",
+      "        ( .................................................. )",
+      " วันที่ (Date) : ..............................",
+  };
+  static_assert(std::size(lines) == kSignatureRows);
+  printer.SetFontSize(10);
+  printer.SetFontBold(false);
+  for (const std::string& line : lines) {
+    if (!line.empty()) {
+      printer.SetCurrentX(kLeft + 4000);
+      printer.SetCurrentY(y);
+      printer.PrintLine(FitText(printer, line, kRight - kLeft - 4000));
+    }
+    y += kRowHeight;
+  }
+}
+
+std::size_t SummaryPageCount(std::size_t columnCount) {
+  return std::max<std::size_t>(1, (columnCount + kSignatureRows + kRowsPerPage - 1) / kRowsPerPage);
+}
+
 } // namespace
 
 int PackagePageCount(std::size_t columnCount) {
-  const auto summaryPages =
-      std::max<std::size_t>(1, (columnCount + kRowsPerPage - 1) / kRowsPerPage);
-  return static_cast<int>(summaryPages + columnCount);
+  return static_cast<int>(SummaryPageCount(columnCount) + columnCount);
 }
 
 void PrintProjectPackage(const project::Project& project,
@@ -125,6 +159,7 @@ void PrintProjectPackage(const project::Project& project,
   if (columns.size() != project.columns.size()) {
     throw std::invalid_argument("the answers are not of this project");
   }
+  printer.Describe(PackageDescription(project));
   printer.SetOrientation(PageOrientation::Portrait);
   printer.SetFontName(kSheetFontName);
   const int summaryPages = PackagePageCount(columns.size()) - static_cast<int>(columns.size());
@@ -133,7 +168,8 @@ void PrintProjectPackage(const project::Project& project,
       printer.NewPage();
     }
     PrintSummaryTop(printer, project, date, columns, page + 1, summaryPages);
-    const std::size_t first = static_cast<std::size_t>(page) * kRowsPerPage;
+    const std::size_t first =
+        std::min(columns.size(), static_cast<std::size_t>(page) * kRowsPerPage);
     const std::size_t last = std::min(columns.size(), first + kRowsPerPage);
     for (std::size_t i = first; i < last; ++i) {
       const int y = kTableTop + kRowHeight * static_cast<int>(i - first + 1);
@@ -156,6 +192,10 @@ void PrintProjectPackage(const project::Project& project,
       printer.SetCurrentX(kLeft);
       printer.SetCurrentY(kLegendTop);
       printer.PrintLine(FitText(printer, std::string(kWarningLegend), kRight - kLeft));
+    }
+    if (page + 1 == summaryPages) {
+      PrintSignatureBlock(printer, project.header, date,
+                          kTableTop + kRowHeight * static_cast<int>(last - first + 1));
     }
   }
   for (std::size_t i = 0; i < columns.size(); ++i) {

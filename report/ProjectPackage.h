@@ -18,9 +18,10 @@ inline constexpr std::string_view kWarningLegend =
     "(!) = มีคำเตือน (warning): เสาต้นนี้อยู่นอกขอบเขตของวิธีคำนวณ ดูรายการคำนวณของต้นนั้น";
 
 // The permit package as one document: the summary page(s) of every column, then each column's
-// calculation sheet with its mark in the header, all dated `date` ("2026-12-08"). `answers` are
-// the project's columns' answers, in its order. Ends the document; throws on the first failing
-// operation.
+// calculation sheet with its mark in the header, all dated `date` ("2026-12-08"). The document
+// carries the project, and the summary ends with a place for the engineer and the checker to sign.
+// `answers` are the project's columns' answers, in its order. Ends the document; throws on the
+// first failing operation.
 void PrintProjectPackage(const project::Project& project,
                          std::span<const engine::ColumnAnswer> answers, const std::string& date,
                          const engine::NumberFormat& format, Printer& printer);

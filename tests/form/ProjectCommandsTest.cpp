@@ -22,7 +22,7 @@ ColumnEntry Column(std::string mark, double load) {
   return entry;
 }
 
-const project::Project kProject{{"โรงงาน 7", "วิศวกร ก"},
+const project::Project kProject{{"โรงงาน 7", "วิศวกร ก", {}},
                                 {Column("ก-1", 8000), Column("ก-2", 900000), Column("ก-3", 20000)}};
 
 long Count(const std::vector<std::string>& operations, const std::string& operation) {

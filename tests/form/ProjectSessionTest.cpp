@@ -28,7 +28,7 @@ ColumnEntry Column(std::string mark, double load = 8000) {
 }
 
 project::Project ProjectOf(std::vector<ColumnEntry> columns) {
-  return {{"โรงงาน 7", "วิศวกร ก"}, std::move(columns)};
+  return {{"โรงงาน 7", "วิศวกร ก", {}}, std::move(columns)};
 }
 
 std::vector<std::string> Marks(const ProjectSession& session) {

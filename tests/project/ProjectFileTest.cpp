@@ -17,7 +17,7 @@ using project::ReadProjectFile;
 
 project::Project ThaiProject() {
   project::Project subject = project::NewProject();
-  subject.header = {"อาคารเรียน ๓ ชั้น \"ปีกซ้าย\"", "นางสาวกานดา ใจดี"};
+  subject.header = {"อาคารเรียน ๓ ชั้น \"ปีกซ้าย\"", "นางสาวกานดา ใจดี", "สย. ๑๒๓๔๕"};
   project::ColumnEntry second{"เสา ก-๒,\nแนว 3", {}};
   second.inputs = {168.3, 4.5, 3.5, 1, 12345.678, {}};
   project::ColumnEntry third{"", {}};
@@ -37,6 +37,17 @@ TEST(ProjectFileTest, WritesThaiAsUtf8AndReadsBackTheSameProject) {
   const project::ProjectLoad read = ReadProjectFile(bytes, "C1.pipecolumn");
   ASSERT_TRUE(std::holds_alternative<project::Project>(read))
       << std::get<project::LoadErrors>(read).text();
+  EXPECT_EQ(std::get<project::Project>(read), written);
+}
+
+TEST(ProjectFileTest, ACarriedProjectNamesItsWriterAndReadsAsTheProjectItself) {
+  const project::Project written = ThaiProject();
+  const std::string bytes = project::ProjectFileBytes(written, "pipecolumn 9.9.9");
+
+  EXPECT_EQ(project::WriterOfProjectFile(bytes), "pipecolumn 9.9.9");
+  EXPECT_EQ(project::WriterOfProjectFile(project::ProjectFileBytes(written)), std::nullopt);
+  const project::ProjectLoad read = ReadProjectFile(bytes, "C1.pipecolumn");
+  ASSERT_TRUE(std::holds_alternative<project::Project>(read));
   EXPECT_EQ(std::get<project::Project>(read), written);
 }
 
@@ -88,6 +99,9 @@ std::vector<BadFile> BadFiles() {
       {"EngineerNotText",
        Document([](Json& d) { d["header"]["engineer"] = 7; }),
        {kFile + " ช่อง header.engineer: ต้องเป็นข้อความ"}},
+      {"LicenceNumberNotText",
+       Document([](Json& d) { d["header"]["licence_number"] = 12345; }),
+       {kFile + " ช่อง header.licence_number: ต้องเป็นข้อความ"}},
       {"NoColumns",
        Document([](Json& d) { d["columns"] = Json::array(); }),
        {kFile + " ช่อง columns: ไม่มีคอลัมน์เลย โครงการต้องมีอย่างน้อย 1 คอลัมน์"}},

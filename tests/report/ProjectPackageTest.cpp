@@ -25,7 +25,7 @@ project::ColumnEntry Column(std::string mark, double load, double wall = 3.2) {
 std::vector<std::string> Print(const std::vector<project::ColumnEntry>& columns) {
   form::RecordingHost host;
   const std::unique_ptr<report::Printer> printer = host.OpenDefaultPrinter();
-  const project::Project printed{{"อาคาร A", "วิศวกร"}, columns};
+  const project::Project printed{{"อาคาร A", "วิศวกร", {}}, columns};
   report::PrintProjectPackage(printed, project::CheckProject(printed).columns, "2026-12-08", {},
                               *printer);
   return host.printerOperations();

@@ -61,7 +61,7 @@ project::ColumnEntry Column(const char* mark, double load) {
 }
 
 const project::Project kProject{
-    {"โรงงาน 7", "วิศวกร ก"},
+    {"โรงงาน 7", "วิศวกร ก", {}},
     {Column("ก-1", 8000), Column("ก-2", 900000), Column("ก-3", 5000)},
 };
 
@@ -350,8 +350,8 @@ private slots:
   // Ctrl+Shift+Z, even from a header field; the unsaved mark follows the step back to the file.
   void undoAndRedoEachChange_data() {
     QTest::addColumn<QString>("change");
-    for (const char* change :
-         {"answer", "typing", "clear", "add", "duplicate", "remove", "suggestion", "import"}) {
+    for (const char* change : {"answer", "typing", "clear", "add", "duplicate", "remove",
+                               "suggestion", "import", "licence"}) {
       QTest::newRow(change) << QString::fromLatin1(change);
     }
   }
@@ -407,9 +407,9 @@ private:
     const auto trigger = [this](const char* name) {
       window_->findChild<QAction*>(QString::fromLatin1(name))->trigger();
     };
-    if (change == QLatin1String("answer")) {
+    if (change == QLatin1String("answer") || change == QLatin1String("licence")) {
       driver_.expect(ModalDialogDriver::typeAndAccept(QStringLiteral("12345")));
-      trigger("axial_load");
+      trigger(change == QLatin1String("answer") ? "axial_load" : "licenceNumber");
     } else if (change == QLatin1String("typing")) {
       QTest::keyClicks(window_->form().findChild<QLineEdit*>(QStringLiteral("columnMarkField")),
                        QStringLiteral("-x9"));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/chart/ChartFile.h"
 
+#include "ui/printing/PdfProperties.h"
+
 #include "project/SaveFile.h"
 
 #include <QBuffer>
@@ -12,6 +14,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+
+#include <optional>
 
 namespace ui {
 
@@ -50,24 +54,27 @@ QByteArray Png(const StressChart& chart) {
   return buffer.data();
 }
 
-QByteArray Pdf(const StressChart& chart) {
+QByteArray Pdf(const StressChart& chart, const report::DocumentDescription& description) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
-  QPdfWriter writer(&buffer);
-  writer.setResolution(720);
-  writer.setPageLayout(
+  std::optional<QPdfWriter> writer(&buffer);
+  DescribePdf(*writer, description);
+  writer->setResolution(720);
+  writer->setPageLayout(
       QPageLayout(QPageSize(QSizeF(kChartWidthPoints, kChartHeightPoints), QPageSize::Point),
                   QPageLayout::Portrait, QMarginsF()));
-  QPainter painter(&writer);
-  const QRectF page(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
+  QPainter painter(&*writer);
+  const QRectF page(QPointF(0, 0), QSizeF(writer->width(), writer->height()));
   DrawStressChart(painter, page, chart);
   painter.end();
-  return buffer.data();
+  writer.reset();
+  return WithDocumentInformation(buffer.data(), description);
 }
 
 } // namespace
 
-QString WriteStressChart(const QString& path, const StressChart& chart) {
+QString WriteStressChart(const QString& path, const StressChart& chart,
+                         const report::DocumentDescription& description) {
   const QString suffix = QFileInfo(path).suffix().toLower();
   QByteArray bytes;
   if (suffix == QLatin1String("svg")) {
@@ -75,7 +82,7 @@ QString WriteStressChart(const QString& path, const StressChart& chart) {
   } else if (suffix == QLatin1String("png")) {
     bytes = Png(chart);
   } else if (suffix == QLatin1String("pdf")) {
-    bytes = Pdf(chart);
+    bytes = Pdf(chart, description);
   } else {
     return QStringLiteral("ชนิดไฟล์ไม่รองรับ (.svg, .png หรือ .pdf เท่านั้น): %1").arg(path);
   }

@@ -87,7 +87,7 @@ void ChartWindow::saveToFile() {
     if (path.isEmpty()) {
       return;
     }
-    const QString error = WriteStressChart(path, chart());
+    const QString error = WriteStressChart(path, chart(), description_);
     if (!error.isEmpty()) {
       dialogs_.showError(this, error);
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/ColumnInputs.h"
+#include "report/Printer.h"
 #include "ui/chart/ChartDialogs.h"
 #include "ui/chart/StressChart.h"
 
@@ -25,6 +26,10 @@ public:
   // or with no point. Call it after every answer that may move the column.
   void showColumn(const engine::Materials& materials, std::optional<ChartColumn> point);
   const StressChart& chart() const;
+  // What a chart saved as PDF says about itself and the project it carries.
+  void setDocumentDescription(report::DocumentDescription description) {
+    description_ = std::move(description);
+  }
 
   // What the buttons do; every failure ends in an error box, never in the caller.
   void saveToFile();
@@ -36,6 +41,7 @@ private:
   ChartDialogs dialogs_;
   ChartView* view_ = nullptr;
   std::optional<engine::Materials> shownMaterials_;
+  report::DocumentDescription description_;
 };
 
 } // namespace ui

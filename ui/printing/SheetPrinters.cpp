@@ -4,6 +4,7 @@
 #include "project/SaveFile.h"
 #include "ui/fonts/ThaiFonts.h"
 #include "ui/pictures/Pictures.h"
+#include "ui/printing/PdfProperties.h"
 #include "ui/printing/PdfText.h"
 
 #include <QBuffer>
@@ -39,6 +40,8 @@ public:
   virtual void finish() = 0;
   // Withdraws the document; the painter has not ended yet, or was never started.
   virtual void discard(QPainter& painter) = 0;
+  // Takes the document's properties; before the painter starts.
+  virtual void describe(const report::DocumentDescription& description) = 0;
 };
 
 class SystemPrinterDestination final : public Destination {
@@ -61,6 +64,12 @@ public:
     if (painter.isActive()) {
       printer_.abort();
       painter.end();
+    }
+  }
+
+  void describe(const report::DocumentDescription& description) override {
+    if (!description.title.empty()) {
+      printer_.setDocName(FromUtf8(description.title));
     }
   }
 
@@ -92,7 +101,10 @@ public:
 
   void finish() override {
     writer_.reset();
-    const QByteArray pdf = MapThaiPresentationFormsToCharacters(page_.data());
+    QByteArray pdf = MapThaiPresentationFormsToCharacters(page_.data());
+    if (description_) {
+      pdf = WithDocumentInformation(pdf, *description_);
+    }
     try {
       project::SaveFileAtomically(path_, std::string_view(pdf.constData(), pdf.size()));
     } catch (const project::SaveError& error) {
@@ -107,10 +119,16 @@ public:
     writer_.reset();
   }
 
+  void describe(const report::DocumentDescription& description) override {
+    DescribePdf(*writer_, description);
+    description_ = description;
+  }
+
 private:
   std::string path_;
   QBuffer page_;
   std::optional<QPdfWriter> writer_;
+  std::optional<report::DocumentDescription> description_;
 };
 
 // The printer operations on a QPainter. Twips are turned into device units by the device's own
@@ -125,6 +143,14 @@ public:
     if (!finished_) {
       destination_->discard(painter_);
     }
+  }
+
+  void Describe(const report::DocumentDescription& description) override {
+    Usable();
+    if (painter_.isActive()) {
+      throw report::PrinterError("the document is described after its first output");
+    }
+    destination_->describe(description);
   }
 
   void SetOrientation(report::PageOrientation orientation) override {

@@ -195,7 +195,9 @@ void ColumnForm::connectHandlers() {
     auto* button = findChild<QPushButton*>(QString::fromLatin1(name));
     connect(button, &QPushButton::clicked, this, [this, handler] { runHandler(handler); });
   };
-  onPress("printButton", form::PrintCommand);
+  onPress("printButton", [this](form::FormState& form, form::HostServices& host) {
+    form::PrintCommand(form, host, licenceNumber_());
+  });
   onPress("clearHeaderButton",
           [](form::FormState& form, form::HostServices&) { form::ClearHeader(form); });
   onPress("exitButton", [this](form::FormState&, form::HostServices&) { exitAction_(); });

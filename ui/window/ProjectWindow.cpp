@@ -6,15 +6,18 @@
 #include "form/HandlerGuard.h"
 #include "form/HostServices.h"
 #include "form/PackageCommands.h"
+#include "form/PrintCommand.h"
 #include "form/ProjectEdits.h"
 #include "form/ProjectSession.h"
 #include "form/UnsavedChanges.h"
 #include "form/ValuePrompt.h"
 #include "project/CsvExport.h"
 #include "project/CsvImport.h"
+#include "project/PdfReading.h"
 #include "project/ProjectCheck.h"
 #include "project/ProjectFile.h"
 #include "project/SaveFile.h"
+#include "report/DocumentProperties.h"
 #include "ui/chart/ChartWindow.h"
 #include "ui/chart/DesignPoint.h"
 #include "ui/fonts/ThaiFonts.h"
@@ -69,6 +72,7 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
   setObjectName(QStringLiteral("projectWindow"));
   auto* central = new QWidget(this);
   form_ = new ColumnForm(host, central);
+  form_->setLicenceNumberSource([this] { return session_->project().header.licenceNumber; });
   // The form keeps the size and look it has always had; the panel takes any other room.
   form_->setFixedSize(form_->size());
   form_->setExitAction([this] { close(); });
@@ -121,7 +125,7 @@ void ProjectWindow::run(const std::function<void()>& command) {
 void ProjectWindow::addColumn() {
   form::ProjectSnapshot before = session_->snapshot();
   session_->addColumn();
-  record(form::CommandEdit(form::ColumnCommand::Add, std::move(before), session_->snapshot()));
+  record(form::CommandEdit(form::ProjectCommand::Add, std::move(before), session_->snapshot()));
   showColumnsAnew();
 }
 
@@ -129,7 +133,7 @@ void ProjectWindow::duplicateColumn() {
   form::ProjectSnapshot before = session_->snapshot();
   session_->duplicateSelected();
   record(
-      form::CommandEdit(form::ColumnCommand::Duplicate, std::move(before), session_->snapshot()));
+      form::CommandEdit(form::ProjectCommand::Duplicate, std::move(before), session_->snapshot()));
   showColumnsAnew();
 }
 
@@ -145,7 +149,7 @@ void ProjectWindow::removeColumn() {
   }
   form::ProjectSnapshot before = session_->snapshot();
   session_->removeSelected();
-  record(form::CommandEdit(form::ColumnCommand::Remove, std::move(before), session_->snapshot()));
+  record(form::CommandEdit(form::ProjectCommand::Remove, std::move(before), session_->snapshot()));
   showColumnsAnew();
 }
 
@@ -180,6 +184,19 @@ void ProjectWindow::takeFormEdit(std::optional<form::HeaderField> typedField) {
   }
 }
 
+void ProjectWindow::askLicenceNumber() {
+  const std::optional<std::string> number = form_->host().AskText(
+      "เลขทะเบียนใบอนุญาตประกอบวิชาชีพวิศวกรรมควบคุมของวิศวกรผู้ออกแบบ (Licence number)\n"
+      "พิมพ์ไว้ในช่องลงชื่อท้ายสรุปผลของรายการคำนวณทั้งโครงการ",
+      "เลขทะเบียนใบอนุญาต (Licence number)", session_->project().header.licenceNumber);
+  form::ProjectSnapshot before = session_->snapshot();
+  if (number && session_->setLicenceNumber(*number)) {
+    record(form::CommandEdit(form::ProjectCommand::LicenceNumber, std::move(before),
+                             session_->snapshot()));
+    showTitleAndCommands();
+  }
+}
+
 void ProjectWindow::showChart() {
   if (chart_ == nullptr) {
     chart_ = new ChartWindow(this);
@@ -198,6 +215,9 @@ void ProjectWindow::followInChart() {
   const project::ColumnEntry& column = session_->column(session_->selectedRow());
   chart_->showColumn(column.inputs.materials,
                      DesignPointOf(session_->result(session_->selectedRow())));
+  chart_->setDocumentDescription(
+      report::ChartDescription(form::SheetHeaderOf(form_->state()), column.inputs,
+                               session_->project().header.licenceNumber));
 }
 
 void ProjectWindow::showTitleAndCommands() {

@@ -86,6 +86,8 @@ private:
   void duplicateColumn();
   void removeColumn();
   void showAbout();
+  // Asks for the engineer's licence number, which the project keeps for the package's signature.
+  void askLicenceNumber();
   // The allowable stress chart with the selected column on it, in a window of its own.
   void showChart();
 

@@ -10,6 +10,7 @@
 #include "form/UnsavedChanges.h"
 #include "project/CsvExport.h"
 #include "project/CsvImport.h"
+#include "project/PdfReading.h"
 #include "project/ProjectCheck.h"
 #include "project/ProjectFile.h"
 #include "project/SaveFile.h"
@@ -90,8 +91,10 @@ bool ProjectWindow::openFile(const QString& path) {
     if (!bytes) {
       return;
     }
-    project::ProjectLoad load =
-        project::ReadProjectFile(View(*bytes), QFileInfo(path).fileName().toStdString());
+    const std::string fileName = QFileInfo(path).fileName().toStdString();
+    const bool fromPdf = project::LooksLikePdf(View(*bytes));
+    project::ProjectLoad load = fromPdf ? project::ReadProjectFromPdf(View(*bytes), fileName)
+                                        : project::ReadProjectFile(View(*bytes), fileName);
     if (const auto* errors = std::get_if<project::LoadErrors>(&load)) {
       showLoadErrors(
           kOpenTitle,
@@ -102,7 +105,9 @@ bool ProjectWindow::openFile(const QString& path) {
     if (!mayLeaveProject()) {
       return;
     }
-    session_->load(std::get<project::Project>(std::move(load)), path.toStdString());
+    // The PDF stays as it was printed: a Save of what it carried asks for a project file.
+    session_->load(std::get<project::Project>(std::move(load)),
+                   fromPdf ? std::nullopt : std::optional(path.toStdString()));
     undoStack_->clear();
     showColumnsAnew();
     opened = true;
@@ -157,7 +162,7 @@ void ProjectWindow::importSchedule() {
   std::optional<std::string> fileBefore = session_->filePath();
   session_->startUntitled(std::get<std::vector<project::ColumnEntry>>(std::move(load)));
   form::ProjectEdit edit =
-      form::CommandEdit(form::ColumnCommand::Import, std::move(before), session_->snapshot());
+      form::CommandEdit(form::ProjectCommand::Import, std::move(before), session_->snapshot());
   edit.otherFile = std::move(fileBefore);
   record(std::move(edit));
   showColumnsAnew();

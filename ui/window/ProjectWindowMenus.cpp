@@ -54,6 +54,8 @@ void ProjectWindow::buildMenus() {
              [this] { importSchedule(); });
   addCommand(*file, "exportCsv", QStringLiteral("ส่งออกผลการคำนวณ CSV… (&Export CSV)"), none,
              [this] { exportResults(); });
+  addCommand(*file, "licenceNumber", QStringLiteral("เลขทะเบียนใบอนุญาตวิศวกร… (&Licence number)"),
+             none, [this] { askLicenceNumber(); });
   addCommand(*file, "exportPdf", QStringLiteral("ส่งออกรายการคำนวณทั้งโครงการ PDF… (Export P&DF)"),
              none, [this] { exportPackage(); });
   addCommand(*file, "printAll", QStringLiteral("พิมพ์ทั้งโครงการ… (&Print all)"),

@@ -12,13 +12,17 @@ struct RoleTexts {
   QString saveTitle;
   QString filter;
   QString suffix;
+  QString openFilter = filter;
 };
 
 RoleTexts TextsOf(ProjectFileRole role) {
   switch (role) {
   case ProjectFileRole::Project:
     return {QStringLiteral("เปิดโครงการ (Open)"), QStringLiteral("บันทึกโครงการ (Save As)"),
-            QStringLiteral("โครงการ pipecolumn (*.pipecolumn)"), QStringLiteral("pipecolumn")};
+            QStringLiteral("โครงการ pipecolumn (*.pipecolumn)"), QStringLiteral("pipecolumn"),
+            // A PDF this program wrote carries its project.
+            QStringLiteral("โครงการ pipecolumn หรือ PDF ที่แนบโครงการ (*.pipecolumn *.pdf);;"
+                           "โครงการ pipecolumn (*.pipecolumn);;PDF (*.pdf)")};
   case ProjectFileRole::ImportSchedule:
     return {QStringLiteral("นำเข้าตารางเสาจาก CSV (Import CSV)"),
             {},
@@ -44,7 +48,7 @@ QString Chosen(QFileDialog& dialog) {
 
 QString QtProjectFileDialogs::fileToOpen(ProjectFileRole role, const QString& folder) {
   const RoleTexts texts = TextsOf(role);
-  QFileDialog dialog(parent_, texts.openTitle, folder, texts.filter);
+  QFileDialog dialog(parent_, texts.openTitle, folder, texts.openFilter);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   return Chosen(dialog);

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/DocumentProperties.h"
+
+#include "engine/Version.h"
+#include "project/ProjectFile.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace report {
+
+namespace {
+
+constexpr const char* kProgramName = "pipecolumn";
+constexpr const char* kAttachmentMimeType = "application/json";
+constexpr const char* kSheetSubject =
+    "Calculation sheet: round steel pipe column and its base plate";
+constexpr const char* kPackageSubject =
+    "Calculation package: column schedule and a calculation sheet for each column";
+constexpr const char* kChartSubject =
+    "Allowable stress chart: Qac against KL/r, with the column's point";
+constexpr const char* kKeywords = "round steel pipe column, axial load, base plate";
+
+std::string Trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  return first == std::string::npos ? std::string()
+                                    : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// "first - second", or whichever of them is not blank.
+std::string Joined(std::string first, std::string second) {
+  first = Trimmed(first);
+  second = Trimmed(second);
+  if (first.empty() || second.empty()) {
+    return first.empty() ? second : first;
+  }
+  return first + " - " + second;
+}
+
+// The carried project is named after the project where its name is plain ASCII, which every PDF
+// reader shows as it is.
+std::string AttachmentName(const std::string& project) {
+  const bool plain = !project.empty() && std::all_of(project.begin(), project.end(), [](char c) {
+    return c >= ' ' && c <= '~' && c != '/' && c != '\\';
+  });
+  return (plain ? project : std::string("project")) + ".pipecolumn";
+}
+
+DocumentDescription Described(std::string title, const std::string& project,
+                              const std::string& engineer, std::string subject,
+                              std::string projectBytes) {
+  DocumentDescription description;
+  description.title = std::move(title);
+  description.author = Trimmed(engineer);
+  description.subject = std::move(subject);
+  description.keywords = kKeywords;
+  description.creator = WriterName();
+  description.attachmentName = AttachmentName(project);
+  description.attachment = std::move(projectBytes);
+  description.attachmentMimeType = kAttachmentMimeType;
+  return description;
+}
+
+} // namespace
+
+std::optional<DocumentKind> KindOfSubject(const std::string& subject) {
+  if (subject == kSheetSubject) {
+    return DocumentKind::Sheet;
+  }
+  if (subject == kPackageSubject) {
+    return DocumentKind::Package;
+  }
+  if (subject == kChartSubject) {
+    return DocumentKind::Chart;
+  }
+  return std::nullopt;
+}
+
+std::string WriterName() {
+  return std::string(kProgramName) + " " + engine::kVersion;
+}
+
+std::string CarriedProjectBytes(const project::Project& project) {
+  return project::ProjectFileBytes(project, WriterName());
+}
+
+project::Project SheetProject(const SheetHeader& header, const engine::ColumnInputs& inputs,
+                              std::string licenceNumber) {
+  project::Project carried;
+  carried.header = {header.project, header.engineer, std::move(licenceNumber)};
+  carried.columns.push_back({header.columnMark, inputs});
+  return carried;
+}
+
+DocumentDescription SheetDescription(const SheetHeader& header, const engine::ColumnInputs& inputs,
+                                     std::string licenceNumber) {
+  return Described(Joined(header.columnMark, header.project), header.project, header.engineer,
+                   kSheetSubject,
+                   CarriedProjectBytes(SheetProject(header, inputs, std::move(licenceNumber))));
+}
+
+DocumentDescription PackageDescription(const project::Project& project) {
+  return Described(project.header.project, project.header.project, project.header.engineer,
+                   kPackageSubject, CarriedProjectBytes(project));
+}
+
+DocumentDescription ChartDescription(const SheetHeader& header, const engine::ColumnInputs& inputs,
+                                     std::string licenceNumber) {
+  return Described(Joined(header.columnMark, header.project), header.project, header.engineer,
+                   kChartSubject,
+                   CarriedProjectBytes(SheetProject(header, inputs, std::move(licenceNumber))));
+}
+
+} // namespace report

@@ -1,0 +1,111 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""A sheet and a package written by the calculator carry their project: reopened it is the
+project written, `verify` finds every figure agreeing, one printed digit changed is named, and a
+PDF without a project or cut short is refused.
+Usage: check_pdf_project.py PIPECOLUMN-CLI"""
+import json
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+PROJECT = """{"schema": 1, "header": {"project": "Warehouse B", "engineer": "วิศวกร ข",
+  "licence_number": "สย. 12345"}, "columns": [
+  {"mark": "C1", "outside_diameter_mm": 114.3, "wall_thickness_mm": 3.2, "height_m": 4,
+   "k_factor": 0.85, "axial_load_kg": 8000},
+  {"mark": "C2", "outside_diameter_mm": 168.3, "wall_thickness_mm": 4.5, "height_m": 4,
+   "k_factor": 0.85, "axial_load_kg": 12000}]}"""
+
+
+def run(*command):
+    return subprocess.run(command, capture_output=True, text=True)
+
+
+def digit_maps(qdf):
+    """Each font's glyph codes of the digits, as its text-extraction map gives them."""
+    for section in re.findall(rb"beginbfrange(.*?)endbfrange", qdf, re.S):
+        codes = {}
+        for first, targets in re.findall(rb"<([0-9A-F]{4})> <[0-9A-F]{4}> \[([^\]]*)\]", section):
+            for offset, target in enumerate(re.findall(rb"<([0-9A-F]{4})>", targets)):
+                character = chr(int(target, 16))
+                if character.isdigit():
+                    codes[character] = b"%04X" % (int(first, 16) + offset)
+        yield codes
+
+
+def tamper(cli, pdf, folder):
+    """A copy of `pdf` with the first printed '7' on its last page shown as an '8'."""
+    qdf = os.path.join(folder, "qdf.pdf")
+    subprocess.run(["qpdf", "--qdf", "--object-streams=disable", pdf, qdf], check=True)
+    data = open(qdf, "rb").read()
+    last_page = data.rindex(b"%% Contents for page")
+    codes, seven = next((codes, data.find(b"<" + codes["7"] + b"> Tj", last_page))
+                        for codes in digit_maps(data) if "7" in codes and "8" in codes
+                        and data.find(b"<" + codes["7"] + b"> Tj", last_page) > 0)
+    data = data[:seven + 1] + codes["8"] + data[seven + 5:]
+    changed = os.path.join(folder, "changed.pdf")
+    open(qdf, "wb").write(data)
+    subprocess.run(["fix-qdf"], stdin=open(qdf, "rb"), stdout=open(changed, "wb"), check=True)
+    return changed
+
+
+def main(cli):
+    problems = []
+
+    def expect(condition, what):
+        if not condition:
+            problems.append(what)
+
+    with tempfile.TemporaryDirectory() as folder:
+        source = os.path.join(folder, "warehouse.pipecolumn")
+        open(source, "w", encoding="utf-8").write(PROJECT)
+        package = os.path.join(folder, "package.pdf")
+        sheet = os.path.join(folder, "sheet.pdf")
+        run(cli, "schedule", source, "--sheets", package)
+        run(cli, "--diameter", "168.3", "--thickness", "4.5", "--load", "12000",
+            "--project", "Warehouse B", "--engineer", "วิศวกร ข", "--column", "C2",
+            "--sheet", sheet)
+        written = run(cli, "schedule", source, "--json").stdout
+        for pdf, columns in ((package, 2), (sheet, 1)):
+            reopened = run(cli, "schedule", pdf, "--json")
+            document = json.loads(reopened.stdout or "{}")
+            expect(len(document.get("columns", [])) == columns, f"{pdf}: reopened {reopened}")
+            if pdf == package:
+                expect(reopened.stdout == written, "the package reopens as another project")
+            verified = run(cli, "verify", pdf)
+            expect(verified.returncode == 0 and "written by pipecolumn " in verified.stdout,
+                   f"{pdf}: verify {verified}")
+
+        info = run("pdfinfo", package).stdout
+        for line in (r"Title:\s+Warehouse B", r"Author:\s+วิศวกร ข", r"Creator:\s+pipecolumn \d"):
+            expect(re.search(line, info), f"pdfinfo lacks {line}: {info}")
+        expect("Warehouse B.pipecolumn" in run("pdfdetach", "-list", package).stdout,
+               "pdfdetach lists no project")
+
+        changed = run(cli, "verify", tamper(cli, package, folder), "--json")
+        document = json.loads(changed.stdout or "{}")
+        differing = [c for c in document.get("columns", []) if not c["agrees"]]
+        expect(changed.returncode == 1 and len(differing) == 1 and differing[0]["mark"] == "C2"
+               and differing[0]["page"] == 3, f"changed figure: {changed}")
+        for difference in differing[0]["differences"] if differing else []:
+            expect("8" in difference["printed"] and "7" in difference["computed"]
+                   and difference["figure"], f"difference {difference}")
+
+        elsewhere = os.path.join(folder, "elsewhere.pdf")
+        subprocess.run(["qpdf", "--empty", "--pages", package, "1", "--", elsewhere], check=True)
+        cut = os.path.join(folder, "cut.pdf")
+        open(cut, "wb").write(open(package, "rb").read()[:20000])
+        for pdf in (elsewhere, cut):
+            for command in (("verify", pdf), ("schedule", pdf)):
+                refused = run(cli, *command)
+                expect(refused.returncode == 2 and refused.stdout == "" and refused.stderr,
+                       f"{command}: {refused}")
+    for problem in problems:
+        print(problem)
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1]))
