@@ -60,6 +60,25 @@ void ProjectSession::replaceColumns(std::vector<project::ColumnEntry> columns) {
   selected_ = 0;
 }
 
+void ProjectSession::startUntitled(std::vector<project::ColumnEntry> columns) {
+  RequireColumns(columns);
+  project_.columns = std::move(columns);
+  filePath_.reset();
+  selected_ = 0;
+  modified_ = true;
+  checkAll();
+}
+
+void ProjectSession::restore(const ProjectSnapshot& snapshot) {
+  RequireColumns(snapshot.project.columns);
+  if (snapshot.selected >= snapshot.project.columns.size()) {
+    throw std::out_of_range("no such column");
+  }
+  project_ = snapshot.project;
+  selected_ = snapshot.selected;
+  checkAll();
+}
+
 void ProjectSession::markSaved(std::string path) {
   filePath_ = std::move(path);
   modified_ = false;

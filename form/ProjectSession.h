@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/ColumnAnswer.h"
+#include "form/ProjectEdits.h"
 #include "project/Project.h"
 
 #include <cstddef>
@@ -38,11 +39,20 @@ public:
   // Replaces the columns and keeps the header and the file; the first column is selected. Throws
   // std::invalid_argument for no columns.
   void replaceColumns(std::vector<project::ColumnEntry> columns);
+  // Makes an untitled project of imported columns under the current header, so that saving it
+  // asks for a name; the first column is selected. Throws std::invalid_argument for no columns.
+  void startUntitled(std::vector<project::ColumnEntry> columns);
   // The project now stands in the file at `path`.
   void markSaved(std::string path);
   // Sets the engineer's licence number; true when it changed, and only then is the project
   // modified.
   bool setLicenceNumber(std::string number);
+
+  ProjectSnapshot snapshot() const { return {project_, selected_}; }
+  // Returns to a snapshot taken earlier; the file and the modified mark are the caller's.
+  void restore(const ProjectSnapshot& snapshot);
+  void setFilePath(std::optional<std::string> path) { filePath_ = std::move(path); }
+  void setModified(bool modified) { modified_ = modified; }
 
   // Throws std::out_of_range for a row the project does not have.
   void select(std::size_t row);

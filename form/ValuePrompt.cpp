@@ -60,19 +60,21 @@ std::vector<std::string> PromptChoices(Input input, const FormState& form) {
 }
 
 void AnswerInput(Input input, const std::string& answer, FormState& form,
-                 const std::function<void(std::string_view message)>& refuse) {
+                 const std::function<void(std::string_view message)>& refuse,
+                 PromptDefault offered) {
   const engine::InputRule& rule = engine::RuleFor(input);
   const double previous = form.input(input);
-  // An empty answer takes the fallback silently.
-  double value = rule.fallback;
+  // An empty answer takes the fallback silently; a project's column keeps its value instead.
+  const double fallback = offered == PromptDefault::ColumnValue ? previous : rule.fallback;
+  double value = fallback;
   const auto reject = [&](std::string_view message) {
-    value = rule.fallback;
+    value = fallback;
     form.setInput(input, value); // in place before the box shows
     refuse(message);
   };
   if (!answer.empty()) {
     const std::optional<double> read = engine::ReadStrictNumber(answer, form.numberFormat());
-    value = read.value_or(rule.fallback);
+    value = read.value_or(fallback);
     if (!read) {
       reject(rule.messageNotANumber);
     } else if (const auto problem = engine::RangeProblem(input, value)) {
@@ -90,14 +92,15 @@ void AnswerInput(Input input, const std::string& answer, FormState& form,
   Recalculate(form);
 }
 
-void AskForInput(Input input, FormState& form, HostServices& host) {
+void AskForInput(Input input, FormState& form, HostServices& host, PromptDefault offered) {
   const ValuePrompt& row = PromptFor(input);
-  const std::string offered =
-      engine::PlainText(engine::RuleFor(input).fallback, form.numberFormat());
+  const std::string offeredText = engine::PlainText(
+      offered == PromptDefault::ColumnValue ? form.input(input) : engine::RuleFor(input).fallback,
+      form.numberFormat());
   const std::vector<std::string> choices = PromptChoices(input, form);
 
   std::optional<std::string> answer = host.AskTextWithChoices(
-      std::string(row.promptText), std::string(row.title), offered, choices);
+      std::string(row.promptText), std::string(row.title), offeredText, choices);
   if (!answer) {
     return; // cancelling keeps the value the input had
   }
@@ -105,9 +108,12 @@ void AskForInput(Input input, FormState& form, HostServices& host) {
   if (std::find(choices.begin(), choices.end(), *answer) != choices.end()) {
     answer = answer->substr(0, answer->find(kChoiceNoteLead));
   }
-  AnswerInput(input, *answer, form, [&](std::string_view message) {
-    host.ShowMessage(std::string(message), MessageStyle::CriticalOk(), std::nullopt);
-  });
+  AnswerInput(
+      input, *answer, form,
+      [&](std::string_view message) {
+        host.ShowMessage(std::string(message), MessageStyle::CriticalOk(), std::nullopt);
+      },
+      offered);
 }
 
 } // namespace form

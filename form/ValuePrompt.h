@@ -37,15 +37,22 @@ const ValuePrompt& PromptFor(Input input);
 // masses; nothing for the other inputs or a diameter the standard does not list.
 std::vector<std::string> PromptChoices(Input input, const FormState& form);
 
+// What a prompt offers and what an empty or refused answer leaves. The one-column form offers the
+// input's fixed default and stores it in their place; a project's column offers its own value and
+// keeps it, since a saved column must not change unless the user means it to.
+enum class PromptDefault { Fixed, ColumnValue };
+
 // Takes a typed answer as the prompt does: stores it (or the fallback), rewrites its caption and
 // recalculates. Each message the prompt shows for it goes to `refuse` where the prompt would show
 // it: a refused value is already in place, a pipe with no wall leaves the input as it was. A
 // failure of the calculation is not caught.
 void AnswerInput(Input input, const std::string& answer, FormState& form,
-                 const std::function<void(std::string_view message)>& refuse);
+                 const std::function<void(std::string_view message)>& refuse,
+                 PromptDefault offered = PromptDefault::Fixed);
 
 // Asks for the input's value and, unless the user cancels, answers it as AnswerInput does, each
 // refusal in a critical-stop box. A failure of the calculation is not caught.
-void AskForInput(Input input, FormState& form, HostServices& host);
+void AskForInput(Input input, FormState& form, HostServices& host,
+                 PromptDefault offered = PromptDefault::Fixed);
 
 } // namespace form

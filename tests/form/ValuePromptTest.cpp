@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form/ValuePrompt.h"
+#include "engine/NumberText.h"
 #include "form/FormState.h"
 #include "form/ResultCaptions.h"
 #include "tests/doubles/RecordingHost.h"
@@ -252,6 +253,48 @@ TEST(ValuePrompt, CommaLocaleCaptionAndCalculationAgree) {
     EXPECT_EQ(form.input(c.input), c.value);
     EXPECT_EQ(Calculated(form.record(), c.input), c.value);
     EXPECT_EQ(form.caption(form::CaptionOf(c.input)), c.caption);
+  }
+}
+
+} // namespace
+
+namespace {
+
+// A project's column: its prompt offers the value it has, and an empty or refused answer keeps it.
+struct KeptValue {
+  Input input;
+  std::string typed;
+  double valueAfter;
+  bool refused;
+};
+
+TEST(ColumnPrompts, OfferTheColumnsValueAndKeepItWhenRefused) {
+  const std::vector<KeptValue> cases = {
+      {Input::AxialLoad, "", 250, false},      // Enter alone
+      {Input::AxialLoad, "9000", 9000, false}, // a good answer is taken
+      {Input::AxialLoad, "abc", 250, true},    // not a number
+      {Input::OutsideDiameter, "114,3", 139.8, true},
+      {Input::WallThickness, "60", 4.5, true}, // out of range
+  };
+  for (const KeptValue& c : cases) {
+    SCOPED_TRACE(std::string(form::KeyOf(c.input)) + " typed «" + c.typed + "»");
+    FormState form;
+    form.setInput(Input::OutsideDiameter, 139.8);
+    form.setInput(Input::WallThickness, 4.5);
+    form.setInput(Input::AxialLoad, 250);
+    const double before = form.input(c.input);
+    InputWatchingHost host(form, c.input);
+    host.scriptAnswer(c.typed);
+
+    form::AskForInput(c.input, form, host, form::PromptDefault::ColumnValue);
+
+    ASSERT_EQ(host.prompts().size(), 1u);
+    EXPECT_EQ(host.prompts()[0].offered, engine::PlainText(before, form.numberFormat()));
+    EXPECT_EQ(form.input(c.input), c.valueAfter);
+    ASSERT_EQ(host.messages().size(), c.refused ? 1u : 0u);
+    if (c.refused) {
+      EXPECT_EQ(host.inputWhenShown[0], before); // never a fallback, not even while the box shows
+    }
   }
 }
 

@@ -7,6 +7,7 @@
 #include "ModalDialogDriver.h"
 #include "engine/Version.h"
 #include "form/FormState.h"
+#include "form/ProjectEdits.h"
 #include "form/ProjectSession.h"
 #include "project/CsvExport.h"
 #include "project/ProjectCheck.h"
@@ -365,7 +366,96 @@ private slots:
     QVERIFY(!window_->isWindowModified());
   }
 
+  // Each change to the project is one step back with Ctrl+Z and forward again with Ctrl+Y or
+  // Ctrl+Shift+Z, even from a header field; the unsaved mark follows the step back to the file.
+  void undoAndRedoEachChange_data() {
+    QTest::addColumn<QString>("change");
+    for (const char* change : {"answer", "typing", "clear", "add", "duplicate", "remove",
+                               "suggestion", "import", "licence"}) {
+      QTest::newRow(change) << QString::fromLatin1(change);
+    }
+  }
+
+  void undoAndRedoEachChange() {
+    QFETCH(QString, change);
+    QVERIFY(window_->openFile(projectPath_));
+    table().selectRow(2);
+    const form::ProjectSnapshot before = window_->session().snapshot();
+    const QString title = window_->windowTitle();
+    makeChange(change);
+    const form::ProjectSnapshot after = window_->session().snapshot();
+    QVERIFY(!(after == before));
+    QVERIFY(window_->isWindowModified());
+
+    window_->activateWindow(); // a box may have had it
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    auto* projectField = window_->form().findChild<QLineEdit*>(QStringLiteral("projectField"));
+    projectField->setFocus();
+    QTest::keyClick(projectField, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(window_->session().snapshot() == before);
+    QCOMPARE(field("columnMarkField"), QStringLiteral("ก-3"));
+    QCOMPARE(window_->windowTitle(), title);
+    QVERIFY(!window_->isWindowModified());
+    QTest::keyClick(projectField, Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(window_->session().snapshot() == after);
+    QVERIFY(window_->isWindowModified());
+    QTest::keyClick(projectField, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(projectField, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(window_->session().snapshot() == after);
+  }
+
+  // An imported schedule is a new project: Save asks for a name and leaves the open file alone;
+  // its unclear marks are flagged on their rows.
+  void importIsUntitledAndFlagsUnclearMarks() {
+    QVERIFY(window_->openFile(projectPath_));
+    makeChange(QStringLiteral("import"));
+    QVERIFY(window_->windowTitle().startsWith(QStringLiteral("ไม่มีชื่อ")));
+    QCOMPARE(cell(0, 0), QStringLiteral("C1 ⚠ ซ้ำ (shared)"));
+    QCOMPARE(cell(1, 0), QStringLiteral("⚠ ไม่มีเครื่องหมาย (no mark)"));
+    QCOMPARE(cell(2, 0), QStringLiteral("C1 ⚠ ซ้ำ (shared)"));
+    const QString named = folder_->filePath(QStringLiteral("imported.pipecolumn"));
+    dialogs_.names << named;
+    window_->findChild<QAction*>(QStringLiteral("save"))->trigger();
+    QVERIFY(dialogs_.names.isEmpty()); // the name was asked for
+    QVERIFY(QFile::exists(named));
+    QCOMPARE(ReadAll(projectPath_), QByteArray::fromStdString(project::ProjectFileBytes(kProject)));
+    QVERIFY(!window_->isWindowModified());
+  }
+
 private:
+  void makeChange(const QString& change) {
+    const auto trigger = [this](const char* name) {
+      window_->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+    };
+    if (change == QLatin1String("answer") || change == QLatin1String("licence")) {
+      driver_.expect(ModalDialogDriver::typeAndAccept(QStringLiteral("12345")));
+      trigger(change == QLatin1String("answer") ? "axial_load" : "licenceNumber");
+    } else if (change == QLatin1String("typing")) {
+      QTest::keyClicks(window_->form().findChild<QLineEdit*>(QStringLiteral("columnMarkField")),
+                       QStringLiteral("-x9"));
+    } else if (change == QLatin1String("clear")) {
+      QTest::mouseClick(
+          window_->form().findChild<QPushButton*>(QStringLiteral("clearHeaderButton")),
+          Qt::LeftButton);
+    } else if (change == QLatin1String("remove")) {
+      driver_.expect(ModalDialogDriver::pressOk());
+      trigger("removeColumn");
+    } else if (change == QLatin1String("suggestion")) {
+      QVERIFY(window_->form().state().suggestion().has_value());
+      QTest::mouseClick(window_->form().findChild<QLabel*>(QStringLiteral("suggestionCaption")),
+                        Qt::LeftButton);
+    } else if (change == QLatin1String("import")) {
+      const QString csv = folder_->filePath(QStringLiteral("schedule.csv"));
+      QVERIFY(WriteAll(
+          csv, "mark,outside_diameter_mm,wall_thickness_mm,height_m,k_factor,axial_load_kg\n"
+               "C1,114.3,3.2,4,0.85,8000\n,114.3,3.2,4,0.85,6000\nC1,139.8,4.5,4,0.85,9000\n"));
+      dialogs_.names << csv;
+      trigger("importCsv");
+    } else {
+      trigger(change == QLatin1String("add") ? "addColumn" : "duplicateColumn");
+    }
+  }
+
   QTableView& table() { return panel().table(); }
   ui::ColumnsPanel& panel() { return *window_->findChild<ui::ColumnsPanel*>(); }
   QString cell(int row, int column) {

@@ -63,7 +63,7 @@ private slots:
     QTest::newRow("D") << "outsideDiameterCaption"
                        << "Input Outside Diameter "
                        << "ขนาดเส้นผ่าศูนย์กลางภายนอก D( m.m.) ="
-                       << "100";
+                       << "114.3"; // the column's own value, not the fixed 100
     QTest::newRow("T") << "wallThicknessCaption"
                        << "Input Thickness  "
                        << "ความหนาของท่อ T ( m.m.) ="
@@ -123,18 +123,17 @@ private slots:
         << "kFactorCaption"
         << "0.85"
         << "" << 0.85 << "K ที่ใช้ในการออกแบบ =  .85" << kPass << kPlate15;
-    QTest::newRow("thickness above 50 falls back")
+    QTest::newRow("thickness above 50 keeps its value")
         << "wallThicknessCaption"
         << "60"
         << "ความหนาที่ คุณป้อนมากกว่า 50 mm.!?!   โปรดแก้ไขใหม่" << 3.2 << "ความหนาของท่อ T =  3.2 mm."
         << kPass << kPlate15;
-    QTest::newRow("diameter below 10 falls back")
+    QTest::newRow("diameter below 10 keeps its value")
         << "outsideDiameterCaption"
         << "9.99"
-        << "ขนาดเส้นผ่าศูนย์กลางภายนอก คุณป้อนน้อยกว่า 10 mm.. !?!   โปรดแก้ไขใหม่" << 100.0
-        << "ขนาดเส้นผ่าศูนย์กลางภายนอก D =  100 mm." << kFail
-        << "Base Plate ขนาด =  15 cm. x  15 cm. หนา =  6 mm."; // 5.199 mm, rounded up
-    QTest::newRow("height not a number falls back")
+        << "ขนาดเส้นผ่าศูนย์กลางภายนอก คุณป้อนน้อยกว่า 10 mm.. !?!   โปรดแก้ไขใหม่" << 114.3
+        << "ขนาดเส้นผ่าศูนย์กลางภายนอก D =  114.3 mm." << kPass << kPlate15;
+    QTest::newRow("height not a number keeps its value")
         << "heightCaption"
         << "abc"
         << "ความสูงที่คุณป้อนค่าที่ไม่ใช่ตัวเลข !?!   โปรดแก้ไขใหม่" << 4.0 << "ความสูงของท่อกลม H =  4 m."
@@ -162,7 +161,7 @@ private slots:
                                   : ModalDialogDriver::typeAndAccept(typed));
     double valueWhileBoxShows = 0;
     if (!message.isEmpty()) {
-      // The fallback is in place before the box shows.
+      // The kept value is in place before the box shows.
       driver_.expect([this, input, &valueWhileBoxShows](QWidget* box) {
         valueWhileBoxShows = window_->state().input(input);
         ModalDialogDriver::pressOk()(box);

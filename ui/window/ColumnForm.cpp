@@ -206,8 +206,11 @@ void ColumnForm::connectHandlers() {
   for (form::HeaderField field : form::kAllHeaderFields) {
     connect(headerFields_[static_cast<std::size_t>(field)], &QLineEdit::textChanged, this,
             [this, field](const QString& text) {
-              state_->setHeader(field, text.toStdString());
-              emit stateEdited();
+              std::string typed = text.toStdString();
+              if (typed != state_->header(field)) { // not the form's own text shown again
+                state_->setHeader(field, std::move(typed));
+                emit headerTyped(field);
+              }
             });
   }
 }
@@ -224,7 +227,7 @@ void ColumnForm::showHandbookPath() {
 
 void ColumnForm::askForInput(form::Input input) {
   runHandler([input](form::FormState& form, form::HostServices& host) {
-    form::AskForInput(input, form, host);
+    form::AskForInput(input, form, host, form::PromptDefault::ColumnValue);
   });
 }
 

@@ -55,8 +55,10 @@ public:
   void showStateAgain() { showState(); }
 
 signals:
-  // After every handler and every edit of a header field: the form state may have changed.
+  // After every handler: the form state may have changed.
   void stateEdited();
+  // After the user typed into a header field; its text is in the form state.
+  void headerTyped(form::HeaderField field);
 
 private:
   using Handler = std::function<void(form::FormState&, form::HostServices&)>;

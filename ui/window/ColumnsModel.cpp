@@ -2,6 +2,7 @@
 #include "ui/window/ColumnsModel.h"
 
 #include "form/ProjectSession.h"
+#include "project/Project.h"
 
 #include <QColor>
 #include <QFont>
@@ -11,6 +12,9 @@ namespace ui {
 namespace {
 
 using project::ScheduleField;
+
+const QString kBlankMarkFlag = QStringLiteral("⚠ ไม่มีเครื่องหมาย (no mark)");
+const QString kSharedMarkFlag = QStringLiteral("⚠ ซ้ำ (shared)");
 
 bool IsNumber(int column) {
   switch (static_cast<ScheduleField>(column)) {
@@ -44,9 +48,15 @@ QVariant ColumnsModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   const Row& row = rows_.at(static_cast<std::size_t>(index.row()));
+  const bool isMark = index.column() == static_cast<int>(ScheduleField::Mark);
   switch (role) {
-  case Qt::DisplayRole:
-    return row.texts.at(static_cast<std::size_t>(index.column()));
+  case Qt::DisplayRole: {
+    const QString& text = row.texts.at(static_cast<std::size_t>(index.column()));
+    if (!isMark || row.markFlag.isEmpty()) {
+      return text;
+    }
+    return text.trimmed().isEmpty() ? row.markFlag : text + QLatin1Char(' ') + row.markFlag;
+  }
   case Qt::TextAlignmentRole:
     return QVariant::fromValue(Qt::AlignVCenter |
                                (IsNumber(index.column()) ? Qt::AlignRight : Qt::AlignLeft));
@@ -61,8 +71,15 @@ QVariant ColumnsModel::data(const QModelIndex& index, int role) const {
     return row.failing ? QVariant(QColor(0xA0, 0x00, 0x10)) : QVariant();
   case Qt::BackgroundRole:
     return row.failing ? QVariant(QColor(0xFF, 0xE1, 0xE1)) : QVariant();
-  case Qt::ToolTipRole:
-    return row.warnings.isEmpty() ? QVariant() : QVariant(row.warnings);
+  case Qt::ToolTipRole: {
+    QStringList lines;
+    for (const QString& line : {isMark ? row.markFlag : QString(), row.warnings}) {
+      if (!line.isEmpty()) {
+        lines << line;
+      }
+    }
+    return lines.isEmpty() ? QVariant() : QVariant(lines.join(QLatin1Char('\n')));
+  }
   default:
     return {};
   }
@@ -93,7 +110,9 @@ ColumnsModel::Row ColumnsModel::read(std::size_t row) const {
 
 void ColumnsModel::refreshRow(int row) {
   rows_.at(static_cast<std::size_t>(row)) = read(static_cast<std::size_t>(row));
+  flagUnclearMarks();
   emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+  emit dataChanged(index(0, 0), index(rowCount() - 1, 0));
 }
 
 void ColumnsModel::refreshAll() {
@@ -103,7 +122,19 @@ void ColumnsModel::refreshAll() {
   for (std::size_t row = 0; row < session_.columnCount(); ++row) {
     rows_.push_back(read(row));
   }
+  flagUnclearMarks();
   endResetModel();
+}
+
+void ColumnsModel::flagUnclearMarks() {
+  for (Row& row : rows_) {
+    row.markFlag.clear();
+  }
+  for (const project::UnclearMark& unclear : project::UnclearMarks(session_.project().columns)) {
+    for (const std::size_t column : unclear.columns) {
+      rows_.at(column).markFlag = unclear.mark.empty() ? kBlankMarkFlag : kSharedMarkFlag;
+    }
+  }
 }
 
 } // namespace ui

@@ -17,7 +17,8 @@ namespace ui {
 
 // The project's columns as the columns panel lists them: mark, pipe, H, K, P, utilisation and
 // verdict. A failing row is bold and red on pink, and its verdict carries a cross, so it stands
-// out in black and white as well.
+// out in black and white as well. A blank mark, or one several columns share, is flagged in words
+// beside it.
 class ColumnsModel : public QAbstractTableModel {
   Q_OBJECT
 public:
@@ -38,9 +39,12 @@ private:
     std::array<QString, project::kScheduleFieldCount> texts;
     bool failing = false;
     QString warnings; // shown on the row's tooltip, one a line
+    QString markFlag; // why the mark does not tell the column apart, or empty
   };
 
   Row read(std::size_t row) const;
+  // Flags every row's mark anew: one changed mark can make or end a shared one elsewhere.
+  void flagUnclearMarks();
 
   const form::ProjectSession& session_;
   std::vector<Row> rows_;

@@ -9,6 +9,7 @@
 #include "form/HostServices.h"
 #include "form/PackageCommands.h"
 #include "form/PrintCommand.h"
+#include "form/ProjectEdits.h"
 #include "form/ProjectSession.h"
 #include "form/UnsavedChanges.h"
 #include "form/ValuePrompt.h"
@@ -35,12 +36,14 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QUndoStack>
 
 #include <filesystem>
 #include <variant>
@@ -79,6 +82,9 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
   form_->setExitAction([this] { close(); });
   setWindowIcon(form_->windowIcon()); // drawn once, by the form
   model_ = new ColumnsModel(*session_, this);
+  undoStack_ = new QUndoStack(this);
+  connect(undoStack_, &QUndoStack::indexChanged, this, &ProjectWindow::followUndoStack);
+  connect(undoStack_, &QUndoStack::cleanChanged, this, &ProjectWindow::followUndoStack);
 
   buildMenus();
   panel_ =
@@ -100,7 +106,12 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
   // lets the panel cover the form, its buttons or its warnings.
   setMinimumSize(minimumSizeHint());
 
-  connect(form_, &ColumnForm::stateEdited, this, &ProjectWindow::showFormEdit);
+  connect(form_, &ColumnForm::stateEdited, this, [this] { takeFormEdit(std::nullopt); });
+  connect(form_, &ColumnForm::headerTyped, this,
+          [this](form::HeaderField field) { takeFormEdit(field); });
+  for (QLineEdit* field : form_->findChildren<QLineEdit*>()) {
+    field->installEventFilter(this);
+  }
   connect(panel_, &ColumnsPanel::rowChosen, this, [this](int row) {
     run([this, row] {
       session_->select(static_cast<std::size_t>(row));
@@ -112,19 +123,26 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
   showTitleAndCommands();
 }
 
-ProjectWindow::~ProjectWindow() = default;
+ProjectWindow::~ProjectWindow() {
+  undoStack_->blockSignals(true); // it clears itself when deleted, after the session has gone
+}
 
 void ProjectWindow::run(const std::function<void()>& command) {
   form::RunHandler(form_->host(), command);
 }
 
 void ProjectWindow::addColumn() {
+  form::ProjectSnapshot before = session_->snapshot();
   session_->addColumn();
+  record(form::CommandEdit(form::ProjectCommand::Add, std::move(before), session_->snapshot()));
   showColumnsAnew();
 }
 
 void ProjectWindow::duplicateColumn() {
+  form::ProjectSnapshot before = session_->snapshot();
   session_->duplicateSelected();
+  record(
+      form::CommandEdit(form::ProjectCommand::Duplicate, std::move(before), session_->snapshot()));
   showColumnsAnew();
 }
 
@@ -138,7 +156,9 @@ void ProjectWindow::removeColumn() {
                                 kRemoveTitle.toStdString()) != form::MessageAnswer::Ok) {
     return;
   }
+  form::ProjectSnapshot before = session_->snapshot();
   session_->removeSelected();
+  record(form::CommandEdit(form::ProjectCommand::Remove, std::move(before), session_->snapshot()));
   showColumnsAnew();
 }
 
@@ -165,12 +185,17 @@ void ProjectWindow::showSelectedColumn() {
 }
 
 void ProjectWindow::showColumnsAnew() {
+  shown_ = session_->snapshot();
   model_->refreshAll();
   showSelectedColumn();
   showTitleAndCommands();
 }
 
-void ProjectWindow::showFormEdit() {
+void ProjectWindow::takeFormEdit(std::optional<form::HeaderField> typedField) {
+  form::ProjectSnapshot after = session_->snapshot();
+  if (after.project != shown_.project) {
+    record(form::FormEdit({shown_.project, after.selected}, std::move(after), typedField));
+  }
   model_->refreshRow(static_cast<int>(session_->selectedRow()));
   showTitleAndCommands();
   followInChart();
@@ -181,7 +206,10 @@ void ProjectWindow::askLicenceNumber() {
       "เลขทะเบียนใบอนุญาตประกอบวิชาชีพวิศวกรรมควบคุมของวิศวกรผู้ออกแบบ (Licence number)\n"
       "พิมพ์ไว้ในช่องลงชื่อท้ายสรุปผลของรายการคำนวณทั้งโครงการ",
       "เลขทะเบียนใบอนุญาต (Licence number)", session_->project().header.licenceNumber);
+  form::ProjectSnapshot before = session_->snapshot();
   if (number && session_->setLicenceNumber(*number)) {
+    record(form::CommandEdit(form::ProjectCommand::LicenceNumber, std::move(before),
+                             session_->snapshot()));
     showTitleAndCommands();
   }
 }

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "form/FormFields.h"
+#include "form/ProjectEdits.h"
+
 #include <QMainWindow>
 
 #include <functional>
@@ -12,6 +15,7 @@ class QAction;
 class QByteArray;
 class QCloseEvent;
 class QMenu;
+class QUndoStack;
 
 namespace form {
 class HostServices;
@@ -22,7 +26,8 @@ struct LoadErrors;
 }
 namespace form {
 class ProjectSession;
-}
+struct ProjectEdit;
+} // namespace form
 
 namespace ui {
 
@@ -58,9 +63,12 @@ public:
 
 protected:
   void closeEvent(QCloseEvent* event) override;
+  // Ctrl+Z in a header field undoes on the project's stack, not within the field.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   void buildMenus();
+  void buildEditMenu(const QFont& font);
   // A command of `menu`, named `name` among the window's children.
   QAction* addCommand(QMenu& menu, const char* name, const QString& text,
                       const QKeySequence& shortcut, std::function<void()> command);
@@ -97,8 +105,13 @@ private:
   void showSelectedColumn();
   // After the columns were replaced, added or removed.
   void showColumnsAnew();
-  // After an edit in the form (already in the session): the panel's row, the title, the chart.
-  void showFormEdit();
+  // The form's latest edit, already in the session, onto the undo stack, the panel and the title;
+  // typing in a header field names it.
+  void takeFormEdit(std::optional<form::HeaderField> typedField);
+  // Puts a change already made onto the undo stack.
+  void record(form::ProjectEdit edit);
+  // The modified mark and the title after the undo stack moved.
+  void followUndoStack();
   void showTitleAndCommands();
   // The chart, where it is shown, onto the selected column as it now stands.
   void followInChart();
@@ -119,6 +132,9 @@ private:
   ChartWindow* chart_ = nullptr; // made when first asked for
   QAction* removeCommand_ = nullptr;
   QAction* crossCheckCommand_ = nullptr;
+  QUndoStack* undoStack_ = nullptr;
+  // The project as the undo stack last saw it: a form edit is what differs from it.
+  form::ProjectSnapshot shown_;
 };
 
 } // namespace ui

@@ -5,12 +5,13 @@
 #include "form/FormState.h"
 #include "form/HostServices.h"
 #include "form/PackageCommands.h"
+#include "form/ProjectEdits.h"
 #include "form/ProjectSession.h"
 #include "form/UnsavedChanges.h"
 #include "project/CsvExport.h"
 #include "project/CsvImport.h"
-#include "project/ProjectCheck.h"
 #include "project/PdfReading.h"
+#include "project/ProjectCheck.h"
 #include "project/ProjectFile.h"
 #include "project/SaveFile.h"
 #include "project/Today.h"
@@ -25,6 +26,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUndoStack>
 
 #include <filesystem>
 #include <variant>
@@ -51,7 +53,6 @@ const QString kExportTitle = QStringLiteral("ส่งออกผลการ�
 std::string_view View(const QByteArray& bytes) {
   return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
-
 
 form::UnsavedAnswer AskAboutUnsavedChanges(QWidget* parent, const QString& projectName) {
   QMessageBox box(QMessageBox::Question, QString::fromUtf8(kWindowCaption),
@@ -81,6 +82,7 @@ void ProjectWindow::newProject() {
     return;
   }
   session_->startNew();
+  undoStack_->clear();
   showColumnsAnew();
 }
 
@@ -118,6 +120,7 @@ bool ProjectWindow::openFile(const QString& path) {
     // The PDF stays as it was printed: a Save of what it carried asks for a project file.
     session_->load(std::get<project::Project>(std::move(load)),
                    fromPdf ? std::nullopt : std::optional(path.toStdString()));
+    undoStack_->clear();
     showColumnsAnew();
     opened = true;
   });
@@ -140,6 +143,7 @@ bool ProjectWindow::writeProject(const QString& path) {
     return false;
   }
   session_->markSaved(path.toStdString());
+  undoStack_->setClean();
   showTitleAndCommands();
   return true;
 }
@@ -165,7 +169,14 @@ void ProjectWindow::importSchedule() {
   if (!mayLeaveProject()) {
     return;
   }
-  session_->replaceColumns(std::get<std::vector<project::ColumnEntry>>(std::move(load)));
+  // The schedule becomes a project of its own: saving it never writes over the file that was open.
+  form::ProjectSnapshot before = session_->snapshot();
+  std::optional<std::string> fileBefore = session_->filePath();
+  session_->startUntitled(std::get<std::vector<project::ColumnEntry>>(std::move(load)));
+  form::ProjectEdit edit =
+      form::CommandEdit(form::ProjectCommand::Import, std::move(before), session_->snapshot());
+  edit.otherFile = std::move(fileBefore);
+  record(std::move(edit));
   showColumnsAnew();
 }
 

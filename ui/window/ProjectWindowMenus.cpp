@@ -66,6 +66,8 @@ void ProjectWindow::buildMenus() {
   addCommand(*file, "exit", QStringLiteral("ออกจากโปรแกรม (E&xit)"),
              QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
 
+  buildEditMenu(font);
+
   QMenu* column = menuBar()->addMenu(QStringLiteral("คอลัมน์ (&Column)"));
   column->setFont(font);
   addCommand(*column, "addColumn", QStringLiteral("เพิ่มคอลัมน์ (A&dd)"), none,
@@ -88,7 +90,10 @@ void ProjectWindow::buildMenus() {
   crossCheckCommand_ = addCommand(
       *column, "printCrossCheck",
       QStringLiteral("พิมพ์หน้าความเห็นที่สอง AISC 360-22 ASD (Print &second opinion)"), none, [this] {
+        form::ProjectSnapshot before = session_->snapshot();
         session_->setPrintCrossCheck(crossCheckCommand_->isChecked());
+        record(form::CommandEdit(form::ProjectCommand::PrintCrossCheck, std::move(before),
+                                 session_->snapshot()));
         showTitleAndCommands();
       });
   crossCheckCommand_->setCheckable(true);
