@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/FileReading.h"
 
+#include "app/Commands.h"
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -24,6 +26,15 @@ std::string ReadWholeFile(const std::string& path) {
     throw std::runtime_error(std::strerror(errno));
   }
   return bytes;
+}
+
+std::optional<std::string> ReadInputFile(const std::string& path, std::ostream& err) {
+  try {
+    return ReadWholeFile(path);
+  } catch (const std::runtime_error& caught) {
+    err << kProgram << ": cannot read " << path << ": " << caught.what() << "\n";
+    return std::nullopt;
+  }
 }
 
 } // namespace app

@@ -234,13 +234,11 @@ ExitStatus RunSchedule(const ScheduleRequest& request, std::ostream& out, std::o
     err << kProgram << ": " << *problem << "\nTry '" << kProgram << " schedule --help'.\n";
     return ExitStatus::Failed;
   }
-  std::string bytes;
-  try {
-    bytes = ReadWholeFile(request.path);
-  } catch (const std::runtime_error& caught) {
-    err << kProgram << ": cannot read " << request.path << ": " << caught.what() << "\n";
+  const std::optional<std::string> read = ReadInputFile(request.path, err);
+  if (!read) {
     return ExitStatus::Failed;
   }
+  const std::string& bytes = *read;
   const ScheduleLoad load = LoadSchedule(request, bytes);
   if (const auto* errors = std::get_if<project::LoadErrors>(&load)) {
     err << errors->text() << "\n";

@@ -81,13 +81,11 @@ Json VerifyDocumentJson(const std::string& path, const report::DocumentCheck& ch
 }
 
 ExitStatus RunVerify(const VerifyRequest& request, std::ostream& out, std::ostream& err) {
-  std::string bytes;
-  try {
-    bytes = ReadWholeFile(request.path);
-  } catch (const std::runtime_error& caught) {
-    err << kProgram << ": cannot read " << request.path << ": " << caught.what() << "\n";
+  const std::optional<std::string> read = ReadInputFile(request.path, err);
+  if (!read) {
     return ExitStatus::Failed;
   }
+  const std::string& bytes = *read;
   const project::PdfLoad pdf = project::ReadPdf(bytes, request.path, true);
   if (const auto* errors = std::get_if<project::LoadErrors>(&pdf)) {
     err << errors->text() << "\n";
