@@ -23,25 +23,48 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
+#include <QCoreApplication>
+#include <QProgressDialog>
+#include <QStatusBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUndoStack>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
+#include <future>
+#include <optional>
 #include <variant>
 
 namespace ui {
 
 namespace {
 
-// The busy pointer while it lives.
-struct WaitCursor {
-  WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
+constexpr int kProgressAfterMs = 500;
+constexpr int kStatusShownMs = 15000;
+
+// Reads a project away from the window, which stays responsive; past half a second a dialog says
+// so and offers Cancel, after which nothing is loaded.
+std::optional<project::ProjectLoad> ReadInBackground(QWidget* parent, const QString& fileName,
+                                                     std::function<project::ProjectLoad()> read) {
+  std::future<project::ProjectLoad> reading = std::async(std::launch::async, std::move(read));
+  QProgressDialog dialog(QStringLiteral("กำลังอ่าน %1 …").arg(fileName),
+                         QStringLiteral("ยกเลิก (Cancel)"), 0, 0, parent);
+  dialog.setWindowTitle(QStringLiteral("เปิดโครงการ (Open)"));
+  dialog.setWindowModality(Qt::WindowModal);
+  dialog.setMinimumDuration(kProgressAfterMs);
+  while (reading.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
+    dialog.setValue(0);
+    // Until the dialog shows and blocks the window, no click may start other work.
+    QCoreApplication::processEvents(dialog.isVisible() ? QEventLoop::AllEvents
+                                                       : QEventLoop::ExcludeUserInputEvents);
+    if (dialog.wasCanceled()) {
+      return std::nullopt; // the reading ends in the future's destructor, its result dropped
+    }
+  }
+  return reading.get();
+}
 
 // A box names at most this many problems of a file; the rest are under its details.
 constexpr qsizetype kProblemsShown = 12;
@@ -102,11 +125,18 @@ bool ProjectWindow::openFile(const QString& path) {
     }
     const std::string fileName = QFileInfo(path).fileName().toStdString();
     const bool fromPdf = project::LooksLikePdf(View(*bytes));
-    project::ProjectLoad load = [&] {
-      const WaitCursor wait; // reading a large project takes a moment
-      return fromPdf ? project::ReadProjectFromPdf(View(*bytes), fileName)
-                     : project::ReadProjectFile(View(*bytes), fileName);
-    }();
+    std::optional<project::ProjectLoad> read =
+        ReadInBackground(this, QFileInfo(path).fileName(), [&] {
+          return fromPdf ? project::ReadProjectFromPdf(View(*bytes), fileName)
+                         : project::ReadProjectFile(View(*bytes), fileName);
+        });
+    if (!read) {
+      statusBar()->showMessage(QStringLiteral("ยกเลิกการเปิด %1 แล้ว โครงการที่เปิดอยู่ยังคงเดิม")
+                                   .arg(QFileInfo(path).fileName()),
+                               kStatusShownMs);
+      return;
+    }
+    project::ProjectLoad& load = *read;
     if (const auto* errors = std::get_if<project::LoadErrors>(&load)) {
       showLoadErrors(
           kOpenTitle,
