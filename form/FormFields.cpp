@@ -30,9 +30,11 @@ std::string_view KeyOf(Caption caption) {
   case Caption::SlendernessWarning:
     return "slenderness_warning";
   case Caption::LocalBucklingWarning:
+    return "local_buckling_warning";
+  case Caption::CrossCheck:
     break;
   }
-  return "local_buckling_warning";
+  return "cross_check";
 }
 
 } // namespace form

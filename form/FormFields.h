@@ -15,7 +15,8 @@ using engine::kAllInputs;
 using engine::ValueOf;
 
 // The captions the logic rewrites: one per input, the verdict and the base plate size; then what
-// the method itself does not say: the utilisation, the lightest standard pipe, two warnings.
+// the method itself does not say: the utilisation, the lightest standard pipe, two warnings, the
+// second opinion.
 enum class Caption {
   OutsideDiameter,
   WallThickness,
@@ -28,6 +29,7 @@ enum class Caption {
   Suggestion,
   SlendernessWarning,
   LocalBucklingWarning,
+  CrossCheck,
 };
 
 inline constexpr std::array kAllCaptions = {
@@ -35,9 +37,9 @@ inline constexpr std::array kAllCaptions = {
     Caption::AxialLoad,       Caption::Verdict,       Caption::BasePlate,
 };
 
-inline constexpr std::array kAssessmentCaptions = {Caption::Utilisation, Caption::Suggestion,
-                                                   Caption::SlendernessWarning,
-                                                   Caption::LocalBucklingWarning};
+inline constexpr std::array kAssessmentCaptions = {
+    Caption::Utilisation, Caption::Suggestion, Caption::SlendernessWarning,
+    Caption::LocalBucklingWarning, Caption::CrossCheck};
 
 using project::HeaderField;
 using project::InitialHeaderText;

@@ -3,6 +3,7 @@
 
 #include "engine/ColumnAnswer.h"
 #include "engine/ColumnCheck.h"
+#include "engine/CrossCheck.h"
 #include "engine/NumberText.h"
 #include "engine/PipeCatalogue.h"
 #include "form/FormState.h"
@@ -21,6 +22,24 @@ std::string PipeSize(const engine::StandardPipe& pipe) {
 }
 
 } // namespace
+
+std::string CrossCheckCaption(const engine::ColumnAnswer& answer) {
+  if (!answer.crossCheck) {
+    return {};
+  }
+  const engine::CrossCheck& c = *answer.crossCheck;
+  const auto parts = [&answer](engine::WarningKind kind) {
+    return answer.has(kind) ? std::string(" ") + std::string(kCrossCheckFails) : std::string();
+  };
+  const std::string column = c.allowableLoadKg && c.utilisation
+                                 ? "รับได้ " + engine::DecimalText(*c.allowableLoadKg, 0) + " kg (" +
+                                       engine::PercentText(*c.utilisation) + " %)"
+                                 : std::string("ไม่ครอบคลุม (not covered)");
+  return std::string(engine::kCrossCheckCode) + ": " + column +
+         parts(engine::WarningKind::CrossCheckColumn) + " แผ่นเหล็กหนาอย่างน้อย " +
+         engine::DecimalText(c.plateThicknessRequiredMm, 1) + " mm" +
+         parts(engine::WarningKind::CrossCheckPlate);
+}
 
 std::string InitialCaption(Caption caption, const engine::ColumnInputs& inputs) {
   switch (caption) {
@@ -65,7 +84,7 @@ void ShowAssessment(FormState& form) {
   std::string slender;
   std::string others;
   for (const engine::Warning& warning : answer.warnings) {
-    // The second opinion's sentences are too long for the strip; paper and files carry them.
+    // The second opinion's sentences are too long for the strip; its own line says where it parts.
     if (warning.kind == engine::WarningKind::CrossCheckColumn ||
         warning.kind == engine::WarningKind::CrossCheckPlate) {
       continue;
@@ -75,6 +94,7 @@ void ShowAssessment(FormState& form) {
   }
   form.setCaption(Caption::SlendernessWarning, slender);
   form.setCaption(Caption::LocalBucklingWarning, others);
+  form.setCaption(Caption::CrossCheck, CrossCheckCaption(answer));
 
   const engine::ColumnInputs& inputs = form.inputs();
   const std::optional<engine::PipeCandidate> lightest = form.lightestStandardPipe();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/ColumnAnswer.h"
 #include "engine/ColumnInputs.h"
 #include "form/FormFields.h"
 
@@ -14,6 +15,13 @@ class FormState;
 inline constexpr std::string_view kCarriesCaption = "เสาท่อกลมนี้รับน้ำหนักได้ OK";
 inline constexpr std::string_view kDoesNotCarryCaption =
     "เสาท่อกลมนี้รับน้ำหนักไม่ได้  !!! โปรดแก้ไขนาดให้ใหญ่ขึ้น";
+
+// Appended in the strip where the second opinion does not accept the column or its plate.
+inline constexpr std::string_view kCrossCheckFails = "ไม่ผ่าน";
+
+// The strip's line of the second opinion: its allowable load, utilisation and required plate
+// thickness, each followed by kCrossCheckFails where it parts from the method; empty without one.
+std::string CrossCheckCaption(const engine::ColumnAnswer& answer);
 
 // The text a caption shows before the first calculation: an input's with one blank after "=",
 // unlike the results.

@@ -45,7 +45,7 @@ TEST(CommandLine, JsonDocumentHasEveryKeyOfSchemaOneWithNumbersAsNumbers) {
       KeysOf(document["captions"]),
       (std::vector<std::string>{"outside_diameter", "wall_thickness", "height", "k_factor",
                                 "axial_load", "verdict", "base_plate", "utilisation", "suggestion",
-                                "slenderness_warning", "local_buckling_warning"}));
+                                "slenderness_warning", "local_buckling_warning", "cross_check"}));
   EXPECT_EQ(document["results"].size(), 18u);
   for (const char* group : {"inputs", "materials", "results"}) {
     for (const auto& [key, value] : document[group].items()) {

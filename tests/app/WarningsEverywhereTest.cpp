@@ -153,9 +153,21 @@ const Output kOutputs[] = {
        }
        form::Recalculate(form);
        return form.caption(form::Caption::SlendernessWarning) + "\n" +
-              form.caption(form::Caption::LocalBucklingWarning);
+              form.caption(form::Caption::LocalBucklingWarning) + "\n" +
+              form.caption(form::Caption::CrossCheck);
      },
-     InText},
+     [](const engine::Warning& warning) {
+       // The second opinion's line marks the figure it parts on.
+       const std::string fails(form::kCrossCheckFails);
+       switch (warning.kind) {
+       case WarningKind::CrossCheckColumn:
+         return std::vector{") " + fails + " "};
+       case WarningKind::CrossCheckPlate:
+         return std::vector{" mm " + fails};
+       default:
+         return InText(warning);
+       }
+     }},
     {"columns panel",
      [](const auto& in, const auto&) {
        const project::ScheduleRow row =
@@ -174,7 +186,9 @@ TEST(WarningsEverywhere, EveryOutputSaysWhatTheAnswerWarnsOfAndNothingForASoundC
     std::vector<WarningKind> kinds;
   } kColumns[] = {
       {"slender", {76.3, 2.8, 10, 2, 100, {}}, {WarningKind::Slenderness}},
-      {"thin", {1000, 6, 4, 1, 1000, {}}, {WarningKind::LocalBuckling, WarningKind::CrossCheckPlate}},
+      {"thin",
+       {1000, 6, 4, 1, 1000, {}},
+       {WarningKind::LocalBuckling, WarningKind::CrossCheckPlate}},
       {"at the method's capacity",
        {114.3, 3.2, 2, 1, 14190, {}},
        {WarningKind::CrossCheckColumn, WarningKind::CrossCheckPlate}},

@@ -170,6 +170,8 @@ private slots:
     QVERIFY(!window_->isWindowModified());
     QCOMPARE(table().model()->rowCount(), 3);
     QCOMPARE(cell(1, 6), QStringLiteral("✗ NOT OK"));
+    // The plate's second opinion alone is a figure, not an alarm.
+    QCOMPARE(cell(0, 6), QStringLiteral("OK  BP 4 / 6.9 mm"));
     QVERIFY(table().model()->index(1, 6).data(Qt::FontRole).value<QFont>().bold());
     QVERIFY(!table().model()->index(0, 6).data(Qt::FontRole).value<QFont>().bold());
 

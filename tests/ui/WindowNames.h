@@ -4,7 +4,7 @@
 #include <QStringList>
 
 // The caption widgets' names in the order of form::Caption; the first five are the inputs', the
-// last four the strip's below the form.
+// last five the strip's below the form.
 inline const QStringList kCaptionNames = {
     "outsideDiameterCaption",
     "wallThicknessCaption",
@@ -17,6 +17,7 @@ inline const QStringList kCaptionNames = {
     "suggestionCaption",
     "slendernessWarningCaption",
     "localBucklingWarningCaption",
+    "crossCheckCaption",
 };
 
 // The header fields' names in the order of form::HeaderField.

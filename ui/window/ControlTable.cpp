@@ -161,6 +161,7 @@ constexpr std::array kControls = {
     StripLine("suggestionCaption", 1, true, 0x006000),
     StripLine("slendernessWarningCaption", 2, true, kWarningColour),
     StripLine("localBucklingWarningCaption", 3, true, kWarningColour),
+    StripLine("crossCheckCaption", 4, false, 0x404040),
 };
 
 constexpr std::array<std::string_view, 6> kTabOrder = {"exitButton",      "printButton",

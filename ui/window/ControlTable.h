@@ -44,7 +44,7 @@ inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidthTwips = 10260;
 // The form keeps the height it was drawn with; the strip of the assessment lines lies below it.
 inline constexpr int kFormHeightTwips = 8010;
-inline constexpr int kAssessmentStripTwips = 1590;
+inline constexpr int kAssessmentStripTwips = 1950;
 inline constexpr int kClientHeightTwips = kFormHeightTwips + kAssessmentStripTwips;
 
 // Every control, bottom of the stack first.
