@@ -279,15 +279,11 @@ Command AddScheduleCommand(CLI::App& program) {
       ->required();
   command->add_flag("--json", request->json, "print one JSON object instead of text")
       ->disable_flag_override();
-  command
-      ->add_option_function<std::string>(
-          "--csv", [request](const std::string& path) { request->csvPath = path; },
-          "write the columns with their results to OUT.csv")
+  command->add_option("--csv", request->csvPath, "write the columns with their results to OUT.csv")
       ->type_name("OUT.csv");
   command
-      ->add_option_function<std::string>(
-          "--sheets", [request](const std::string& path) { request->sheetsPath = path; },
-          "write the summary and every column's calculation sheet to OUT.pdf")
+      ->add_option("--sheets", request->sheetsPath,
+                   "write the summary and every column's calculation sheet to OUT.pdf")
       ->type_name("OUT.pdf");
   command
       ->add_flag("--cross-check", request->crossCheck,
@@ -295,20 +291,14 @@ Command AddScheduleCommand(CLI::App& program) {
                  "file that asks for it gets it without")
       ->disable_flag_override();
   command
-      ->add_option_function<std::string>(
-          "--project", [request](const std::string& text) { request->projectName = text; },
-          "sheet header: project (a CSV schedule has none; a project file's is replaced)")
+      ->add_option("--project", request->projectName,
+                   "sheet header: project (a CSV schedule has none; a project file's is replaced)")
+      ->type_name("TEXT");
+  command->add_option("--engineer", request->engineer, "sheet header: engineer (the same)")
       ->type_name("TEXT");
   command
-      ->add_option_function<std::string>(
-          "--engineer", [request](const std::string& text) { request->engineer = text; },
-          "sheet header: engineer (the same)")
-      ->type_name("TEXT");
-  command
-      ->add_option_function<std::string>(
-          "--licence-number",
-          [request](const std::string& number) { request->licenceNumber = number; },
-          "the engineer's licence number, for the package's signature block")
+      ->add_option("--licence-number", request->licenceNumber,
+                   "the engineer's licence number, for the package's signature block")
       ->type_name("TEXT");
   command->footer("Exit status: 0 every column carries its load, 1 one or more does not or could "
                   "not be\nchecked, 2 usage error, a file that cannot be read or is refused (each "

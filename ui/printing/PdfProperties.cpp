@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/printing/PdfProperties.h"
 
+#include "ui/fonts/Utf8Text.h"
+
 #include <QDateTime>
 #include <QPdfWriter>
 #include <QRegularExpression>
@@ -14,10 +16,6 @@
 namespace ui {
 
 namespace {
-
-QString FromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QByteArray Escaped(const std::string& text) {
   return FromUtf8(text).toHtmlEscaped().toUtf8();

@@ -3,6 +3,7 @@
 
 #include "project/SaveFile.h"
 #include "ui/fonts/ThaiFonts.h"
+#include "ui/fonts/Utf8Text.h"
 #include "ui/pictures/Pictures.h"
 #include "ui/printing/PdfProperties.h"
 #include "ui/printing/PdfText.h"
@@ -25,10 +26,6 @@ namespace ui {
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
-
-QString FromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), text.size());
-}
 
 // Where the page goes: the device the painter draws on, and how the finished or withdrawn
 // document leaves it.

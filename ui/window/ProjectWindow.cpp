@@ -132,17 +132,12 @@ void ProjectWindow::run(const std::function<void()>& command) {
 }
 
 void ProjectWindow::addColumn() {
-  form::ProjectSnapshot before = session_->snapshot();
-  session_->addColumn();
-  record(form::CommandEdit(form::ProjectCommand::Add, std::move(before), session_->snapshot()));
+  changeProject(form::ProjectCommand::Add, [this] { session_->addColumn(); });
   showColumnsAnew();
 }
 
 void ProjectWindow::duplicateColumn() {
-  form::ProjectSnapshot before = session_->snapshot();
-  session_->duplicateSelected();
-  record(
-      form::CommandEdit(form::ProjectCommand::Duplicate, std::move(before), session_->snapshot()));
+  changeProject(form::ProjectCommand::Duplicate, [this] { session_->duplicateSelected(); });
   showColumnsAnew();
 }
 
@@ -156,9 +151,7 @@ void ProjectWindow::removeColumn() {
                                 kRemoveTitle.toStdString()) != form::MessageAnswer::Ok) {
     return;
   }
-  form::ProjectSnapshot before = session_->snapshot();
-  session_->removeSelected();
-  record(form::CommandEdit(form::ProjectCommand::Remove, std::move(before), session_->snapshot()));
+  changeProject(form::ProjectCommand::Remove, [this] { session_->removeSelected(); });
   showColumnsAnew();
 }
 
@@ -206,10 +199,8 @@ void ProjectWindow::askLicenceNumber() {
       "เลขทะเบียนใบอนุญาตประกอบวิชาชีพวิศวกรรมควบคุมของวิศวกรผู้ออกแบบ (Licence number)\n"
       "พิมพ์ไว้ในช่องลงชื่อท้ายสรุปผลของรายการคำนวณทั้งโครงการ",
       "เลขทะเบียนใบอนุญาต (Licence number)", session_->project().header.licenceNumber);
-  form::ProjectSnapshot before = session_->snapshot();
-  if (number && session_->setLicenceNumber(*number)) {
-    record(form::CommandEdit(form::ProjectCommand::LicenceNumber, std::move(before),
-                             session_->snapshot()));
+  if (number && changeProject(form::ProjectCommand::LicenceNumber,
+                              [&] { session_->setLicenceNumber(*number); })) {
     showTitleAndCommands();
   }
 }

@@ -110,6 +110,8 @@ private:
   void takeFormEdit(std::optional<form::HeaderField> typedField);
   // Puts a change already made onto the undo stack.
   void record(form::ProjectEdit edit);
+  // Makes `change` and puts it onto the undo stack as `command`; false when it changed nothing.
+  bool changeProject(form::ProjectCommand command, const std::function<void()>& change);
   // The modified mark and the title after the undo stack moved.
   void followUndoStack();
   void showTitleAndCommands();

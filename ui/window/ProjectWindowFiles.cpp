@@ -23,9 +23,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QCoreApplication>
-#include <QProgressDialog>
-#include <QStatusBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUndoStack>
@@ -41,25 +38,15 @@ namespace ui {
 
 namespace {
 
-constexpr int kProgressAfterMs = 500;
-constexpr int kStatusShownMs = 15000;
-
-// Reads a project away from the window, which stays responsive; past half a second a dialog says
-// so and offers Cancel, after which nothing is loaded.
-std::optional<project::ProjectLoad> ReadInBackground(QWidget* parent, const QString& fileName,
+// Reads a project away from the window, which stays responsive; the host shows progress with a
+// Cancel, after which nothing is loaded.
+std::optional<project::ProjectLoad> ReadInBackground(form::HostServices& host,
+                                                     const std::string& title,
                                                      std::function<project::ProjectLoad()> read) {
   std::future<project::ProjectLoad> reading = std::async(std::launch::async, std::move(read));
-  QProgressDialog dialog(QStringLiteral("กำลังอ่าน %1 …").arg(fileName),
-                         QStringLiteral("ยกเลิก (Cancel)"), 0, 0, parent);
-  dialog.setWindowTitle(QStringLiteral("เปิดโครงการ (Open)"));
-  dialog.setWindowModality(Qt::WindowModal);
-  dialog.setMinimumDuration(kProgressAfterMs);
+  const std::unique_ptr<form::WorkProgress> progress = host.StartProgress(title, 0);
   while (reading.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
-    dialog.setValue(0);
-    // Until the dialog shows and blocks the window, no click may start other work.
-    QCoreApplication::processEvents(dialog.isVisible() ? QEventLoop::AllEvents
-                                                       : QEventLoop::ExcludeUserInputEvents);
-    if (dialog.wasCanceled()) {
+    if (progress && !progress->Step(0)) {
       return std::nullopt; // the reading ends in the future's destructor, its result dropped
     }
   }
@@ -126,14 +113,12 @@ bool ProjectWindow::openFile(const QString& path) {
     const std::string fileName = QFileInfo(path).fileName().toStdString();
     const bool fromPdf = project::LooksLikePdf(View(*bytes));
     std::optional<project::ProjectLoad> read =
-        ReadInBackground(this, QFileInfo(path).fileName(), [&] {
+        ReadInBackground(form_->host(), "กำลังอ่าน " + fileName + " …", [&] {
           return fromPdf ? project::ReadProjectFromPdf(View(*bytes), fileName)
                          : project::ReadProjectFile(View(*bytes), fileName);
         });
     if (!read) {
-      statusBar()->showMessage(QStringLiteral("ยกเลิกการเปิด %1 แล้ว โครงการที่เปิดอยู่ยังคงเดิม")
-                                   .arg(QFileInfo(path).fileName()),
-                               kStatusShownMs);
+      form_->host().ShowDone("ยกเลิกการเปิด " + fileName + " แล้ว โครงการที่เปิดอยู่ยังคงเดิม");
       return;
     }
     project::ProjectLoad& load = *read;

@@ -90,10 +90,8 @@ void ProjectWindow::buildMenus() {
   crossCheckCommand_ = addCommand(
       *column, "printCrossCheck",
       QStringLiteral("พิมพ์หน้าความเห็นที่สอง AISC 360-22 ASD (Print &second opinion)"), none, [this] {
-        form::ProjectSnapshot before = session_->snapshot();
-        session_->setPrintCrossCheck(crossCheckCommand_->isChecked());
-        record(form::CommandEdit(form::ProjectCommand::PrintCrossCheck, std::move(before),
-                                 session_->snapshot()));
+        changeProject(form::ProjectCommand::PrintCrossCheck,
+                      [this] { session_->setPrintCrossCheck(crossCheckCommand_->isChecked()); });
         showTitleAndCommands();
       });
   crossCheckCommand_->setCheckable(true);

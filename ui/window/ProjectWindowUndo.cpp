@@ -44,6 +44,18 @@ void ProjectWindow::record(form::ProjectEdit edit) {
       new ProjectEditCommand(std::move(edit), *session_, [this] { showColumnsAnew(); }));
 }
 
+bool ProjectWindow::changeProject(form::ProjectCommand command,
+                                  const std::function<void()>& change) {
+  form::ProjectSnapshot before = session_->snapshot();
+  change();
+  form::ProjectSnapshot after = session_->snapshot();
+  if (after.project == before.project) {
+    return false;
+  }
+  record(form::CommandEdit(command, std::move(before), std::move(after)));
+  return true;
+}
+
 void ProjectWindow::followUndoStack() {
   session_->setModified(!undoStack_->isClean());
   showTitleAndCommands();

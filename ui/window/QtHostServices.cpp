@@ -41,7 +41,10 @@ public:
   }
   bool Step(std::size_t done) override {
     dialog_.setValue(static_cast<int>(std::min<std::size_t>(done, dialog_.maximum())));
-    QCoreApplication::processEvents(); // draws the window and sees the cancel button
+    // Draws the window and sees the cancel button; until the dialog shows and blocks the window,
+    // no click may start other work.
+    QCoreApplication::processEvents(dialog_.isVisible() ? QEventLoop::AllEvents
+                                                        : QEventLoop::ExcludeUserInputEvents);
     return !dialog_.wasCanceled();
   }
 

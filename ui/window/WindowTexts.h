@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
+#include "ui/fonts/Utf8Text.h"
 
 #include <string_view>
 
@@ -9,9 +9,5 @@ namespace ui {
 
 inline constexpr std::string_view kWindowCaption =
     "คำนวณเสาท่อเหล็กกลม (TUBRALEX Design & Calculation)";
-
-inline QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace ui
