@@ -16,11 +16,12 @@ namespace {
 
 constexpr const char* kPrintTitle = "พิมพ์ทั้งโครงการ (Print all)";
 constexpr const char* kExportTitle = "ส่งออกเป็น PDF (Export PDF)";
-constexpr const char* kNoPrinterPrompt = "ไม่พบเครื่องพิมพ์ (Printer) ในเครื่องนี้   "
-                                         "ต้องการบันทึกรายการคำนวณทั้งโครงการเป็นไฟล์ PDF แทนหรือไม่?";
-constexpr const char* kPrintFailedLead = "พิมพ์รายการคำนวณทั้งโครงการไม่สำเร็จ";
+constexpr const char* kPackageNoPrinterPrompt =
+    "ไม่พบเครื่องพิมพ์ (Printer) ในเครื่องนี้   "
+    "ต้องการบันทึกรายการคำนวณทั้งโครงการเป็นไฟล์ PDF แทนหรือไม่?";
+constexpr const char* kPackagePrintFailedLead = "พิมพ์รายการคำนวณทั้งโครงการไม่สำเร็จ";
 constexpr const char* kExportFailedLead = "บันทึกรายการคำนวณทั้งโครงการเป็น PDF ไม่สำเร็จ";
-constexpr const char* kSuggestedPdfName = "project-package.pdf";
+constexpr const char* kPackageSuggestedPdfName = "project-package.pdf";
 constexpr const char* kDoneWord = "เสร็จแล้ว";
 constexpr const char* kStoppedWord = "หยุดแล้ว ไม่มีสิ่งใดถูกพิมพ์หรือบันทึก";
 
@@ -83,17 +84,18 @@ void PrintPackageCommand(const project::Project& project, const std::string& dat
       MessageAnswer::Ok) {
     return;
   }
-  PrintReporting(project, date, format, host, kPrintFailedLead, kPrintTitle,
+  PrintReporting(project, date, format, host, kPackagePrintFailedLead, kPrintTitle,
                  [&]() -> std::unique_ptr<report::Printer> {
                    if (std::unique_ptr<report::Printer> printer = host.OpenDefaultPrinter()) {
                      return printer;
                    }
                    // Without a printer the package can still be kept as a PDF file.
-                   if (host.ShowMessage(kNoPrinterPrompt, MessageStyle::QuestionOkCancel(),
+                   if (host.ShowMessage(kPackageNoPrinterPrompt, MessageStyle::QuestionOkCancel(),
                                         kPrintTitle) != MessageAnswer::Ok) {
                      return nullptr;
                    }
-                   const std::optional<std::string> path = host.AskPdfFileName(kSuggestedPdfName);
+                   const std::optional<std::string> path =
+                       host.AskPdfFileName(kPackageSuggestedPdfName);
                    return path ? host.OpenPdfFile(*path) : nullptr;
                  });
 }

@@ -4,8 +4,8 @@
 #include "engine/NumberText.h"
 #include "engine/PipeCatalogue.h"
 #include "report/CalculationSheet.h"
-#include "report/DocumentProperties.h"
 #include "report/CrossCheckSheet.h"
+#include "report/DocumentProperties.h"
 #include "report/TextFit.h"
 
 #include <algorithm>
@@ -16,12 +16,12 @@ namespace report {
 
 namespace {
 
-constexpr int kLeft = 800;
-constexpr int kRight = kPageWidthTwips - 800;
-constexpr int kLineHeight = 240;
+constexpr int kSummaryLeft = 800;
+constexpr int kSummaryRight = kPageWidthTwips - 800;
+constexpr int kSummaryLineHeight = 240;
 // Room for a mark of two lines; a longer one shows its end after an ellipsis on the second.
 constexpr std::size_t kMarkLines = 2;
-constexpr int kRowHeight = kLineHeight * static_cast<int>(kMarkLines) + 60;
+constexpr int kRowHeight = kSummaryLineHeight * static_cast<int>(kMarkLines) + 60;
 constexpr int kTableTop = 3000;
 constexpr int kTableBottom = kPageHeightTwips - 1200;
 constexpr int kRowsPerPage = (kTableBottom - kTableTop) / kRowHeight - 1; // less the heading row
@@ -29,8 +29,9 @@ constexpr int kLegendTop = kTableBottom + 200;
 // The signature block's lines are single lines, however tall the table's rows; it takes the room of
 // kSignatureRows rows below the table's last row.
 constexpr int kSignatureLines = 9;
-constexpr int kSignatureLineHeight = kLineHeight + 60;
-constexpr int kSignatureRows = (kSignatureLines * kSignatureLineHeight + kRowHeight - 1) / kRowHeight;
+constexpr int kSignatureLineHeight = kSummaryLineHeight + 60;
+constexpr int kSignatureRows =
+    (kSignatureLines * kSignatureLineHeight + kRowHeight - 1) / kRowHeight;
 
 struct TableColumn {
   const char* heading;
@@ -39,7 +40,7 @@ struct TableColumn {
 
 // The base plate's text is the longest ("15 x 15 cm, 4 mm"): it gets the widest column.
 constexpr std::array<TableColumn, 9> kTable = {{
-    {"Mark", kLeft},
+    {"Mark", kSummaryLeft},
     {"D x T (mm)", 2100},
     {"H (m)", 3500},
     {"K", 4100},
@@ -51,7 +52,7 @@ constexpr std::array<TableColumn, 9> kTable = {{
 }};
 
 int RightOf(std::size_t column) {
-  return column + 1 < kTable.size() ? kTable[column + 1].left - 100 : kRight;
+  return column + 1 < kTable.size() ? kTable[column + 1].left - 100 : kSummaryRight;
 }
 
 void PrintCell(Printer& printer, std::size_t column, int y, const std::string& text) {
@@ -62,11 +63,11 @@ void PrintCell(Printer& printer, std::size_t column, int y, const std::string& t
 
 // The mark wraps rather than being cut, so that two columns' marks never read the same.
 void PrintMark(Printer& printer, int y, const std::string& mark) {
-  for (const std::string& line : WrapText(printer, mark, RightOf(0) - kLeft, kMarkLines)) {
-    printer.SetCurrentX(kLeft);
+  for (const std::string& line : WrapText(printer, mark, RightOf(0) - kSummaryLeft, kMarkLines)) {
+    printer.SetCurrentX(kSummaryLeft);
     printer.SetCurrentY(y);
     printer.PrintLine(line);
-    y += kLineHeight;
+    y += kSummaryLineHeight;
   }
 }
 
@@ -103,10 +104,10 @@ void PrintSummaryTop(Printer& printer, const project::Project& project, const st
       std::ranges::count(columns, engine::Verdict::Passes, &engine::ColumnAnswer::verdict);
   printer.SetFontBold(true);
   printer.SetFontSize(13);
-  printer.SetCurrentX(kLeft);
+  printer.SetCurrentX(kSummaryLeft);
   printer.SetCurrentY(1000);
-  printer.PrintLine(
-      FitText(printer, "สรุปผลการตรวจสอบเสาท่อเหล็กกลม (Column Schedule)", kRight - kLeft));
+  printer.PrintLine(FitText(printer, "สรุปผลการตรวจสอบเสาท่อเหล็กกลม (Column Schedule)",
+                            kSummaryRight - kSummaryLeft));
   printer.SetFontSize(10);
   printer.SetFontBold(false);
   const std::string lines[] = {
@@ -119,9 +120,9 @@ void PrintSummaryTop(Printer& printer, const project::Project& project, const st
   };
   int y = 1600;
   for (const std::string& line : lines) {
-    printer.SetCurrentX(kLeft);
+    printer.SetCurrentX(kSummaryLeft);
     printer.SetCurrentY(y);
-    printer.PrintLine(FitText(printer, line, kRight - kLeft));
+    printer.PrintLine(FitText(printer, line, kSummaryRight - kSummaryLeft));
     y += 300;
   }
   printer.SetFontSize(9);
@@ -153,9 +154,9 @@ void PrintSignatureBlock(Printer& printer, const project::Project::Header& heade
   printer.SetFontBold(false);
   for (const std::string& line : lines) {
     if (!line.empty()) {
-      printer.SetCurrentX(kLeft + 4000);
+      printer.SetCurrentX(kSummaryLeft + 4000);
       printer.SetCurrentY(y);
-      printer.PrintLine(FitText(printer, line, kRight - kLeft - 4000));
+      printer.PrintLine(FitText(printer, line, kSummaryRight - kSummaryLeft - 4000));
     }
     y += kSignatureLineHeight;
   }
@@ -202,7 +203,8 @@ void PrintProjectPackage(const project::Project& project,
       const bool fails = columns[i].verdict != engine::Verdict::Passes;
       // A failing row is shaded and bold, so it stands out in black and white.
       if (fails) {
-        printer.ShadeRectangle(kLeft - 60, y - 40, kRight - kLeft + 120, kRowHeight);
+        printer.ShadeRectangle(kSummaryLeft - 60, y - 40, kSummaryRight - kSummaryLeft + 120,
+                               kRowHeight);
         printer.SetFontBold(true);
       }
       const auto cells = Row(project.columns[i], columns[i]);
@@ -217,9 +219,10 @@ void PrintProjectPackage(const project::Project& project,
                     columns.begin() + static_cast<std::ptrdiff_t>(last),
                     [](const auto& c) { return !engine::IsSoundPipe(c.warnings); });
     if (anyWarning) {
-      printer.SetCurrentX(kLeft);
+      printer.SetCurrentX(kSummaryLeft);
       printer.SetCurrentY(kLegendTop);
-      printer.PrintLine(FitText(printer, std::string(kWarningLegend), kRight - kLeft));
+      printer.PrintLine(
+          FitText(printer, std::string(kWarningLegend), kSummaryRight - kSummaryLeft));
     }
     if (page + 1 == summaryPages) {
       PrintSignatureBlock(printer, project.header, date,

@@ -2,6 +2,7 @@
 #include "engine/ColumnAnswer.h"
 #include "form/PackageCommands.h"
 #include "project/ScheduleRow.h"
+#include "tests/doubles/Columns.h"
 #include "tests/doubles/RecordingHost.h"
 
 #include <gtest/gtest.h>
@@ -16,12 +17,6 @@ namespace {
 
 using form::MessageAnswer;
 using project::ColumnEntry;
-
-ColumnEntry Column(std::string mark, double load) {
-  ColumnEntry entry{std::move(mark), {}};
-  entry.inputs.axialLoadKg = load;
-  return entry;
-}
 
 const project::Project kProject{{"โรงงาน 7", "วิศวกร ก", {}},
                                 {Column("ก-1", 8000), Column("ก-2", 900000), Column("ก-3", 20000)}};

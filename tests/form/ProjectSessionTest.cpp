@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form/ProjectSession.h"
+#include "tests/doubles/Columns.h"
 
 #include "form/FormState.h"
 #include "form/ResultCaptions.h"
@@ -20,12 +21,6 @@ using form::HeaderField;
 using form::Input;
 using form::ProjectSession;
 using project::ColumnEntry;
-
-ColumnEntry Column(std::string mark, double load = 8000) {
-  ColumnEntry entry{std::move(mark), {}};
-  entry.inputs.axialLoadKg = load;
-  return entry;
-}
 
 project::Project ProjectOf(std::vector<ColumnEntry> columns) {
   return {{"โรงงาน 7", "วิศวกร ก", {}}, std::move(columns)};

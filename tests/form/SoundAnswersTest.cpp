@@ -18,14 +18,14 @@ namespace {
 using form::FormState;
 using form::Input;
 
-struct Answer {
+struct TypedAnswer {
   Input input;
   const char* text;
 };
 
 struct Road {
   const char* name;
-  std::vector<Answer> answers;
+  std::vector<TypedAnswer> answers;
   double diameter;  // D afterwards, mm
   double thickness; // T afterwards, mm
   double load;      // P afterwards, kg
@@ -76,11 +76,11 @@ TEST(SoundAnswers, EveryRoadEndsWithTheValuesAndMessagesItShould) {
     SCOPED_TRACE(road.name);
     FormState form;
     form::RecordingHost host;
-    for (const Answer& answer : road.answers) {
+    for (const TypedAnswer& answer : road.answers) {
       host.scriptAnswer(std::string(answer.text));
     }
     std::string captionBefore;
-    for (const Answer& answer : road.answers) {
+    for (const TypedAnswer& answer : road.answers) {
       form.record() = {};
       captionBefore = form.caption(form::CaptionOf(answer.input));
       form::AskForInput(answer.input, form, host);

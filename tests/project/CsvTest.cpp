@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "project/CsvExport.h"
 #include "project/CsvImport.h"
+#include "tests/project/RuleText.h"
 
 #include "engine/InputRules.h"
 
@@ -106,10 +107,6 @@ TEST(CsvTest, ResultsFollowEachColumn) {
   EXPECT_NE(bytes.find("\r\n\"ตรวจไม่ได้\",114.3,60,4,0.85,8000,,,,,,ImpossiblePipe,,\r\n"),
             std::string::npos);
   EXPECT_THROW(project::ResultsCsv(project::Project{}, results), std::invalid_argument);
-}
-
-std::string Prompt(engine::Input input, std::string_view engine::InputRule::*message) {
-  return std::string(engine::RuleFor(input).*message);
 }
 
 TEST(CsvTest, ReportsEveryBadRowAtOnceAndLoadsNothing) {

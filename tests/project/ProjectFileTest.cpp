@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "project/ProjectFile.h"
+#include "tests/project/RuleText.h"
 
 #include "engine/InputRules.h"
 
@@ -82,10 +83,6 @@ struct BadFile {
 
 const std::string kFile = "ไฟล์ C1.pipecolumn";
 const std::string kColumn2 = kFile + " คอลัมน์ C2 (แถว 2) ช่อง ";
-std::string Prompt(engine::Input input, std::string_view engine::InputRule::*message) {
-  return std::string(engine::RuleFor(input).*message);
-}
-
 std::vector<BadFile> BadFiles() {
   using engine::Input;
   using ValuePrompt = engine::InputRule;

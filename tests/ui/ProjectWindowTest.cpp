@@ -5,6 +5,7 @@
 
 #include "ui/window/ProjectWindow.h"
 #include "ModalDialogDriver.h"
+#include "TestHost.h"
 #include "engine/Version.h"
 #include "form/FormState.h"
 #include "form/ProjectEdits.h"
@@ -12,13 +13,13 @@
 #include "project/CsvExport.h"
 #include "project/ProjectCheck.h"
 #include "project/ProjectFile.h"
+#include "tests/doubles/Columns.h"
 #include "ui/chart/ChartWindow.h"
 #include "ui/window/ColumnForm.h"
 #include "ui/window/ColumnsModel.h"
 #include "ui/window/ColumnsPanel.h"
 #include "ui/window/Handbook.h"
 #include "ui/window/ProjectFileDialogs.h"
-#include "ui/window/QtHostServices.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,13 +38,6 @@
 
 namespace {
 
-// The Qt host, except that no browser starts.
-class TestHost : public ui::QtHostServices {
-public:
-  using QtHostServices::QtHostServices;
-  bool OpenAddress(const std::string&) override { return true; }
-};
-
 // File names from a script, in order; none left is a cancelled dialog.
 class ScriptedFileDialogs : public ui::ProjectFileDialogs {
 public:
@@ -55,12 +49,6 @@ public:
 private:
   QString next() { return names.isEmpty() ? QString() : names.takeFirst(); }
 };
-
-project::ColumnEntry Column(const char* mark, double load) {
-  project::ColumnEntry entry{mark, {}};
-  entry.inputs.axialLoadKg = load;
-  return entry;
-}
 
 const project::Project kProject{
     {"โรงงาน 7", "วิศวกร ก", {}},

@@ -3,10 +3,10 @@
 // as a user would, the messages, and what the window then shows.
 
 #include "ModalDialogDriver.h"
+#include "TestHost.h"
 #include "WindowNames.h"
 #include "form/FormState.h"
 #include "ui/window/ColumnForm.h"
-#include "ui/window/QtHostServices.h"
 #include "ui/window/WindowTexts.h"
 
 #include <QLabel>
@@ -25,13 +25,6 @@ const QString kVerdictBefore = QStringLiteral("เสาท่อกลมนี
 const QString kPlateBefore = QStringLiteral("Base Plate ขนาด ?");
 const QString kPlate15 = QStringLiteral("Base Plate ขนาด =  15 cm. x  15 cm. หนา =  4 mm.");
 const QString kPlate18 = QStringLiteral("Base Plate ขนาด =  18 cm. x  18 cm. หนา =  7 mm.");
-
-// The Qt host, except that no browser starts.
-class TestHost : public ui::QtHostServices {
-public:
-  using QtHostServices::QtHostServices;
-  bool OpenAddress(const std::string&) override { return true; }
-};
 
 } // namespace
 
