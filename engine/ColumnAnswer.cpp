@@ -14,20 +14,11 @@ namespace engine {
 namespace {
 
 constexpr int kFewestDecimals = 2;
-constexpr int kMostDecimals = 12;
-
-double RoundedTo(double value, int decimals) {
-  const double scale = std::pow(10.0, decimals);
-  return std::round(value * scale) / scale;
-}
 
 // "166.67 เกิน 91.67": the fewest decimals from two up at which the figure still reads above
 // its limit, so a rounded limit never makes the sentence false.
 std::string ExceedsText(double value, double limit) {
-  int decimals = kFewestDecimals;
-  while (decimals < kMostDecimals && !(RoundedTo(value, decimals) > RoundedTo(limit, decimals))) {
-    ++decimals;
-  }
+  const int decimals = DecimalsKeepingOrder(value, limit, kFewestDecimals);
   return PlainText(RoundedTo(value, decimals)) + " เกิน " + PlainText(RoundedTo(limit, decimals));
 }
 

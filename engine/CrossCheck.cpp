@@ -2,6 +2,7 @@
 #include "engine/CrossCheck.h"
 
 #include "engine/Arithmetic.h"
+#include "engine/ColumnAssessment.h"
 #include "engine/Units.h"
 
 #include <algorithm>
@@ -14,7 +15,6 @@ namespace {
 constexpr double kInelasticLimitFactor = 4.71; // slenderness limit over sqrt(E / Fy)
 constexpr double kInelasticBase = 0.658;
 constexpr double kElasticFactor = 0.877;
-constexpr double kCompactWallFactor = 0.11; // D/t up to this E / Fy: the whole area works
 constexpr double kCoveredWallFactor = 0.45; // D/t from this E / Fy: not covered
 constexpr double kEffectiveAreaFactor = 0.038;
 constexpr double kEffectiveAreaTerm = 2.0 / 3.0;
@@ -55,6 +55,11 @@ double CrossCheckUncoveredWallRatio(const Materials& materials) {
   return kCoveredWallFactor * materials.elasticModulusMpa / materials.yieldStressMpa;
 }
 
+double CrossCheckInelasticLimit(const Materials& materials) {
+  return kInelasticLimitFactor *
+         Power(Divide(materials.elasticModulusMpa, materials.yieldStressMpa), 0.5);
+}
+
 bool IsAcceptedConcreteStrength(double kgCm2) {
   return kgCm2 >= kLowestConcreteStrengthKgCm2 && kgCm2 <= kHighestConcreteStrengthKgCm2;
 }
@@ -63,7 +68,7 @@ NominalStress CrossCheckNominalStress(double slenderness, const Materials& mater
   const double E = materials.elasticModulusMpa;
   const double Fy = materials.yieldStressMpa;
   const double Fe = Divide(Multiply(Square(std::numbers::pi), E), Square(slenderness));
-  const bool inelastic = slenderness <= kInelasticLimitFactor * Power(Divide(E, Fy), 0.5);
+  const bool inelastic = slenderness <= CrossCheckInelasticLimit(materials);
   const double Fn = inelastic ? Multiply(Power(kInelasticBase, Divide(Fy, Fe)), Fy)
                               : Multiply(kElasticFactor, Fe);
   return {Fe, Fn};
@@ -97,7 +102,7 @@ CrossCheck CrossCheckColumn(const ColumnInputs& inputs, const DesignRecord& meth
 
   const double wallRatio = Divide(D, t);
   if (wallRatio < CrossCheckUncoveredWallRatio(materials)) {
-    const double Ae = wallRatio <= kCompactWallFactor * E / Fy
+    const double Ae = wallRatio <= LocalBucklingLimit(materials)
                           ? Ag
                           : Multiply(Add(Divide(kEffectiveAreaFactor * E, Multiply(Fy, wallRatio)),
                                          kEffectiveAreaTerm),

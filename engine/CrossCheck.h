@@ -51,6 +51,9 @@ struct CrossCheck {
 // D/t from which the code does not cover the wall: 0.45 E / Fy.
 double CrossCheckUncoveredWallRatio(const Materials& materials);
 
+// KL/r up to which the column buckles inelastically: 4.71 sqrt(E / Fy).
+double CrossCheckInelasticLimit(const Materials& materials);
+
 // The nominal stress Fn (MPa) at a slenderness, with the elastic buckling stress Fe it comes from.
 struct NominalStress {
   double elasticBucklingStressMpa = 0;

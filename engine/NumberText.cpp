@@ -278,6 +278,23 @@ std::string DecimalText(double value, int decimals, const NumberFormat& format) 
   return text;
 }
 
+double RoundedTo(double value, int decimals) {
+  const double scale = std::pow(10.0, decimals);
+  return std::round(value * scale) / scale;
+}
+
+int DecimalsKeepingOrder(double a, double b, int fewest) {
+  constexpr int kMostDecimals = 12;
+  int decimals = fewest;
+  while (decimals < kMostDecimals && (a < b) != (RoundedTo(a, decimals) < RoundedTo(b, decimals))) {
+    ++decimals;
+  }
+  while (decimals < kMostDecimals && (a > b) != (RoundedTo(a, decimals) > RoundedTo(b, decimals))) {
+    ++decimals;
+  }
+  return decimals;
+}
+
 std::string PercentText(double ratio) {
   const std::string text = DecimalText(ratio * 100, 1);
   // Just above one, the nearest tenth would read as a column at exactly its capacity.

@@ -34,6 +34,14 @@ std::string PlainText(double value, const NumberFormat& format = {});
 // place gives "6.4".
 std::string DecimalText(double value, int decimals, const NumberFormat& format = {});
 
+// A figure rounded half away from zero to `decimals` places: 91.666 to two gives 91.67.
+double RoundedTo(double value, int decimals);
+
+// The fewest decimals from `fewest` up (twelve at most) at which `a` and `b`, so rounded, keep the
+// order they have, so that a printed comparison is as true as the figures: 91.667 and 91.6667 need
+// four.
+int DecimalsKeepingOrder(double a, double b, int fewest);
+
 // A ratio as a percentage with one decimal: 0.7782 gives "77.8", 1 gives "100.0"; a ratio above
 // one never gives "100.0" (1.0004 gives "100.1").
 std::string PercentText(double ratio);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form/ProjectSession.h"
 
+#include "project/ProjectCheck.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <string_view>
@@ -8,14 +10,6 @@
 namespace form {
 
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 void RequireColumns(const std::vector<project::ColumnEntry>& columns) {
   if (columns.empty()) {
@@ -47,22 +41,10 @@ void ProjectSession::load(project::Project project, std::optional<std::string> p
   checkAll();
 }
 
-void ProjectSession::replaceColumns(std::vector<project::ColumnEntry> columns) {
-  RequireColumns(columns);
-  for (project::ColumnEntry& entry : columns) {
-    entry.inputs.materials = project_.materials;
-  }
-  if (columns != project_.columns) {
-    project_.columns = std::move(columns);
-    modified_ = true;
-    checkAll();
-  }
-  selected_ = 0;
-}
-
 void ProjectSession::startUntitled(std::vector<project::ColumnEntry> columns) {
   RequireColumns(columns);
   project_.columns = std::move(columns);
+  project::ApplyMaterials(project_);
   filePath_.reset();
   selected_ = 0;
   modified_ = true;
@@ -169,9 +151,10 @@ bool ProjectSession::removeSelected() {
 std::string ProjectSession::freshMark() const {
   for (std::size_t number = columnCount() + 1;; ++number) {
     std::string mark = "C-" + std::to_string(number);
-    const bool taken =
-        std::any_of(project_.columns.begin(), project_.columns.end(),
-                    [&](const project::ColumnEntry& entry) { return Trimmed(entry.mark) == mark; });
+    const bool taken = std::any_of(project_.columns.begin(), project_.columns.end(),
+                                   [&](const project::ColumnEntry& entry) {
+                                     return project::WithoutBlanks(entry.mark) == mark;
+                                   });
     if (!taken) {
       return mark;
     }
@@ -179,11 +162,7 @@ std::string ProjectSession::freshMark() const {
 }
 
 void ProjectSession::checkAll() {
-  results_.clear();
-  results_.reserve(columnCount());
-  for (const project::ColumnEntry& entry : project_.columns) {
-    results_.push_back(engine::AnswerColumn(entry.inputs));
-  }
+  results_ = project::CheckProject(project_).columns;
 }
 
 } // namespace form

@@ -36,9 +36,6 @@ public:
   // read from another kind of document (a PDF) has no path, so that a Save asks where. Throws
   // std::invalid_argument for a project without columns.
   void load(project::Project project, std::optional<std::string> path);
-  // Replaces the columns and keeps the header and the file; the first column is selected. Throws
-  // std::invalid_argument for no columns.
-  void replaceColumns(std::vector<project::ColumnEntry> columns);
   // Makes an untitled project of imported columns under the current header, so that saving it
   // asks for a name; the first column is selected. Throws std::invalid_argument for no columns.
   void startUntitled(std::vector<project::ColumnEntry> columns);

@@ -6,6 +6,7 @@
 #include "project/CsvTable.h"
 #include "project/LoadMessages.h"
 #include "project/ProblemList.h"
+#include "project/Project.h"
 
 #include <algorithm>
 #include <array>
@@ -25,16 +26,6 @@ constexpr std::size_t kFieldCount = 1 + engine::kAllInputs.size(); // the mark a
 
 bool IsBlank(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-    text.remove_prefix(1);
-  }
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-    text.remove_suffix(1);
-  }
-  return text;
 }
 
 // Well-formed UTF-8 as RFC 3629 defines it: no overlong forms, no surrogates, nothing beyond
@@ -78,7 +69,7 @@ bool IsUtf8(std::string_view text) {
 
 // A header field naming `key`, whatever its case and the blanks around it.
 bool IsKey(std::string_view name, std::string_view key) {
-  name = TrimBlanks(name);
+  name = WithoutBlanks(name);
   return std::equal(name.begin(), name.end(), key.begin(), key.end(), [](char a, char b) {
     return std::tolower(static_cast<unsigned char>(a)) ==
            std::tolower(static_cast<unsigned char>(b));
@@ -131,7 +122,7 @@ std::optional<double> ReadValue(std::string_view text, engine::Input input, char
   if (separator != ',') {
     const std::optional<double> commaReading = engine::ReadStrictNumber(text, kCommaDecimals);
     if (value && commaReading && *value != *commaReading) {
-      report(messages::TwoReadings(TrimBlanks(text), *value, *commaReading));
+      report(messages::TwoReadings(WithoutBlanks(text), *value, *commaReading));
       return std::nullopt;
     }
     value = value ? value : commaReading;

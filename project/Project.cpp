@@ -16,8 +16,6 @@ Project NewProject() {
   return project;
 }
 
-namespace {
-
 std::string_view WithoutBlanks(std::string_view text) {
   const std::size_t first = text.find_first_not_of(" \t");
   if (first == std::string_view::npos) {
@@ -25,8 +23,6 @@ std::string_view WithoutBlanks(std::string_view text) {
   }
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
-
-} // namespace
 
 std::vector<UnclearMark> UnclearMarks(const std::vector<ColumnEntry>& columns) {
   std::vector<UnclearMark> marks{{"", {}}};

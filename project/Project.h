@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace project {
@@ -46,6 +47,9 @@ struct UnclearMark {
 
   friend bool operator==(const UnclearMark&, const UnclearMark&) = default;
 };
+
+// A text without its leading and trailing blanks (spaces and tabs): marks are compared so.
+std::string_view WithoutBlanks(std::string_view text);
 
 // The blank marks first, then each shared mark in the order it first appears. Marks are compared
 // without their surrounding blanks.

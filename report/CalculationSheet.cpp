@@ -124,11 +124,20 @@ void PrintWarnings(const engine::ColumnAnswer& answer, Printer& printer) {
 
 void PrintCalculationSheet(const engine::ColumnAnswer& answer, const SheetHeader& header,
                            const engine::NumberFormat& format, Printer& printer) {
+  DrawColumnPages(answer, header, format, printer);
+  printer.EndDocument();
+}
+
+std::size_t ColumnPageCount(const engine::ColumnAnswer& answer, const SheetHeader& header) {
+  return header.crossCheckPage && answer.crossCheck ? 2 : 1;
+}
+
+void DrawColumnPages(const engine::ColumnAnswer& answer, const SheetHeader& header,
+                     const engine::NumberFormat& format, Printer& printer) {
   DrawCalculationSheet(answer, header, format, printer);
-  if (header.crossCheckPage) {
+  if (ColumnPageCount(answer, header) > 1) {
     DrawCrossCheckPage(answer, header, format, printer);
   }
-  printer.EndDocument();
 }
 
 void DrawCalculationSheet(const engine::ColumnAnswer& answer, const SheetHeader& header,

@@ -25,8 +25,17 @@ inline constexpr const char* kSheetFontName = "MS Sans Serif";
 void DrawCalculationSheet(const engine::ColumnAnswer& answer, const SheetHeader& header,
                           const engine::NumberFormat& format, Printer& printer);
 
-// Writes the sheet (and the second opinion's page where the header asks for it) onto an open
-// document and ends it; throws on the first failing operation.
+// The pages a column prints on: its sheet, then the second opinion's page where the header asks for
+// it and the check completed.
+std::size_t ColumnPageCount(const engine::ColumnAnswer& answer, const SheetHeader& header);
+
+// Writes a column's pages, the first onto the current page of an open document; throws on the
+// first failing operation.
+void DrawColumnPages(const engine::ColumnAnswer& answer, const SheetHeader& header,
+                     const engine::NumberFormat& format, Printer& printer);
+
+// Writes a column's pages onto an open document and ends it; throws on the first failing
+// operation.
 void PrintCalculationSheet(const engine::ColumnAnswer& answer, const SheetHeader& header,
                            const engine::NumberFormat& format, Printer& printer);
 

@@ -25,7 +25,6 @@ constexpr int kRight = kPageWidthTwips - 1500;
 constexpr int kLineHeight = 280;
 constexpr std::array<int, 3> kTableColumns = {kIndent, 6300, 8400};
 constexpr int kFewestDecimals = 2;
-constexpr int kMostDecimals = 12;
 
 // Prints the page top to bottom, one line under the other.
 class PageWriter {
@@ -60,27 +59,17 @@ private:
   int y_ = kLeft;
 };
 
-double RoundedTo(double value, int decimals) {
-  const double scale = std::pow(10.0, decimals);
-  return std::round(value * scale) / scale;
-}
-
 // Two figures compared on the page, printed to the fewest decimals (from `fewest`) at which they
 // keep the order they have, so the printed comparison is as true as the verdict.
 std::pair<std::string, std::string> Compared(double a, double b, int fewest,
                                              const engine::NumberFormat& format) {
-  int decimals = fewest;
-  while (decimals < kMostDecimals && (a < b) != (RoundedTo(a, decimals) < RoundedTo(b, decimals))) {
-    ++decimals;
-  }
-  while (decimals < kMostDecimals && (a > b) != (RoundedTo(a, decimals) > RoundedTo(b, decimals))) {
-    ++decimals;
-  }
+  const int decimals = engine::DecimalsKeepingOrder(a, b, fewest);
   return {engine::DecimalText(a, decimals, format), engine::DecimalText(b, decimals, format)};
 }
 
 std::string Verdict(bool passes) {
-  return passes ? "OK" : "NOT OK";
+  return std::string(
+      engine::VerdictWord(passes ? engine::Verdict::Passes : engine::Verdict::Fails));
 }
 
 std::string VerdictOf(engine::CrossCheckVerdict verdict) {
@@ -144,7 +133,7 @@ void DrawCrossCheckSheet(const engine::ColumnInputs& inputs, const engine::Desig
                            engine::kMillimetresPerCentimetre) +
                          " / r = " + n(c.slendernessRatio) +
                          "    Fe = π² E / (KL/r)² = " + n(c.elasticBucklingStressMpa) + " MPa");
-  const double inelasticLimit = 4.71 * std::sqrt(E / Fy);
+  const double inelasticLimit = engine::CrossCheckInelasticLimit(m);
   const auto [lambda, limit] =
       Compared(c.slendernessRatio, inelasticLimit, kFewestDecimals, format);
   page.line(kIndent, c.slendernessRatio <= inelasticLimit
@@ -154,15 +143,18 @@ void DrawCrossCheckSheet(const engine::ColumnInputs& inputs, const engine::Desig
                                "  →  Fn = 0.877 Fe = " + n(c.nominalStressMpa) + " MPa");
   const double wallRatio = D / t;
   if (!c.effectiveAreaCm2) {
-    const auto [ratio, bound] = Compared(wallRatio, 0.45 * E / Fy, kFewestDecimals, format);
+    const auto [ratio, bound] =
+        Compared(wallRatio, engine::CrossCheckUncoveredWallRatio(m), kFewestDecimals, format);
     page.line(kIndent, "D/t = " + ratio + " ≥ 0.45 E/Fy = " + bound +
                            "  →  ผนังบางเกินขอบเขตของ AISC 360-22 (not covered)");
-  } else if (wallRatio <= 0.11 * E / Fy) {
-    const auto [ratio, bound] = Compared(wallRatio, 0.11 * E / Fy, kFewestDecimals, format);
+  } else if (wallRatio <= engine::LocalBucklingLimit(m)) {
+    const auto [ratio, bound] =
+        Compared(wallRatio, engine::LocalBucklingLimit(m), kFewestDecimals, format);
     page.line(kIndent, "D/t = " + ratio + " ≤ 0.11 E/Fy = " + bound +
                            "  →  Ae = Ag = " + n(*c.effectiveAreaCm2) + " sq.cm.");
   } else {
-    const auto [ratio, bound] = Compared(wallRatio, 0.11 * E / Fy, kFewestDecimals, format);
+    const auto [ratio, bound] =
+        Compared(wallRatio, engine::LocalBucklingLimit(m), kFewestDecimals, format);
     page.line(kIndent, "D/t = " + ratio + " > 0.11 E/Fy = " + bound +
                            "  →  Ae = [0.038 E/(Fy D/t) + 2/3] Ag = " + n(*c.effectiveAreaCm2) +
                            " sq.cm.");
@@ -224,9 +216,6 @@ void DrawCrossCheckSheet(const engine::ColumnInputs& inputs, const engine::Desig
 
 void DrawCrossCheckPage(const engine::ColumnAnswer& answer, const SheetHeader& header,
                         const engine::NumberFormat& format, Printer& printer) {
-  if (!answer.crossCheck) {
-    return;
-  }
   printer.NewPage();
   DrawCrossCheckSheet(answer.inputs, answer.record, *answer.crossCheck, header, format, printer);
 }

@@ -20,8 +20,7 @@ void DrawCrossCheckSheet(const engine::ColumnInputs& inputs,
                          const SheetHeader& header, const engine::NumberFormat& format,
                          Printer& printer);
 
-// Starts a new page with the answer's second opinion; an answer without one (the check did not
-// complete) gets no page.
+// Starts a new page with the answer's second opinion, which it must have.
 void DrawCrossCheckPage(const engine::ColumnAnswer& answer, const SheetHeader& header,
                         const engine::NumberFormat& format, Printer& printer);
 

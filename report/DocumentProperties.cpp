@@ -89,6 +89,8 @@ project::Project SheetProject(const SheetHeader& header, const engine::ColumnInp
   project::Project carried;
   carried.header = {header.project, header.engineer, std::move(licenceNumber)};
   carried.columns.push_back({header.columnMark, inputs});
+  carried.materials = inputs.materials;
+  carried.printCrossCheck = header.crossCheckPage;
   return carried;
 }
 

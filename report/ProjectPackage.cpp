@@ -172,6 +172,11 @@ int PackagePageCount(std::size_t columnCount) {
   return static_cast<int>(SummaryPageCount(columnCount) + columnCount);
 }
 
+SheetHeader ColumnSheetHeader(const project::Project& project, std::size_t column) {
+  return {project.header.project, project.header.engineer, project.columns[column].mark,
+          project.printCrossCheck};
+}
+
 void PrintProjectPackage(const project::Project& project,
                          std::span<const engine::ColumnAnswer> columns, const std::string& date,
                          const engine::NumberFormat& format, Printer& printer,
@@ -232,12 +237,7 @@ void PrintProjectPackage(const project::Project& project,
   for (std::size_t i = 0; i < columns.size(); ++i) {
     pageDone();
     printer.NewPage();
-    const SheetHeader header{project.header.project, project.header.engineer,
-                             project.columns[i].mark};
-    DrawCalculationSheet(columns[i], header, format, printer);
-    if (project.printCrossCheck) {
-      DrawCrossCheckPage(columns[i], header, format, printer);
-    }
+    DrawColumnPages(columns[i], ColumnSheetHeader(project, i), format, printer);
   }
   pageDone();
   printer.EndDocument();

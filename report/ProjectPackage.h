@@ -5,6 +5,7 @@
 #include "engine/NumberFormat.h"
 #include "project/Project.h"
 #include "project/ScheduleRow.h"
+#include "report/CalculationSheet.h"
 #include "report/Printer.h"
 
 #include <functional>
@@ -28,6 +29,9 @@ struct PackageStopped {};
 // asks for it), all dated `date` ("2026-12-08"). The document carries the project, and the summary
 // ends with a place for the engineer and the checker to sign. `answers` are the project's columns'
 // answers, in its order. Ends the document; throws on the first failing operation.
+// The header of column `column`'s sheet in the project's package.
+SheetHeader ColumnSheetHeader(const project::Project& project, std::size_t column);
+
 void PrintProjectPackage(const project::Project& project,
                          std::span<const engine::ColumnAnswer> answers, const std::string& date,
                          const engine::NumberFormat& format, Printer& printer,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/SheetVerification.h"
 
+#include "project/Project.h"
 #include "report/ProjectPackage.h"
 
 #include <algorithm>
@@ -109,22 +110,14 @@ std::vector<std::string> FiguresOf(std::string_view line) {
   return figures;
 }
 
-std::string Trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) {
-    return {};
-  }
-  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
 // What a line's figures are called: the words before its "=", or before its first figure.
 std::string LabelOf(const std::string& line) {
   std::size_t end = line.find('=');
   if (end == std::string::npos) {
     end = std::find_if(line.begin(), line.end(), IsDigit) - line.begin();
   }
-  const std::string label = Trimmed(std::string_view(line).substr(0, end));
-  return label.empty() ? Trimmed(line) : label;
+  const std::string_view label = project::WithoutBlanks(std::string_view(line).substr(0, end));
+  return std::string(label.empty() ? project::WithoutBlanks(line) : label);
 }
 
 // The words printed on the line drawn at `line`'s place, left to right, one space apart.
@@ -190,20 +183,23 @@ DocumentCheck VerifyDocument(DocumentKind kind, const project::Project& project,
     return check;
   }
   LineCapture capture;
-  std::size_t columns = project.columns.size();
-  if (kind == DocumentKind::Sheet && !answers.empty() && columns > 0) {
-    const project::Project::Header& header = project.header;
-    DrawCalculationSheet(answers.front(),
-                         {header.project, header.engineer, project.columns.front().mark}, {},
-                         capture);
+  std::size_t columns = std::min(project.columns.size(), answers.size());
+  if (kind == DocumentKind::Sheet && columns > 0) {
+    PrintCalculationSheet(answers.front(), ColumnSheetHeader(project, 0), {}, capture);
     columns = 1;
   } else {
     PrintProjectPackage(project, answers, {}, {}, capture);
   }
   check.expectedPages = static_cast<int>(capture.pages.size());
-  const std::size_t firstSheet = capture.pages.size() - columns;
+  // The columns' pages end the document, each column's sheet first.
+  std::vector<std::size_t> sheetPages(columns);
+  std::size_t next = capture.pages.size();
+  for (std::size_t i = columns; i-- > 0;) {
+    next -= ColumnPageCount(answers[i], ColumnSheetHeader(project, i));
+    sheetPages[i] = next;
+  }
   for (std::size_t i = 0; i < columns; ++i) {
-    const std::size_t page = firstSheet + i;
+    const std::size_t page = sheetPages[i];
     SheetCheck sheet{project.columns[i].mark, static_cast<int>(page + 1), page < pages.size(), {}};
     if (sheet.pagePrinted) {
       sheet.differences = Differences(capture.pages[page], pages[page]);

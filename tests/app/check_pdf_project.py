@@ -66,7 +66,7 @@ def main(cli):
         run(cli, "schedule", source, "--sheets", package)
         run(cli, "--diameter", "168.3", "--thickness", "4.5", "--load", "12000",
             "--project", "Warehouse B", "--engineer", "วิศวกร ข", "--column", "C2",
-            "--sheet", sheet)
+            "--concrete-strength", "300", "--cross-check", "--sheet", sheet)
         written = run(cli, "schedule", source, "--json").stdout
         for pdf, columns in ((package, 2), (sheet, 1)):
             reopened = run(cli, "schedule", pdf, "--json")
@@ -77,6 +77,13 @@ def main(cli):
             verified = run(cli, "verify", pdf)
             expect(verified.returncode == 0 and "written by pipecolumn " in verified.stdout,
                    f"{pdf}: verify {verified}")
+
+        # With the second opinion's pages each column's own sheet is the page verified.
+        opinions = os.path.join(folder, "opinions.pdf")
+        run(cli, "schedule", source, "--cross-check", "--sheets", opinions)
+        verified = run(cli, "verify", opinions, "--json")
+        pages = [c["page"] for c in json.loads(verified.stdout or "{}").get("columns", [])]
+        expect(verified.returncode == 0 and pages == [2, 4], f"{opinions}: verify {verified}")
 
         info = run("pdfinfo", package).stdout
         for line in (r"Title:\s+Warehouse B", r"Author:\s+วิศวกร ข", r"Creator:\s+pipecolumn \d"):

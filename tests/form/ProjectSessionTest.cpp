@@ -180,26 +180,27 @@ TEST(ProjectSessionTest, FollowsTheFileAndItsChanges) {
   session.addColumn();
   ASSERT_TRUE(session.isModified());
 
-  session.load(ProjectOf({Column("ก-1"), Column("ก-2", 900000)}), "/tmp/a.pipecolumn");
+  project::Project stronger = ProjectOf({Column("ก-1"), Column("ก-2", 900000)});
+  stronger.materials.concreteStrengthKgCm2 = 300;
+  session.load(stronger, "/tmp/a.pipecolumn");
   EXPECT_FALSE(session.isModified());
   EXPECT_EQ(session.filePath(), "/tmp/a.pipecolumn");
   EXPECT_EQ(session.result(1).verdict, Verdict::Fails);
 
-  session.replaceColumns(session.project().columns); // the same schedule again
-  EXPECT_FALSE(session.isModified());
   session.select(1);
-  session.replaceColumns({Column("ข-1", 900000)});
+  session.startUntitled({Column("ข-1", 900000)});
   EXPECT_TRUE(session.isModified());
   EXPECT_EQ(session.selectedRow(), 0u);
   EXPECT_EQ(session.project().header.project, "โรงงาน 7");
-  EXPECT_EQ(session.filePath(), "/tmp/a.pipecolumn");
+  EXPECT_FALSE(session.filePath().has_value());
   EXPECT_EQ(session.result(0).verdict, Verdict::Fails);
+  EXPECT_EQ(session.project().columns[0].inputs.materials, stronger.materials);
 
   session.markSaved("/tmp/b.pipecolumn");
   EXPECT_FALSE(session.isModified());
   EXPECT_EQ(session.filePath(), "/tmp/b.pipecolumn");
 
-  EXPECT_THROW(session.replaceColumns({}), std::invalid_argument);
+  EXPECT_THROW(session.startUntitled({}), std::invalid_argument);
   EXPECT_THROW(session.load(ProjectOf({}), "/tmp/c.pipecolumn"), std::invalid_argument);
   EXPECT_EQ(Marks(session), std::vector<std::string>{"ข-1"});
 
