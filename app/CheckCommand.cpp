@@ -99,7 +99,6 @@ std::string InitialValues(std::span<const Input> inputs) {
 // Every value is taken as typed, even one that starts with a minus sign; an option given twice is
 // refused, since only one of its values could count.
 void AddInputOptions(CLI::App& command, CheckRequest& request, std::span<const Input> inputs) {
-  command.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   for (const InputOption& option : kInputOptions) {
     if (std::ranges::find(inputs, option.input) == inputs.end()) {
       continue;

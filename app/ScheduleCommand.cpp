@@ -46,34 +46,22 @@ using ScheduleLoad = std::variant<project::Project, project::LoadErrors>;
 // command line gives them, which also take the place of a project file's own.
 ScheduleLoad LoadSchedule(const ScheduleRequest& request, std::string_view bytes) {
   project::Project schedule;
-  if (project::LooksLikePdf(bytes)) {
-    // A PDF this program wrote gives the project it carries.
-    project::ProjectLoad load = project::ReadProjectFromPdf(bytes, request.path);
+  const project::FileContent content = project::RecogniseContent(bytes);
+  // A PDF this program wrote gives the project it carries.
+  if (project::LooksLikePdf(bytes) || content == project::FileContent::ProjectFile) {
+    project::ProjectLoad load = project::ReadProjectDocument(bytes, request.path);
     if (auto* errors = std::get_if<project::LoadErrors>(&load)) {
       return std::move(*errors);
     }
     schedule = std::get<project::Project>(std::move(load));
+  } else if (content == project::FileContent::Schedule) {
+    project::ScheduleLoad columns = project::ReadScheduleCsv(bytes, request.path);
+    if (auto* errors = std::get_if<project::LoadErrors>(&columns)) {
+      return std::move(*errors);
+    }
+    schedule.columns = std::get<std::vector<project::ColumnEntry>>(std::move(columns));
   } else {
-    switch (project::RecogniseContent(bytes)) {
-    case project::FileContent::ProjectFile: {
-      project::ProjectLoad load = project::ReadProjectFile(bytes, request.path);
-      if (auto* errors = std::get_if<project::LoadErrors>(&load)) {
-        return std::move(*errors);
-      }
-      schedule = std::get<project::Project>(std::move(load));
-      break;
-    }
-    case project::FileContent::Schedule: {
-      project::ScheduleLoad columns = project::ReadScheduleCsv(bytes, request.path);
-      if (auto* errors = std::get_if<project::LoadErrors>(&columns)) {
-        return std::move(*errors);
-      }
-      schedule.columns = std::get<std::vector<project::ColumnEntry>>(std::move(columns));
-      break;
-    }
-    case project::FileContent::Neither:
-      return project::NeitherProjectNorSchedule(request.path);
-    }
+    return project::NeitherProjectNorSchedule(request.path);
   }
   if (request.projectName) {
     schedule.header.project = *request.projectName;
@@ -271,7 +259,6 @@ Command AddScheduleCommand(CLI::App& program) {
       "column, then how many pass.\nThe file itself is only read. Blank and shared marks "
       "are warned of on stderr.");
   auto request = std::make_shared<ScheduleRequest>();
-  command->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   command
       ->add_option("FILE", request->path,
                    "the project file, a PDF carrying one, or the CSV schedule")

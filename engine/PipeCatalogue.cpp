@@ -54,8 +54,9 @@ std::optional<PipeCandidate> Carrying(const StandardPipe& pipe, ColumnInputs col
   if (!Carries(candidate.record)) {
     return std::nullopt;
   }
-  candidate.utilisation = Utilisation(candidate.record).value_or(0);
-  candidate.warnings = AnswerOf(column, candidate.record).warnings;
+  ColumnAnswer answer = AnswerOf(column, candidate.record);
+  candidate.utilisation = answer.utilisation.value_or(0);
+  candidate.warnings = std::move(answer.warnings);
   return candidate;
 }
 

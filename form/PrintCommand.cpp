@@ -34,13 +34,13 @@ report::SheetHeader SheetHeaderOf(const FormState& form) {
           form.header(HeaderField::ColumnMark), form.printCrossCheck()};
 }
 
-void PrintFormSheet(const FormState& form, report::Printer& printer,
-                    const std::string& licenceNumber) {
-  printer.Describe(report::SheetDescription(SheetHeaderOf(form), form.inputs(), licenceNumber));
+void PrintFormSheet(const FormState& form, report::Printer& printer) {
+  printer.Describe(report::SheetDescription(SheetHeaderOf(form), form.inputs(),
+                                            form.session().project().header.licenceNumber));
   report::PrintCalculationSheet(form.answer(), SheetHeaderOf(form), form.numberFormat(), printer);
 }
 
-void PrintCommand(FormState& form, HostServices& host, const std::string& licenceNumber) {
+void PrintCommand(FormState& form, HostServices& host) {
   try {
     if (host.ShowMessage(kConfirmPrompt, MessageStyle::QuestionOkCancel(), kTitle) !=
         MessageAnswer::Ok) {
@@ -60,7 +60,7 @@ void PrintCommand(FormState& form, HostServices& host, const std::string& licenc
       printer = host.OpenPdfFile(*path);
     }
     try {
-      PrintFormSheet(form, *printer, licenceNumber);
+      PrintFormSheet(form, *printer);
     } catch (...) {
       // Withdraw the half-made document so nothing incomplete reaches the printer.
       try {

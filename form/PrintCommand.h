@@ -14,13 +14,12 @@ class HostServices;
 report::SheetHeader SheetHeaderOf(const FormState& form);
 
 // Writes the form's calculation sheet onto an open document and ends it; the document carries the
-// form's project with the licence number `licenceNumber`. Throws on the first failing operation.
-void PrintFormSheet(const FormState& form, report::Printer& printer,
-                    const std::string& licenceNumber = {});
+// form's column with the project's header. Throws on the first failing operation.
+void PrintFormSheet(const FormState& form, report::Printer& printer);
 
 // The print command: asks for confirmation, then prints the one-page calculation sheet of the
 // last calculation on the default printer (or, where the host has none, offers a PDF file).
 // A printing failure aborts the document and is reported in a message box.
-void PrintCommand(FormState& form, HostServices& host, const std::string& licenceNumber = {});
+void PrintCommand(FormState& form, HostServices& host);
 
 } // namespace form

@@ -24,10 +24,6 @@ namespace messages = load_messages;
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kFieldCount = 1 + engine::kAllInputs.size(); // the mark and the inputs
 
-bool IsBlank(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
-}
-
 // Well-formed UTF-8 as RFC 3629 defines it: no overlong forms, no surrogates, nothing beyond
 // U+10FFFF. Thai saved in a Windows code page fails here rather than turning into other letters.
 bool IsUtf8(std::string_view text) {
@@ -114,7 +110,7 @@ const engine::NumberFormat kCommaDecimals{",", "."};
 // convention it fits, and refused where the two readings give different numbers.
 std::optional<double> ReadValue(std::string_view text, engine::Input input, char separator,
                                 const std::function<void(std::string_view)>& report) {
-  if (IsBlank(text)) {
+  if (WithoutBlanks(text).empty()) {
     report(messages::kEmptyValue);
     return std::nullopt;
   }
@@ -166,7 +162,7 @@ std::optional<ColumnEntry> ReadRow(const CsvTable::Record& record, const FieldPo
 
 bool IsEmptyRow(const CsvTable::Record& record) {
   return std::all_of(record.fields.begin(), record.fields.end(),
-                     [](const std::string& field) { return IsBlank(field); });
+                     [](const std::string& field) { return WithoutBlanks(field).empty(); });
 }
 
 } // namespace

@@ -102,4 +102,9 @@ ProjectLoad ReadProjectFromPdf(std::string_view bytes, std::string_view fileName
   return ReadProjectFile(std::get<PdfContents>(load).projectBytes, fileName);
 }
 
+ProjectLoad ReadProjectDocument(std::string_view bytes, std::string_view fileName) {
+  return LooksLikePdf(bytes) ? ReadProjectFromPdf(bytes, fileName)
+                             : ReadProjectFile(bytes, fileName);
+}
+
 } // namespace project

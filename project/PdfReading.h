@@ -41,4 +41,7 @@ PdfLoad ReadPdf(std::string_view bytes, std::string_view fileName, bool withPage
 // The project a PDF carries, read as a project file is.
 ProjectLoad ReadProjectFromPdf(std::string_view bytes, std::string_view fileName);
 
+// A project file, or the project a PDF carries when the bytes are a PDF's.
+ProjectLoad ReadProjectDocument(std::string_view bytes, std::string_view fileName);
+
 } // namespace project

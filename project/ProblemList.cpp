@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "project/ProblemList.h"
 
+#include "project/Project.h"
+
 #include <algorithm>
 
 namespace project {
 
 namespace {
-
-bool IsBlank(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
-}
 
 std::string FieldPart(std::string_view field) {
   return field.empty() ? std::string() : " ช่อง " + std::string(field);
@@ -31,7 +29,7 @@ void ProblemList::addInColumn(std::size_t row, std::string_view mark, std::strin
                               std::string_view message) {
   const std::string rowText = "แถว " + std::to_string(row);
   const std::string place =
-      IsBlank(mark) ? rowText : "คอลัมน์ " + std::string(mark) + " (" + rowText + ")";
+      WithoutBlanks(mark).empty() ? rowText : "คอลัมน์ " + std::string(mark) + " (" + rowText + ")";
   errors_.messages.push_back("ไฟล์ " + fileName_ + " " + place + FieldPart(field) + ": " +
                              std::string(message));
 }

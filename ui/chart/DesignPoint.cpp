@@ -2,6 +2,7 @@
 #include "ui/chart/DesignPoint.h"
 
 #include "project/ScheduleRow.h"
+#include "ui/fonts/Utf8Text.h"
 
 #include <algorithm>
 #include <iterator>
@@ -26,14 +27,12 @@ std::optional<ChartColumn> DesignPointOf(const engine::ColumnAnswer& answer) {
   std::optional<ChartColumn> point = DesignPointOf(answer.record);
   // The chart is the pipe's: a warning about its plate has no place on it.
   std::vector<engine::Warning> aboutThePipe;
-  std::ranges::copy_if(answer.warnings, std::back_inserter(aboutThePipe),
-                       [](const engine::Warning& warning) {
-                         return engine::IsAboutThePipe(warning.kind);
-                       });
+  std::ranges::copy_if(
+      answer.warnings, std::back_inserter(aboutThePipe),
+      [](const engine::Warning& warning) { return engine::IsAboutThePipe(warning.kind); });
   if (point && !aboutThePipe.empty()) {
     point->label += QStringLiteral(" %1 %2").arg(
-        QString::fromUtf8(project::kWarningMark.data(),
-                          static_cast<qsizetype>(project::kWarningMark.size())),
+        FromUtf8(project::kWarningMark),
         QString::fromStdString(engine::WarningKeys(aboutThePipe, ", ")));
   }
   return point;

@@ -5,6 +5,7 @@
 #include "engine/ColumnCheck.h"
 #include "engine/CrossCheck.h"
 #include "ui/fonts/ThaiFonts.h"
+#include "ui/fonts/Utf8Text.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -186,9 +187,7 @@ void DrawLegend(QPainter& painter, const Axes& axes, const StressChart& chart, d
       {Qt::DashLine, 1, QStringLiteral("fcc = π²E / (KL/r)²")},
       {Qt::DotLine, 0.6, QStringLiteral("0.6 fy = %1 MPa").arg(chart.ceiling)},
       {Qt::SolidLine, 0.9,
-       QStringLiteral("Fn/Ωc ความเห็นที่สอง %1 (ผนังไม่ลดลง)")
-           .arg(QString::fromUtf8(engine::kCrossCheckCode.data(),
-                                  static_cast<qsizetype>(engine::kCrossCheckCode.size())))},
+       QStringLiteral("Fn/Ωc ความเห็นที่สอง %1 (ผนังไม่ลดลง)").arg(FromUtf8(engine::kCrossCheckCode))},
   };
   // The lower left stays clear of the curves at every material: the legend goes there.
   double y = axes.y(axes.stressTop() * 0.3);

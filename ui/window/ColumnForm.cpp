@@ -196,7 +196,7 @@ void ColumnForm::connectHandlers() {
     connect(button, &QPushButton::clicked, this, [this, handler] { runHandler(handler); });
   };
   onPress("printButton", [this](form::FormState& form, form::HostServices& host) {
-    form::PrintCommand(form, host, licenceNumber_());
+    form::PrintCommand(form, host);
   });
   onPress("clearHeaderButton",
           [](form::FormState& form, form::HostServices&) { form::ClearHeader(form); });

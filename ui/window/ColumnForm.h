@@ -46,10 +46,6 @@ public:
   void askForInput(form::Input input);
   // Opens the handbook, as the download line does.
   void openHandbook();
-  // Where the engineer's licence number comes from, which the printed sheet's project keeps.
-  void setLicenceNumberSource(std::function<std::string()> source) {
-    licenceNumber_ = std::move(source);
-  }
 
   // Shows the form state again after something other than a handler changed it.
   void showStateAgain() { showState(); }
@@ -82,7 +78,6 @@ private:
   std::array<QLineEdit*, form::kAllHeaderFields.size()> headerFields_{};
   QPushButton* printButton_ = nullptr;
   QString handbookPath_;
-  std::function<std::string()> licenceNumber_ = [] { return std::string(); };
 };
 
 } // namespace ui

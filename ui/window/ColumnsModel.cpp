@@ -4,6 +4,7 @@
 #include "engine/NumberText.h"
 #include "form/ProjectSession.h"
 #include "project/Project.h"
+#include "ui/fonts/Utf8Text.h"
 
 #include <QColor>
 #include <QFont>
@@ -94,7 +95,7 @@ QVariant ColumnsModel::headerData(int section, Qt::Orientation orientation, int 
     return section + 1;
   }
   const std::string_view heading = project::kScheduleHeadings.at(static_cast<std::size_t>(section));
-  return QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size()));
+  return FromUtf8(heading);
 }
 
 ColumnsModel::Row ColumnsModel::read(std::size_t row) const {

@@ -7,22 +7,12 @@
 #include "form/FormState.h"
 #include "form/HandlerGuard.h"
 #include "form/HostServices.h"
-#include "form/PackageCommands.h"
 #include "form/PrintCommand.h"
 #include "form/ProjectEdits.h"
 #include "form/ProjectSession.h"
-#include "form/UnsavedChanges.h"
-#include "form/ValuePrompt.h"
-#include "project/CsvExport.h"
-#include "project/CsvImport.h"
-#include "project/PdfReading.h"
-#include "project/ProjectCheck.h"
-#include "project/ProjectFile.h"
-#include "project/SaveFile.h"
 #include "report/DocumentProperties.h"
 #include "ui/chart/ChartWindow.h"
 #include "ui/chart/DesignPoint.h"
-#include "ui/fonts/ThaiFonts.h"
 #include "ui/window/CentreOnScreen.h"
 #include "ui/window/ColumnForm.h"
 #include "ui/window/ColumnsModel.h"
@@ -31,22 +21,14 @@
 #include "ui/window/WindowTexts.h"
 
 #include <QCloseEvent>
-#include <QDate>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QUndoStack>
-
-#include <filesystem>
-#include <variant>
 
 namespace ui {
 
@@ -76,7 +58,6 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
   auto* central = new QWidget(this);
   form_ = new ColumnForm(host, central);
   session_ = &form_->state().session();
-  form_->setLicenceNumberSource([this] { return session_->project().header.licenceNumber; });
   // The form keeps the size and look it has always had; the panel takes any other room.
   form_->setFixedSize(form_->size());
   form_->setExitAction([this] { close(); });
@@ -185,10 +166,11 @@ void ProjectWindow::showColumnsAnew() {
 }
 
 void ProjectWindow::takeFormEdit(std::optional<form::HeaderField> typedField) {
-  form::ProjectSnapshot after = session_->snapshot();
-  if (after.project != shown_.project) {
-    record(form::FormEdit({shown_.project, after.selected}, std::move(after), typedField));
+  if (session_->project() == shown_.project) {
+    return; // a refused answer or an unchanged field: nothing to record or show anew
   }
+  form::ProjectSnapshot after = session_->snapshot();
+  record(form::FormEdit({shown_.project, after.selected}, std::move(after), typedField));
   model_->refreshRow(static_cast<int>(session_->selectedRow()));
   showTitleAndCommands();
   followInChart();

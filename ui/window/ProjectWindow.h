@@ -19,15 +19,12 @@ class QUndoStack;
 
 namespace form {
 class HostServices;
-}
+class ProjectSession;
+} // namespace form
 
 namespace project {
 struct LoadErrors;
 }
-namespace form {
-class ProjectSession;
-struct ProjectEdit;
-} // namespace form
 
 namespace ui {
 

@@ -113,10 +113,8 @@ bool ProjectWindow::openFile(const QString& path) {
     const std::string fileName = QFileInfo(path).fileName().toStdString();
     const bool fromPdf = project::LooksLikePdf(View(*bytes));
     std::optional<project::ProjectLoad> read =
-        ReadInBackground(form_->host(), "กำลังอ่าน " + fileName + " …", [&] {
-          return fromPdf ? project::ReadProjectFromPdf(View(*bytes), fileName)
-                         : project::ReadProjectFile(View(*bytes), fileName);
-        });
+        ReadInBackground(form_->host(), "กำลังอ่าน " + fileName + " …",
+                         [&] { return project::ReadProjectDocument(View(*bytes), fileName); });
     if (!read) {
       form_->host().ShowDone("ยกเลิกการเปิด " + fileName + " แล้ว โครงการที่เปิดอยู่ยังคงเดิม");
       return;
