@@ -23,12 +23,20 @@ ScheduleRow ScheduleRowOf(const ColumnEntry& entry, const engine::ColumnAnswer& 
   for (const engine::Warning& warning : answer.warnings) {
     warnings += (warnings.empty() ? "" : "\n") + warning.text;
   }
+  std::string plateComparison;
+  if (answer.verdict == engine::Verdict::Passes && answer.crossCheck &&
+      answer.record.plateThicknessMm && answer.has(engine::WarningKind::CrossCheckPlate) &&
+      engine::IsSoundPipe(answer.warnings)) {
+    plateComparison = "BP " + std::to_string(*answer.record.plateThicknessMm) + " / " +
+                      engine::DecimalText(answer.crossCheck->plateThicknessRequiredMm, 1) + " mm";
+  }
   return {{entry.mark, engine::PipeSizeText(in.outsideDiameterMm, in.wallThicknessMm),
            engine::PlainText(in.heightM), engine::PlainText(in.kFactor),
            engine::PlainText(in.axialLoadKg),
            answer.utilisation ? engine::PercentText(*answer.utilisation) : "-", verdict},
           failing,
-          warnings};
+          warnings,
+          plateComparison};
 }
 
 } // namespace project

@@ -31,6 +31,9 @@ struct ScheduleRow {
   std::array<std::string, kScheduleFieldCount> texts;
   bool failing = false;
   std::string warnings; // the warnings' texts, one a line
+  // "BP 4 / 6.9 mm": the method's plate beside the second opinion's, where that difference is the
+  // only warning of a passing column; empty otherwise.
+  std::string plateComparison;
 
   const std::string& text(ScheduleField field) const {
     return texts[static_cast<std::size_t>(field)];

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/ColumnsModel.h"
 
-#include "engine/NumberText.h"
 #include "form/ProjectSession.h"
 #include "project/Project.h"
 #include "ui/fonts/Utf8Text.h"
@@ -107,15 +106,9 @@ ColumnsModel::Row ColumnsModel::read(std::size_t row) const {
   }
   // The method's plate is thinner than the second opinion's in most columns: where that is the
   // only warning the row carries no alarm, and its verdict shows both thicknesses instead.
-  const engine::ColumnAnswer& answer = session_.result(row);
-  if (answer.verdict == engine::Verdict::Passes && answer.crossCheck &&
-      answer.record.plateThicknessMm && answer.has(engine::WarningKind::CrossCheckPlate) &&
-      engine::IsSoundPipe(answer.warnings)) {
+  if (!schedule.plateComparison.empty()) {
     read.texts[static_cast<std::size_t>(ScheduleField::Verdict)] +=
-        QStringLiteral("  BP %1 / %2 mm")
-            .arg(*answer.record.plateThicknessMm)
-            .arg(QString::fromStdString(
-                engine::DecimalText(answer.crossCheck->plateThicknessRequiredMm, 1)));
+        QStringLiteral("  ") + QString::fromStdString(schedule.plateComparison);
   }
   read.failing = schedule.failing;
   read.warnings = QString::fromStdString(schedule.warnings);
