@@ -4,6 +4,7 @@
 #include "engine/Failure.h"
 #include "form/HandlerGuard.h"
 #include "form/HostServices.h"
+#include "form/PrinterSteps.h"
 #include "project/ProjectCheck.h"
 #include "report/ProjectPackage.h"
 
@@ -40,17 +41,11 @@ void PrintOnto(const project::Project& project, const std::string& date,
   const int pages = report::PackagePageCount(results.columns.size());
   const std::unique_ptr<WorkProgress> progress =
       host.StartProgress(title, static_cast<std::size_t>(pages));
-  try {
+  DrawOrWithdraw(printer, [&] {
     report::PrintProjectPackage(project, results.columns, date, format, printer, [&](int done) {
       return !progress || progress->Step(static_cast<std::size_t>(done));
     });
-  } catch (...) {
-    try {
-      printer.AbortDocument();
-    } catch (...) {
-    }
-    throw;
-  }
+  });
 }
 
 // Opens the document with `open` and prints onto it; a failure is shown under `lead` in a box.
@@ -67,12 +62,10 @@ void PrintReporting(const project::Project& project, const std::string& date,
   } catch (const report::PackageStopped&) {
     host.ShowDone(std::string(title) + ": " + kStoppedWord);
   } catch (const report::PrinterError& failure) {
-    const std::string reason = failure.what();
-    host.ShowMessage(reason.empty() ? std::string(lead) : std::string(lead) + ": " + reason,
-                     MessageStyle::CriticalOk(), title);
+    host.ShowMessage(FailureLine(lead, failure.what()), MessageStyle::CriticalOk(), title);
   } catch (const engine::Failure& failure) {
-    host.ShowMessage(std::string(lead) + ": " + UncaughtFailureMessage(failure),
-                     MessageStyle::CriticalOk(), title);
+    host.ShowMessage(FailureLine(lead, UncaughtFailureMessage(failure)), MessageStyle::CriticalOk(),
+                     title);
   }
 }
 
@@ -84,20 +77,9 @@ void PrintPackageCommand(const project::Project& project, const std::string& dat
       MessageAnswer::Ok) {
     return;
   }
-  PrintReporting(project, date, format, host, kPackagePrintFailedLead, kPrintTitle,
-                 [&]() -> std::unique_ptr<report::Printer> {
-                   if (std::unique_ptr<report::Printer> printer = host.OpenDefaultPrinter()) {
-                     return printer;
-                   }
-                   // Without a printer the package can still be kept as a PDF file.
-                   if (host.ShowMessage(kPackageNoPrinterPrompt, MessageStyle::QuestionOkCancel(),
-                                        kPrintTitle) != MessageAnswer::Ok) {
-                     return nullptr;
-                   }
-                   const std::optional<std::string> path =
-                       host.AskPdfFileName(kPackageSuggestedPdfName);
-                   return path ? host.OpenPdfFile(*path) : nullptr;
-                 });
+  PrintReporting(project, date, format, host, kPackagePrintFailedLead, kPrintTitle, [&] {
+    return OpenPrinterOrPdf(host, kPackageNoPrinterPrompt, kPrintTitle, kPackageSuggestedPdfName);
+  });
 }
 
 void ExportPackageCommand(const project::Project& project, const std::string& date,

@@ -5,6 +5,7 @@
 #include "form/FormState.h"
 #include "form/HandlerGuard.h"
 #include "form/HostServices.h"
+#include "form/PrinterSteps.h"
 #include "report/DocumentProperties.h"
 
 #include <memory>
@@ -21,11 +22,6 @@ constexpr const char* kNoPrinterPrompt =
     "ไม่พบเครื่องพิมพ์ (Printer) ในเครื่องนี้   ต้องการบันทึกรายการคำนวณเป็นไฟล์ PDF แทนหรือไม่?";
 constexpr const char* kPrintFailedLead = "พิมพ์รายการคำนวณไม่สำเร็จ";
 constexpr const char* kSuggestedPdfName = "calculation-report.pdf";
-
-std::string Reason(const std::exception& failure) {
-  const std::string what = failure.what();
-  return what.empty() ? std::string(kPrintFailedLead) : std::string(kPrintFailedLead) + ": " + what;
-}
 
 } // namespace
 
@@ -46,33 +42,16 @@ void PrintCommand(FormState& form, HostServices& host) {
         MessageAnswer::Ok) {
       return;
     }
-    std::unique_ptr<report::Printer> printer = host.OpenDefaultPrinter();
-    if (!printer) {
-      // Without a printer the sheet can still be kept as a PDF file.
-      if (host.ShowMessage(kNoPrinterPrompt, MessageStyle::QuestionOkCancel(), kTitle) !=
-          MessageAnswer::Ok) {
-        return;
-      }
-      const std::optional<std::string> path = host.AskPdfFileName(kSuggestedPdfName);
-      if (!path) {
-        return;
-      }
-      printer = host.OpenPdfFile(*path);
-    }
-    try {
-      PrintFormSheet(form, *printer);
-    } catch (...) {
-      // Withdraw the half-made document so nothing incomplete reaches the printer.
-      try {
-        printer->AbortDocument();
-      } catch (...) {
-      }
-      throw;
+    const std::unique_ptr<report::Printer> printer =
+        OpenPrinterOrPdf(host, kNoPrinterPrompt, kTitle, kSuggestedPdfName);
+    if (printer) {
+      DrawOrWithdraw(*printer, [&] { PrintFormSheet(form, *printer); });
     }
   } catch (const report::PrinterError& failure) {
-    host.ShowMessage(Reason(failure), MessageStyle::CriticalOk(), kTitle);
+    host.ShowMessage(FailureLine(kPrintFailedLead, failure.what()), MessageStyle::CriticalOk(),
+                     kTitle);
   } catch (const engine::Failure& failure) {
-    host.ShowMessage(std::string(kPrintFailedLead) + ": " + UncaughtFailureMessage(failure),
+    host.ShowMessage(FailureLine(kPrintFailedLead, UncaughtFailureMessage(failure)),
                      MessageStyle::CriticalOk(), kTitle);
   }
 }
