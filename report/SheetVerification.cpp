@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 #include <string_view>
 
 namespace report {
@@ -21,13 +22,14 @@ struct DrawnLine {
   int xTwips = 0;
   int yTwips = 0;
   std::string text;
-  bool fitted = false; // cut to the margin: the user's free text
+  bool fitted = false; // measured to be cut or wrapped: not where the printer puts it
 };
 
 using DrawnPage = std::vector<DrawnLine>;
 
 // Keeps the lines a document draws, page by page, in place of printing them. Nothing is cut at
-// the margin, and a line measured for fitting is marked as the user's text.
+// the margin or wrapped, and a line measured for fitting or wrapping is marked as such: where a
+// printer would cut or wrap it depends on its faces.
 class LineCapture final : public Printer {
 public:
   std::vector<DrawnPage> pages{DrawnPage{}};
@@ -38,11 +40,10 @@ public:
   void SetCurrentX(int twips) override { x_ = twips; }
   void SetCurrentY(int twips) override { y_ = twips; }
   void PrintLine(const std::string& text) override {
-    pages.back().push_back({x_, y_, text, measured_});
-    measured_ = false;
+    pages.back().push_back({x_, y_, text, measured_.erase(text) > 0});
   }
-  int TextWidth(const std::string&) override {
-    measured_ = true;
+  int TextWidth(const std::string& text) override {
+    measured_.insert(text);
     return 0;
   }
   void DrawPicture(PictureId, int, int) override {}
@@ -55,7 +56,7 @@ public:
 private:
   int x_ = 0;
   int y_ = 0;
-  bool measured_ = false;
+  std::set<std::string> measured_;
 };
 
 bool IsDigit(char c) {

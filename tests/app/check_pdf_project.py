@@ -78,6 +78,12 @@ def main(cli):
             expect(verified.returncode == 0 and "written by pipecolumn " in verified.stdout,
                    f"{pdf}: verify {verified}")
 
+        # A thin wall's warnings wrap over three lines of the sheet, where the printer's faces put them.
+        thin = os.path.join(folder, "thin.pdf")
+        run(cli, "--diameter", "400", "--thickness", "2", "--load", "60000", "--sheet", thin)
+        verified = run(cli, "verify", thin)
+        expect(verified.returncode == 0, f"{thin}: verify {verified}")
+
         # With the second opinion's pages each column's own sheet is the page verified.
         opinions = os.path.join(folder, "opinions.pdf")
         run(cli, "schedule", source, "--cross-check", "--sheets", opinions)
