@@ -66,6 +66,22 @@ if [ "$project_type" != application/x-pipecolumn ]; then
   status=1
 fi
 
+# The programs carry no library search path (the loader would try the folder of any entry first)
+# and no path of the machine that built them.
+source_tree=$(cd "$(dirname "$0")/.." && pwd)
+for program in pipecolumn pipecolumn-cli; do
+  for binary in "$build/app/$program" "$prefix/bin/$program"; do
+    if readelf -d "$binary" | grep -qE 'RPATH|RUNPATH'; then
+      echo "$binary carries a library search path: $(readelf -d "$binary" | grep -E 'RPATH|RUNPATH')"
+      status=1
+    fi
+    if strings "$binary" | grep -qF "$source_tree"; then
+      echo "$binary names the source tree $source_tree"
+      status=1
+    fi
+  done
+done
+
 # The installed programs agree on one version, and the calculator works from the installed tree.
 window_version=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/pipecolumn" --version)
 cli_version=$("$prefix/bin/pipecolumn-cli" --version)

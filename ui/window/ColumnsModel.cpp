@@ -74,7 +74,10 @@ QVariant ColumnsModel::data(const QModelIndex& index, int role) const {
     return row.failing ? QVariant(QColor(0xFF, 0xE1, 0xE1)) : QVariant();
   case Qt::ToolTipRole: {
     QStringList lines;
-    for (const QString& line : {isMark ? row.markFlag : QString(), row.warnings}) {
+    // The whole mark, which a narrow column may show cut.
+    const QString mark =
+        isMark ? row.texts.at(static_cast<std::size_t>(index.column())) : QString();
+    for (const QString& line : {mark.trimmed(), isMark ? row.markFlag : QString(), row.warnings}) {
       if (!line.isEmpty()) {
         lines << line;
       }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/ColumnsPanel.h"
 
+#include "project/ScheduleRow.h"
+
 #include <QAction>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -8,6 +10,13 @@
 #include <QVBoxLayout>
 
 namespace ui {
+
+namespace {
+constexpr int kMarkColumn = static_cast<int>(project::ScheduleField::Mark);
+// About nine characters: a long mark is cut in the middle, whole in its tooltip, and the
+// figures and the verdict stay in sight.
+constexpr int kMarkColumnCharacters = 9;
+} // namespace
 
 ColumnsPanel::ColumnsPanel(QAbstractItemModel& model, const QList<QAction*>& commands,
                            const QFont& font, QWidget* parent)
@@ -25,6 +34,11 @@ ColumnsPanel::ColumnsPanel(QAbstractItemModel& model, const QList<QAction*>& com
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table_->horizontalHeader()->setStretchLastSection(true);
   table_->horizontalHeader()->setHighlightSections(false);
+  table_->horizontalHeader()->setSectionResizeMode(kMarkColumn, QHeaderView::Interactive);
+  connect(&model, &QAbstractItemModel::modelReset, this, &ColumnsPanel::fitMarkColumn);
+  connect(&model, &QAbstractItemModel::rowsInserted, this, &ColumnsPanel::fitMarkColumn);
+  connect(&model, &QAbstractItemModel::rowsRemoved, this, &ColumnsPanel::fitMarkColumn);
+  connect(&model, &QAbstractItemModel::dataChanged, this, &ColumnsPanel::fitMarkColumn);
   connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) {
             if (!showing_ && current.isValid()) {
@@ -38,6 +52,15 @@ ColumnsPanel::ColumnsPanel(QAbstractItemModel& model, const QList<QAction*>& com
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
   layout->addWidget(table_);
+  fitMarkColumn();
+}
+
+void ColumnsPanel::fitMarkColumn() {
+  table_->resizeColumnToContents(kMarkColumn);
+  const int widest = fontMetrics().averageCharWidth() * kMarkColumnCharacters;
+  if (table_->columnWidth(kMarkColumn) > widest) {
+    table_->setColumnWidth(kMarkColumn, widest);
+  }
 }
 
 void ColumnsPanel::showSelectedRow(int row) {

@@ -29,6 +29,9 @@ signals:
   void rowChosen(int row);
 
 private:
+  // As wide as the widest mark, up to a limit.
+  void fitMarkColumn();
+
   QTableView* table_;
   bool showing_ = false;
 };

@@ -5,10 +5,11 @@
 
 namespace ui {
 
-// The handbook the download line opens: the installed copy where there is one, else `source`.
+// `installed` where that file exists, else `source`.
 QString HandbookPath(const QString& installed, const QString& source);
 
-// The same for this build's two places: the package's documentation folder and the source tree.
+// The handbook the download line opens: in the documentation folder of the prefix the running
+// program is installed in, or of the build tree it runs from.
 QString HandbookPath();
 
 // The full text of the program's licence, the GPL version 3.

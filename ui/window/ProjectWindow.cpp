@@ -58,6 +58,8 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
   auto* central = new QWidget(this);
   form_ = new ColumnForm(host, central);
   session_ = &form_->state().session();
+  // The first edit of a new window is taken against the project as it starts, as every later one.
+  shown_ = session_->snapshot();
   // The form keeps the size and look it has always had; the panel takes any other room.
   form_->setFixedSize(form_->size());
   form_->setExitAction([this] { close(); });
@@ -87,9 +89,10 @@ ProjectWindow::ProjectWindow(form::HostServices* host, ProjectFileDialogs* dialo
   // lets the panel cover the form, its buttons or its warnings.
   setMinimumSize(minimumSizeHint());
 
-  connect(form_, &ColumnForm::stateEdited, this, [this] { takeFormEdit(std::nullopt); });
+  connect(form_, &ColumnForm::stateEdited, this,
+          [this] { run([this] { takeFormEdit(std::nullopt); }); });
   connect(form_, &ColumnForm::headerTyped, this,
-          [this](form::HeaderField field) { takeFormEdit(field); });
+          [this](form::HeaderField field) { run([this, field] { takeFormEdit(field); }); });
   for (QLineEdit* field : form_->findChildren<QLineEdit*>()) {
     field->installEventFilter(this);
   }

@@ -104,6 +104,15 @@ void ProjectWindow::buildMenus() {
   connect(handbook, &QAction::triggered, form_, &ColumnForm::openHandbook);
   addCommand(*help, "about", QStringLiteral("เกี่ยวกับโปรแกรม (&About)"), none,
              [this] { showAbout(); });
+
+  // Under a Thai locale a menu is measured a pixel narrower than its widest Thai text is drawn,
+  // which the style then cuts in the middle; a character's slack keeps every command whole.
+  for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+    connect(menu, &QMenu::aboutToShow, menu, [menu] {
+      menu->setMinimumWidth(0);
+      menu->setMinimumWidth(menu->sizeHint().width() + menu->fontMetrics().averageCharWidth());
+    });
+  }
 }
 
 QAction* ProjectWindow::addCommand(QMenu& menu, const char* name, const QString& text,
