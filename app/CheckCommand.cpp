@@ -144,7 +144,7 @@ void AddMaterialOptions(CLI::App& command, CheckRequest& request) {
           [](const std::string& text) {
             return ConcreteStrengthProblem(text).value_or(std::string());
           },
-          "NUMBER"));
+          ""));
 }
 
 void AddOutputOptions(CLI::App& command, CheckRequest& request) {
