@@ -363,6 +363,11 @@ INSTANTIATE_TEST_SUITE_P(
               "",
               "--concrete-strength: กำลังอัดคอนกรีต f′c (concrete strength) 50 ต้องอยู่ระหว่าง 100 "
               "ถึง 1000 kg/cm²\n"},
+        Usage{"DesignTakesTheConcreteStrength",
+              {"design", "--json", "--concrete-strength=1,000"},
+              ExitStatus::Carries,
+              "\"concrete_strength_kg_cm2\": 1000.0\n",
+              ""},
         Usage{"ConcreteStrengthNotANumber",
               {"chart", "c.svg", "--concrete-strength=abc"},
               ExitStatus::Failed,
@@ -417,24 +422,6 @@ INSTANTIATE_TEST_SUITE_P(
         Usage{"EmptyValueAfterEquals", {"--load="}, ExitStatus::Failed, "", "--load"},
         Usage{"ValueOnAFlag", {"--json=yes"}, ExitStatus::Failed, "", "json"}),
     [](const testing::TestParamInfo<Usage>& info) { return std::string(info.param.name); });
-
-TEST(CommandLine, ConcreteStrengthReachesTheCheckOfEveryCommandThatChecks) {
-  const std::vector<std::vector<std::string>> runs = {
-      {"--json"}, {"design", "--json"}, {"chart", "c.svg"}};
-  for (const std::vector<std::string>& arguments : runs) {
-    std::optional<double> drawn;
-    const Outcome outcome =
-        RunCli(With(arguments, "--concrete-strength=1,000"),
-               {.chart = [&](const engine::ColumnAnswer& answer, const std::string&) {
-                 drawn = answer.inputs.materials.concreteStrengthKgCm2;
-               }});
-    EXPECT_EQ(outcome.err, "") << arguments.front();
-    if (!drawn) {
-      drawn = outcome.document.at("materials").at("concrete_strength_kg_cm2").get<double>();
-    }
-    EXPECT_EQ(drawn, 1000) << arguments.front();
-  }
-}
 
 TEST(CommandLine, SheetGetsTheHeaderTextsAndTheCalculation) {
   std::string path;
