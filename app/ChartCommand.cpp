@@ -44,6 +44,7 @@ Command AddChartCommand(CLI::App& program) {
       ->type_name("OUT.svg|OUT.png|OUT.pdf")
       ->required();
   AddInputOptions(*command, request->check, form::kAllInputs);
+  AddMaterialOptions(*command, request->check);
   command->footer("Exit status: 0 the chart is written and the column carries the load, 1 it is "
                   "written and\nthe column does not, 2 usage error, rejected input or a chart "
                   "that could not be written.\nExample: pipecolumn-cli chart column.svg --height 6 "

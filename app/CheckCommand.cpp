@@ -8,6 +8,7 @@
 #include "form/PrintCommand.h"
 #include "form/ResultCaptions.h"
 #include "form/ValuePrompt.h"
+#include "project/LoadMessages.h"
 
 #include <algorithm>
 
@@ -66,6 +67,19 @@ std::string InputHelp(const InputOption& option) {
          engine::PlainText(rule.upperBound) + ")";
 }
 
+// What is wrong with a concrete strength as given, in the words a project file's gets.
+std::optional<std::string> ConcreteStrengthProblem(const std::string& text) {
+  const std::string what = "กำลังอัดคอนกรีต f′c (concrete strength) " + text + " ";
+  const std::optional<double> strength = engine::ReadStrictNumber(text);
+  if (!strength) {
+    return what + std::string(project::load_messages::kNotANumberType);
+  }
+  if (!engine::IsAcceptedConcreteStrength(*strength)) {
+    return what + project::load_messages::ConcreteStrengthOutOfRange();
+  }
+  return std::nullopt;
+}
+
 } // namespace
 
 bool CheckRun::anyRejected() const {
@@ -116,16 +130,21 @@ void AddInputOptions(CLI::App& command, CheckRequest& request, std::span<const I
 
 void AddMaterialOptions(CLI::App& command, CheckRequest& request) {
   command
-      .add_option_function<double>(
+      .add_option_function<std::string>(
           "--concrete-strength",
-          [&request](double strength) { request.concreteStrengthKgCm2 = strength; },
+          [&request](const std::string& text) {
+            request.concreteStrengthKgCm2 = engine::ReadStrictNumber(text);
+          },
           "specified concrete strength f'c in kg/cm2 for the second opinion (" +
               engine::PlainText(engine::kLowestConcreteStrengthKgCm2) + " to " +
               engine::PlainText(engine::kHighestConcreteStrengthKgCm2) + ", default " +
               engine::PlainText(engine::Materials{}.concreteStrengthKgCm2) + ")")
       ->type_name("NUMBER")
-      ->check(
-          CLI::Range(engine::kLowestConcreteStrengthKgCm2, engine::kHighestConcreteStrengthKgCm2));
+      ->check(CLI::Validator(
+          [](const std::string& text) {
+            return ConcreteStrengthProblem(text).value_or(std::string());
+          },
+          ""));
 }
 
 void AddOutputOptions(CLI::App& command, CheckRequest& request) {

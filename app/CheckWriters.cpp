@@ -33,7 +33,11 @@ Json QuantityJson(const engine::QuantityValue& value) {
       value);
 }
 
-// A number as a person reads it: 107.9, not 107.89999999999999; unset is "(no value)".
+// The places the text gives a figure the check leaves unrounded, as many as its rounded ones have.
+constexpr int kTextDecimals = 4;
+
+// A number as a person reads it: 107.9, not 107.89999999999999, and 0.2 where D - 2T leaves
+// 0.19999999999999929; unset is "(no value)".
 std::string QuantityText(const engine::QuantityValue& value) {
   return std::visit(
       [](const auto& quantity) -> std::string {
@@ -43,7 +47,7 @@ std::string QuantityText(const engine::QuantityValue& value) {
         if constexpr (std::is_same_v<std::decay_t<decltype(*quantity)>, engine::Fixed4>) {
           return quantity->toDecimalString();
         } else if constexpr (std::is_same_v<std::decay_t<decltype(*quantity)>, double>) {
-          return engine::PlainText(*quantity);
+          return engine::PlainText(engine::RoundedTo(*quantity, kTextDecimals));
         } else {
           return std::to_string(*quantity);
         }

@@ -86,6 +86,28 @@ std::string ExtrasText(const std::vector<std::string>& extras) {
   return text;
 }
 
+// The option given more than once, in the program or its command, if any.
+const CLI::Option* RepeatedOption(const CLI::App& program) {
+  std::vector<const CLI::App*> apps = {&program};
+  for (const CLI::App* command : program.get_subcommands({})) {
+    apps.push_back(command);
+  }
+  for (const CLI::App* app : apps) {
+    for (const CLI::Option* option : app->get_options()) {
+      if (option->count() > 1) {
+        return option;
+      }
+    }
+  }
+  return nullptr;
+}
+
+// Only one of the values of an option given twice could count.
+std::string RepeatedOptionText(const CLI::Option& option) {
+  return option.get_name() + ": ระบุซ้ำ " + std::to_string(option.count()) +
+         " ครั้ง ระบุได้ครั้งเดียว (option given more than once)";
+}
+
 // The check's options belong to the program itself; a command takes only its own.
 std::optional<std::string> CheckOptionBeforeCommand(const CLI::App& program) {
   for (const CLI::Option* option : program.get_options()) {
@@ -133,6 +155,10 @@ ExitStatus RunCommandLine(const std::vector<std::string>& arguments, std::ostrea
                                     : std::string(kProgram) + " " + named.front()->get_name();
     if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
       return usageError(ExtrasText(program.remaining(true)), helpFor);
+    }
+    if (const CLI::Option* repeated = RepeatedOption(program);
+        repeated != nullptr && dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
+      return usageError(RepeatedOptionText(*repeated), helpFor);
     }
     return usageError(error.what(), helpFor);
   }

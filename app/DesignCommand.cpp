@@ -136,6 +136,7 @@ Command AddDesignCommand(CLI::App& program) {
   AddInputOptions(*command, request->check, kDesignInputs);
   command->add_flag("--all", request->all, "also list every standard pipe that carries the load")
       ->disable_flag_override();
+  AddMaterialOptions(*command, request->check);
   AddOutputOptions(*command, request->check);
   command->footer("Exit status: 0 a standard pipe carries the load, 1 none does, 2 usage error,\n"
                   "rejected input or a sheet that could not be written.\n"

@@ -161,9 +161,11 @@ std::optional<double> ReadStrictNumber(std::string_view typed, const NumberForma
   }
   bool anyDigit = false;
   // Whole part: digits; a thousands separator only where it groups thousands ("12,500", not
-  // "1,5"): the first group has one to three digits and every later one exactly three.
+  // "1,5" nor "0,875"): the first group has one to three digits, not led by a zero, and every
+  // later one exactly three.
   std::size_t groupDigits = 0;
   bool grouped = false;
+  const bool leadingZero = i < text.size() && text[i] == '0';
   while (i < text.size()) {
     if (IsDigit(text[i])) {
       const std::size_t digitsEnd = DigitsEnd(text, i);
@@ -172,7 +174,7 @@ std::optional<double> ReadStrictNumber(std::string_view typed, const NumberForma
       anyDigit = true;
       i = digitsEnd;
     } else if (anyDigit && StartsWith(text, i, thousands)) {
-      if (groupDigits > 3 || (grouped && groupDigits != 3)) {
+      if (leadingZero || groupDigits > 3 || (grouped && groupDigits != 3)) {
         return std::nullopt;
       }
       grouped = true;

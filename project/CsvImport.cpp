@@ -13,6 +13,7 @@
 #include <cctype>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace project {
@@ -105,32 +106,80 @@ std::optional<FieldPositions> ReadHeaderRow(const CsvTable::Record& header, Prob
 const engine::NumberFormat kPointDecimals{".", ","};
 const engine::NumberFormat kCommaDecimals{",", "."};
 
-// The value of one input's field, or its problem reported. A comma file has the point for its
-// decimal mark; in a semicolon file either mark may be meant, so a value is read in the one
-// convention it fits, and refused where the two readings give different numbers.
-std::optional<double> ReadValue(std::string_view text, engine::Input input, char separator,
+// The decimal mark a file's numbers use, as far as the file shows it.
+enum class DecimalMark { Unknown, Point, Comma };
+
+// A value read with the point and with the comma as its decimal mark.
+struct Readings {
+  std::optional<double> point;
+  std::optional<double> comma;
+
+  explicit Readings(std::string_view text)
+      : point(engine::ReadStrictNumber(text, kPointDecimals)),
+        comma(engine::ReadStrictNumber(text, kCommaDecimals)) {}
+
+  bool differ() const { return point && comma && *point != *comma; }
+  // The mark of the one convention the value fits, where it fits only one.
+  DecimalMark shows() const {
+    if (point.has_value() == comma.has_value()) {
+      return DecimalMark::Unknown;
+    }
+    return point ? DecimalMark::Point : DecimalMark::Comma;
+  }
+};
+
+// The value of one input's field, or its problem reported. A value that fits one convention is
+// read in it, whatever the separator; one that fits both with different numbers ("1,500") is read
+// in the file's, and refused naming both readings where the file shows none.
+std::optional<double> ReadValue(std::string_view text, engine::Input input, DecimalMark fileMark,
                                 const std::function<void(std::string_view)>& report) {
   if (WithoutBlanks(text).empty()) {
     report(messages::kEmptyValue);
     return std::nullopt;
   }
-  std::optional<double> value = engine::ReadStrictNumber(text, kPointDecimals);
-  if (separator != ',') {
-    const std::optional<double> commaReading = engine::ReadStrictNumber(text, kCommaDecimals);
-    if (value && commaReading && *value != *commaReading) {
-      report(messages::TwoReadings(WithoutBlanks(text), *value, *commaReading));
+  const Readings readings(text);
+  if (readings.differ()) {
+    if (fileMark == DecimalMark::Unknown) {
+      report(messages::TwoReadings(WithoutBlanks(text), *readings.point, *readings.comma));
       return std::nullopt;
     }
-    value = value ? value : commaReading;
+    return fileMark == DecimalMark::Point ? readings.point : readings.comma;
   }
+  const std::optional<double> value = readings.point ? readings.point : readings.comma;
   if (!value) {
     report(engine::RuleFor(input).messageNotANumber);
   }
   return value;
 }
 
+// The decimal mark the file shows: the one its values that fit a single convention use, or else
+// the one its "sep=" line goes with (a semicolon file is written where the comma is the decimal
+// mark). Unknown where nothing shows it, or where the file shows both.
+DecimalMark FileDecimalMark(std::span<const CsvTable::Record> rows, const FieldPositions& positions,
+                            std::optional<char> declaredSeparator) {
+  bool point = false;
+  bool comma = false;
+  for (const CsvTable::Record& row : rows) {
+    for (std::size_t field = 1; field < kFieldCount; ++field) {
+      if (positions[field] < row.fields.size()) {
+        const DecimalMark shown = Readings(row.fields[positions[field]]).shows();
+        point = point || shown == DecimalMark::Point;
+        comma = comma || shown == DecimalMark::Comma;
+      }
+    }
+  }
+  if (!point && !comma && declaredSeparator) {
+    point = *declaredSeparator == ',';
+    comma = *declaredSeparator == ';';
+  }
+  if (point == comma) {
+    return DecimalMark::Unknown;
+  }
+  return point ? DecimalMark::Point : DecimalMark::Comma;
+}
+
 std::optional<ColumnEntry> ReadRow(const CsvTable::Record& record, const FieldPositions& positions,
-                                   std::size_t headerFieldCount, char separator,
+                                   std::size_t headerFieldCount, DecimalMark fileMark,
                                    ProblemList& problems) {
   if (record.fields.size() != headerFieldCount) {
     problems.addInColumn(record.row, {}, {},
@@ -150,7 +199,7 @@ std::optional<ColumnEntry> ReadRow(const CsvTable::Record& record, const FieldPo
   for (std::size_t field = 1; field < kFieldCount; ++field) {
     const engine::Input input = engine::kAllInputs[field - 1];
     values[field - 1] =
-        ReadValue(record.fields[positions[field]], input, separator,
+        ReadValue(record.fields[positions[field]], input, fileMark,
                   [&](std::string_view message) { report(FileKeyOf(input), message); });
   }
   const std::optional<engine::ColumnInputs> inputs = AcceptInputs(values, report);
@@ -216,12 +265,12 @@ ScheduleLoad ReadScheduleCsv(std::string_view bytes, std::string_view fileName) 
   }
   std::string_view text =
       bytes.starts_with(kUtf8ByteOrderMark) ? bytes.substr(kUtf8ByteOrderMark.size()) : bytes;
-  char separator = DetectSeparator(text);
+  std::optional<char> declaredSeparator;
   if (const std::optional<DeclaredSeparator> declared = ReadDeclaredSeparator(text)) {
-    separator = declared->separator;
+    declaredSeparator = declared->separator;
     text = declared->rest;
   }
-  const CsvTable table = CsvTable::Read(text, separator);
+  const CsvTable table = CsvTable::Read(text, declaredSeparator.value_or(DetectSeparator(text)));
 
   std::vector<ColumnEntry> columns;
   const auto header = std::find_if_not(table.records.begin(), table.records.end(), IsEmptyRow);
@@ -231,12 +280,14 @@ ScheduleLoad ReadScheduleCsv(std::string_view bytes, std::string_view fileName) 
   }
   if (header != table.records.end()) {
     if (const std::optional<FieldPositions> positions = ReadHeaderRow(*header, problems)) {
+      const DecimalMark fileMark = FileDecimalMark(std::span(header + 1, table.records.end()),
+                                                   *positions, declaredSeparator);
       for (auto record = header + 1; record != table.records.end(); ++record) {
         if (IsEmptyRow(*record)) {
           continue;
         }
         if (std::optional<ColumnEntry> entry =
-                ReadRow(*record, *positions, header->fields.size(), separator, problems)) {
+                ReadRow(*record, *positions, header->fields.size(), fileMark, problems)) {
           columns.push_back(std::move(*entry));
         }
       }

@@ -17,8 +17,10 @@ using ScheduleLoad = std::variant<std::vector<ColumnEntry>, LoadErrors>;
 // first line "sep=;" names or else the header row uses), quotes as RFC 4180 has them. The header
 // row names the columns in any order and any case; columns it does not know, such as the results
 // of an export, are passed over, and so are rows with no values. Every value is read and judged
-// as the prompts read and judge an answer; in a semicolon file a value with a comma or a point
-// is read in the convention it fits and refused where both fit with different numbers. A mark
+// as the prompts read and judge an answer. In comma and semicolon files alike a value that fits
+// one decimal mark only is read with it ("0,875", "1.500,25"); one that fits both with different
+// numbers ("1,500") takes the mark the file's other values show, or else the one its "sep=" line
+// goes with, and is refused naming both readings where the file shows neither or both. A mark
 // loses the apostrophe the export puts before a formula character. Rows are numbered as a
 // spreadsheet shows them, the header row being the first; `fileName` is how the messages name
 // the file.

@@ -26,6 +26,12 @@ expected=(
   share/doc/pipecolumn/changelog.gz
   share/doc/pipecolumn/handbook.html
   share/pipecolumn/translations/qtbase_th.qm
+  share/pipecolumn/schema/common.schema.json
+  share/pipecolumn/schema/check.schema.json
+  share/pipecolumn/schema/design.schema.json
+  share/pipecolumn/schema/schedule.schema.json
+  share/pipecolumn/schema/catalogue.schema.json
+  share/pipecolumn/schema/verify.schema.json
 )
 status=0
 for file in "${expected[@]}"; do

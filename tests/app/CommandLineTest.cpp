@@ -209,6 +209,9 @@ TEST(CommandLine, TextOutputListsCaptionsThenQuantitiesAsPeopleReadThem) {
   EXPECT_EQ(tail[0], "inside_diameter_mm = 107.9");
   EXPECT_EQ(tail[9], "axial_capacity_kg = 10279.62");
   EXPECT_EQ(tail[16], "plate_thickness_mm = 4");
+  // D - 2T leaves 0.19999999999999929 here.
+  const Outcome thinBore = RunCli({"--diameter", "10.2", "--thickness", "5"});
+  EXPECT_NE(thinBore.out.find("\ninside_diameter_mm = 0.2\n"), std::string::npos) << thinBore.out;
   // The window's suggestion asks for a click; the command line names the pipe instead.
   EXPECT_EQ(outcome.out.find("คลิกเพื่อใช้"), std::string::npos) << outcome.out;
 }
@@ -347,13 +350,30 @@ INSTANTIATE_TEST_SUITE_P(
               {"--load", "12000", "--load", "8000"},
               ExitStatus::Failed,
               "",
-              "--load"},
+              "--load: ระบุซ้ำ 2 ครั้ง ระบุได้ครั้งเดียว (option given more than once)\n"},
         Usage{"RepeatedOptionOfACommand",
-              {"design", "--load", "1", "--load=2"},
+              {"design", "--load", "1", "--load=2", "--load=3"},
               ExitStatus::Failed,
               "",
-              "--load",
+              "--load: ระบุซ้ำ 3 ครั้ง",
               "design"},
+        Usage{"ConcreteStrengthOutOfRange",
+              {"--concrete-strength", "50"},
+              ExitStatus::Failed,
+              "",
+              "--concrete-strength: กำลังอัดคอนกรีต f′c (concrete strength) 50 ต้องอยู่ระหว่าง 100 "
+              "ถึง 1000 kg/cm²\n"},
+        Usage{"DesignTakesTheConcreteStrength",
+              {"design", "--json", "--concrete-strength=1,000"},
+              ExitStatus::Carries,
+              "\"concrete_strength_kg_cm2\": 1000.0\n",
+              ""},
+        Usage{"ConcreteStrengthNotANumber",
+              {"chart", "c.svg", "--concrete-strength=abc"},
+              ExitStatus::Failed,
+              "",
+              "(concrete strength) abc ต้องเป็นตัวเลข\n",
+              "chart"},
         Usage{"HelpBeforeOtherMistakes", {"--colour", "--help"}, ExitStatus::Carries, "Usage:", ""},
         Usage{"Version", {"--version"}, ExitStatus::Carries, "pipecolumn-cli 1.", ""},
         Usage{"HelpListsTheCommands",

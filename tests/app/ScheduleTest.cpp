@@ -176,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExitCase{"LoadReadTwoWaysInASemicolonCsv",
                  "s.csv",
                  "mark;outside_diameter_mm;wall_thickness_mm;height_m;k_factor;axial_load_kg\n"
-                 "C1;114,3;3,2;4;0,85;150.000\n",
+                 "C1;114;3;4;1;150.000\n",
                  {},
                  ExitStatus::Failed,
                  {"แถว 2", "axial_load_kg", "150 ", "150000"}},

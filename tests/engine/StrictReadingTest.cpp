@@ -23,6 +23,8 @@ const Reading kReadings[] = {
     {"1,000,000", 1000000, std::nullopt},
     {"-1,234", -1234, -1.234},
     {"1,5", std::nullopt, 1.5},
+    {"0,875", std::nullopt, 0.875},
+    {"-0.500", -0.5, std::nullopt},
     {"11,43", std::nullopt, 11.43},
     {"1,00", std::nullopt, 1},
     {",5", std::nullopt, 0.5},
