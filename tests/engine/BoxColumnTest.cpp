@@ -5,13 +5,17 @@
 #include "engine/BoxCatalogue.h"
 #include "engine/BoxColumnCheck.h"
 #include "engine/BoxCrossCheck.h"
+#include "engine/BoxDesign.h"
 #include "engine/BoxSection.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <stdexcept>
+#include <tuple>
+#include <utility>
 
 // Named, for its unit conversions share the unity build with the pipe's tests.
 namespace box_column_test {
@@ -208,6 +212,50 @@ TEST(BoxCrossCheck, PlateGivesDesignExampleK9) {
               c.bearingPressureMpa * (5 * kMmPerInch) * (5 * kMmPerInch) / 24, 1e-9);
   EXPECT_DOUBLE_EQ(c.plateThicknessRequiredMm, c.plateThicknessCantileverMm);
   EXPECT_TRUE(c.platePasses);
+}
+
+TEST(BoxDesign, FindsTheLightestSoundBoxAnExhaustiveSearchFinds) {
+  const engine::BoxCatalogue& catalogue = engine::BoxCatalogue::Standard();
+  for (const auto& [height, load] :
+       {std::pair{3.0, 5000.0}, std::pair{4.0, 30000.0}, std::pair{6.0, 100000.0},
+        std::pair{8.0, 250000.0}, std::pair{12.0, 10000.0}, std::pair{45.0, 1000.0},
+        std::pair{4.0, 1e8}}) {
+    const BoxColumnInputs column = Box(0, 0, 0, height, 1, load);
+    const engine::StandardBox* best = nullptr;
+    bool bestSound = false;
+    std::size_t carrying = 0;
+    for (const engine::StandardBox& box : catalogue.boxes()) {
+      BoxColumnInputs inputs = column;
+      inputs.depthMm = box.section.depthMm;
+      inputs.widthMm = box.section.widthMm;
+      inputs.wallThicknessMm = box.section.wallThicknessMm;
+      const engine::BoxColumnRecord q = engine::CheckBoxColumn(inputs);
+      if (q.axialCapacityKg.toDouble() < load) {
+        continue;
+      }
+      ++carrying;
+      const double t = box.section.wallThicknessMm;
+      const bool sound =
+          q.slendernessRatio <= 180 &&
+          (box.section.depthMm - 3 * t) / t <= 1.40 * std::sqrt(200000.0 / 240) &&
+          engine::CrossCheckBoxColumn(inputs, q.plateSideCm * 10.0, q.plateThicknessMm).verdict ==
+              engine::CrossCheckVerdict::Passes;
+      const auto key = [](const engine::StandardBox& b) {
+        return std::tuple(b.properties.unitMassKgPerM, b.section.depthMm, b.section.widthMm);
+      };
+      if (!best || (sound && !bestSound) || (sound == bestSound && key(box) < key(*best))) {
+        best = &box;
+        bestSound = sound;
+      }
+    }
+    const std::optional<engine::BoxCandidate> found = engine::LightestPassingBox(catalogue, column);
+    ASSERT_EQ(found.has_value(), best != nullptr) << height << " m, " << load << " kg";
+    EXPECT_EQ(engine::PassingBoxes(catalogue, column).size(), carrying);
+    if (found) {
+      EXPECT_EQ(found->box.designation, best->designation) << height << " m, " << load << " kg";
+      EXPECT_EQ(found->sound, bestSound);
+    }
+  }
 }
 
 } // namespace box_column_test
