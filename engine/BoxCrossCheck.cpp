@@ -53,9 +53,7 @@ BoxCrossCheck CrossCheckBoxColumn(const BoxColumnInputs& inputs, double plateSid
   const double Fy = materials.yieldStressMpa;
   const BoxSection nominal = inputs.section();
   const double P = inputs.axialLoadKg;
-  if (!IsPossibleBox(nominal)) {
-    throw ImpossibleBox("a width of less than four walls");
-  }
+  RequirePossibleBox(nominal);
   BoxCrossCheck c;
 
   const double t = Multiply(kDesignWallFactor, nominal.wallThicknessMm);

@@ -53,10 +53,14 @@ bool IsPossibleBox(const BoxSection& box) {
   return t > 0 && 4 * t <= box.widthMm && box.widthMm <= box.depthMm;
 }
 
-BoxProperties PropertiesOf(const BoxSection& box) {
+void RequirePossibleBox(const BoxSection& box) {
   if (!IsPossibleBox(box)) {
-    throw ImpossibleBox("a width of less than four walls");
+    throw ImpossibleBox("a wall that is not positive, or a width of less than four walls");
   }
+}
+
+BoxProperties PropertiesOf(const BoxSection& box) {
+  RequirePossibleBox(box);
   const double A = box.depthMm;
   const double B = box.widthMm;
   const double t = box.wallThicknessMm;

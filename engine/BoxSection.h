@@ -32,6 +32,9 @@ BoxSection SortedBox(double sideMm, double otherSideMm, double wallThicknessMm);
 // Whether the rounded corners fit: 0 < 4t <= B.
 bool IsPossibleBox(const BoxSection& box);
 
+// Throws ImpossibleBox, saying why, where the corners do not fit.
+void RequirePossibleBox(const BoxSection& box);
+
 // The section's figures, unrounded, computed from its exact shape with the exact pi.
 struct BoxProperties {
   double areaCm2 = 0;                 // 2t(A + B) - (16 - 3 pi) t2
