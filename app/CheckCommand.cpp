@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CheckCommand.h"
 
+#include "app/BoxCheck.h"
 #include "engine/CrossCheck.h"
 #include "engine/Failure.h"
 #include "engine/NumberText.h"
+#include "engine/SteelGrade.h"
 #include "form/HandlerGuard.h"
 #include "form/PrintCommand.h"
 #include "form/ResultCaptions.h"
@@ -80,7 +82,38 @@ std::optional<std::string> ConcreteStrengthProblem(const std::string& text) {
   return std::nullopt;
 }
 
+// What is wrong with a steel grade as given.
+std::string SteelGradeProblem(const std::string& text) {
+  if (engine::YieldStressOf(text)) {
+    return {};
+  }
+  return "steel grade " + text + ": not a grade named here nor a yield stress of " +
+         engine::PlainText(engine::kLowestYieldStressMpa) + " to " +
+         engine::PlainText(engine::kHighestYieldStressMpa) + " MPa";
+}
+
+// "method 240, STK400 235, ..."
+std::string SteelGradeList() {
+  std::string list;
+  for (const engine::SteelGrade& grade : engine::SteelGrades()) {
+    list += (list.empty() ? "" : ", ") + std::string(grade.name) + " " +
+            engine::PlainText(grade.yieldStressMpa);
+  }
+  return list;
+}
+
 } // namespace
+
+engine::Materials MaterialsOf(const CheckRequest& request) {
+  engine::Materials materials;
+  if (request.concreteStrengthKgCm2) {
+    materials.concreteStrengthKgCm2 = *request.concreteStrengthKgCm2;
+  }
+  if (request.yieldStressMpa) {
+    materials.yieldStressMpa = *request.yieldStressMpa;
+  }
+  return materials;
+}
 
 bool CheckRun::anyRejected() const {
   return std::ranges::find(rejected, true) != rejected.end();
@@ -145,6 +178,17 @@ void AddMaterialOptions(CLI::App& command, CheckRequest& request) {
             return ConcreteStrengthProblem(text).value_or(std::string());
           },
           ""));
+  command
+      .add_option_function<std::string>(
+          "--steel-grade",
+          [&request](const std::string& text) {
+            request.yieldStressMpa = engine::YieldStressOf(text);
+          },
+          "the steel, by grade or as a yield stress in MPa, for the method's fy and the second "
+          "opinion's Fy alike (" +
+              SteelGradeList() + "; default method)")
+      ->type_name("GRADE")
+      ->check(CLI::Validator(SteelGradeProblem, ""));
 }
 
 void AddOutputOptions(CLI::App& command, CheckRequest& request) {
@@ -182,10 +226,8 @@ CheckRun Check(const CheckRequest& request) {
     }
   };
 
-  if (request.concreteStrengthKgCm2) {
-    engine::Materials materials = run.form.inputs().materials;
-    materials.concreteStrengthKgCm2 = *request.concreteStrengthKgCm2;
-    run.form.setMaterials(materials);
+  if (request.concreteStrengthKgCm2 || request.yieldStressMpa) {
+    run.form.setMaterials(MaterialsOf(request));
   }
   run.form.setPrintCrossCheck(request.crossCheckPage);
   bool anyInput = false;
@@ -271,10 +313,16 @@ ExitStatus ReportCheck(const CheckRun& run, const CheckRequest& request, std::os
 
 Command AddCheck(CLI::App& program) {
   auto request = std::make_shared<CheckRequest>();
+  auto box = std::make_shared<BoxRequest>();
   AddInputOptions(program, *request, form::kAllInputs);
+  AddBoxOptions(program, *box);
   AddMaterialOptions(program, *request);
   AddOutputOptions(program, *request);
-  return {&program, [request](std::ostream& out, std::ostream& err, const FileWriters& writers) {
+  return {&program,
+          [request, box](std::ostream& out, std::ostream& err, const FileWriters& writers) {
+            if (box->depth) {
+              return ReportBoxCheck(CheckBox(*request, *box), *request, out, err);
+            }
             return ReportCheck(Check(*request), *request, out, err, writers.sheet);
           }};
 }

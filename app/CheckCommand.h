@@ -28,6 +28,7 @@ struct CheckRequest {
   std::optional<std::string> sheetPath;
   bool crossCheckPage = false; // the sheet goes on with the second opinion's page
   std::optional<double> concreteStrengthKgCm2;
+  std::optional<double> yieldStressMpa; // of the steel grade named
   bool json = false;
 };
 
@@ -57,9 +58,12 @@ struct CheckRun {
 // The input options of `inputs` on `command`, each setting its answer in `request`.
 void AddInputOptions(CLI::App& command, CheckRequest& request, std::span<const form::Input> inputs);
 // --json, --sheet and the sheet's header texts.
-// --concrete-strength, the project-wide material.
+// --concrete-strength and --steel-grade, the project-wide materials.
 void AddMaterialOptions(CLI::App& command, CheckRequest& request);
 void AddOutputOptions(CLI::App& command, CheckRequest& request);
+
+// The method's materials with those the request names.
+engine::Materials MaterialsOf(const CheckRequest& request);
 
 // Answers the prompts in order. An answer a prompt refuses puts the form back as it stood before,
 // so no fallback value is judged or reported as given.

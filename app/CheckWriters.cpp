@@ -55,14 +55,6 @@ std::string QuantityText(const engine::QuantityValue& value) {
       value);
 }
 
-Json MaterialsJson(const engine::Materials& materials) {
-  return {{"elastic_modulus_mpa", materials.elasticModulusMpa},
-          {"yield_stress_mpa", materials.yieldStressMpa},
-          {"allowable_bearing_kg_cm2", materials.allowableBearingKgCm2},
-          {"allowable_plate_bending_kg_cm2", materials.allowablePlateBendingKgCm2},
-          {"concrete_strength_kg_cm2", materials.concreteStrengthKgCm2}};
-}
-
 // The captions that belong to the column asked for: after a design that found no pipe, only
 // those of the inputs given; the rest are null.
 bool Belongs(const CheckRun& run, Caption caption) {
@@ -141,8 +133,16 @@ Json Document(const CheckRun& run) {
   return document;
 }
 
+Json MaterialsJson(const engine::Materials& materials) {
+  return {{"elastic_modulus_mpa", materials.elasticModulusMpa},
+          {"yield_stress_mpa", materials.yieldStressMpa},
+          {"allowable_bearing_kg_cm2", materials.allowableBearingKgCm2},
+          {"allowable_plate_bending_kg_cm2", materials.allowablePlateBendingKgCm2},
+          {"concrete_strength_kg_cm2", materials.concreteStrengthKgCm2}};
+}
+
 Json InputsJson(const engine::ColumnInputs& inputs, const std::function<bool(Input)>& hasValue) {
-  Json json = Json::object();
+  Json json = {{"section", "pipe"}};
   for (Input input : form::kAllInputs) {
     json[std::string(project::FileKeyOf(input))] =
         !hasValue || hasValue(input) ? Json(form::ValueOf(inputs, input)) : Json(nullptr);

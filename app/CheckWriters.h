@@ -25,9 +25,12 @@ Json Document(const CheckRun& run);
 // The window's captions, the warnings, the results and the search's pipe as text.
 void WriteText(const CheckRun& run, std::ostream& out);
 
-// A column's inputs by their file keys; null for an input `hasValue` denies, where it is given.
+// A column's inputs by their file keys, after its section "pipe"; null for an input `hasValue`
+// denies, where it is given.
 Json InputsJson(const engine::ColumnInputs& inputs,
                 const std::function<bool(form::Input)>& hasValue = {});
+// The materials the column is checked with, by their keys.
+Json MaterialsJson(const engine::Materials& materials);
 // The record's results and the utilisation; null for a quantity the check did not compute.
 Json ResultsJson(const engine::DesignRecord& record, std::optional<double> utilisation);
 // "passes", "fails", or null without a verdict.

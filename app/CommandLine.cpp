@@ -4,6 +4,7 @@
 #include "app/CheckCommand.h"
 #include "engine/Version.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace app {
@@ -34,6 +35,12 @@ std::string FirstLine(const std::string& text) {
 class HelpFormatter final : public CLI::Formatter {
 public:
   HelpFormatter() { column_width(21); }
+
+  // The option's own help says which options go together; CLI11's notes would break its line.
+  std::string make_option_opts(const CLI::Option* option) const override {
+    std::string opts = CLI::Formatter::make_option_opts(option);
+    return opts.substr(0, std::min(opts.find(" Needs:"), opts.find(" Excludes:")));
+  }
 
   std::string make_help(const CLI::App* app, std::string name,
                         CLI::AppFormatMode mode) const override {

@@ -14,18 +14,6 @@ namespace engine {
 
 namespace {
 
-std::vector<std::string_view> BoxTableFields(std::string_view line, char separator) {
-  std::vector<std::string_view> pieces;
-  std::size_t start = 0;
-  for (std::size_t end = line.find(separator); end != std::string_view::npos;
-       end = line.find(separator, start)) {
-    pieces.push_back(line.substr(start, end - start));
-    start = end + 1;
-  }
-  pieces.push_back(line.substr(start));
-  return pieces;
-}
-
 std::invalid_argument BoxTableError(std::size_t lineNumber, const std::string& what) {
   return std::invalid_argument("line " + std::to_string(lineNumber) + ": " + what);
 }
@@ -58,12 +46,12 @@ const BoxCatalogue& BoxCatalogue::Standard() {
 BoxCatalogue BoxCatalogue::Parse(std::string_view text) {
   BoxCatalogue catalogue;
   std::size_t lineNumber = 0;
-  for (std::string_view line : BoxTableFields(text, '\n')) {
+  for (std::string_view line : SplitAt(text, '\n')) {
     ++lineNumber;
     if (line.empty() || line.front() == '#') {
       continue;
     }
-    const std::vector<std::string_view> fields = BoxTableFields(line, ';');
+    const std::vector<std::string_view> fields = SplitAt(line, ';');
     if (fields.size() != 4) {
       throw BoxTableError(lineNumber, "four fields expected");
     }

@@ -2,6 +2,7 @@
 #include "engine/BoxColumnCheck.h"
 
 #include "engine/Arithmetic.h"
+#include "engine/BasePlateRules.h"
 #include "engine/ColumnCheck.h"
 #include "engine/DesignRecord.h"
 #include "engine/Rounding.h"
@@ -13,16 +14,6 @@ namespace engine {
 
 namespace {
 
-constexpr double kBoxPlateSideMargin = 1;    // cm
-constexpr double kBoxWidenedPlateMargin = 2; // cm beyond the depth, which leaves room to weld
-constexpr double kBoxOverhangDivisor = 20;   // half the difference, and mm to cm
-constexpr double kBoxMinimumOverhang = 1;    // cm
-constexpr std::int32_t kBoxThicknessNumerator = 3;
-constexpr double kBoxLesserOverhangDivisor = 4;
-constexpr Fixed4 kBoxMinimumPlateThickness = Fixed4::FromCount(2000); // 0.2 cm
-constexpr double kFlatWidthWalls = 3;                                 // flat width = side - 3t
-constexpr double kWallSlendernessFactor = 1.40;                       // of sqrt(E / fy)
-
 // The square plate under a box: its side from the bearing area, its thickness from the slab-base
 // formula for unequal projections, which is the pipe's when both are equal.
 void SizeBoxBasePlate(const BoxColumnInputs& inputs, BoxColumnRecord& q) {
@@ -32,23 +23,22 @@ void SizeBoxBasePlate(const BoxColumnInputs& inputs, BoxColumnRecord& q) {
   const double P = inputs.axialLoadKg;
   q.bearingAreaRequiredCm2 = Divide(P, materials.allowableBearingKgCm2);
   const std::int32_t smallestPlate =
-      ToInt32(Add(Divide(A, kMillimetresPerCentimetre), kBoxWidenedPlateMargin));
-  const std::int32_t side = std::max(
-      ToInt32(Add(Power(q.bearingAreaRequiredCm2, 0.5), kBoxPlateSideMargin)), smallestPlate);
+      ToInt32(Add(Divide(A, kMillimetresPerCentimetre), kWidenedPlateMargin));
+  const std::int32_t side =
+      std::max(ToInt32(Add(Power(q.bearingAreaRequiredCm2, 0.5), kPlateSideMargin)), smallestPlate);
   q.plateSideCm = side;
   const double sideMm = static_cast<double>(MultiplyWhole(side, kWholeMillimetresPerCentimetre));
-  q.plateOverhangCm =
-      std::max(Divide(Subtract(sideMm, B), kBoxOverhangDivisor), kBoxMinimumOverhang);
+  q.plateOverhangCm = std::max(Divide(Subtract(sideMm, B), kOverhangDivisor), kMinimumOverhang);
   q.plateOverhangMinorCm =
-      std::max(Divide(Subtract(sideMm, A), kBoxOverhangDivisor), kBoxMinimumOverhang);
+      std::max(Divide(Subtract(sideMm, A), kOverhangDivisor), kMinimumOverhang);
   const Fixed4 fp = ToFixed4(Divide(P, static_cast<double>(MultiplyWhole(side, side))));
   q.bearingPressureKgCm2 = fp;
-  const double quotient = Divide(MultiplyExact(fp, kBoxThicknessNumerator).toDouble(),
+  const double quotient = Divide(MultiplyExact(fp, kPlateThicknessNumerator).toDouble(),
                                  materials.allowablePlateBendingKgCm2);
-  const double bracket = Subtract(
-      Square(q.plateOverhangCm), Divide(Square(q.plateOverhangMinorCm), kBoxLesserOverhangDivisor));
+  const double bracket = Subtract(Square(q.plateOverhangCm),
+                                  Divide(Square(q.plateOverhangMinorCm), kLesserOverhangDivisor));
   q.plateThicknessCm =
-      std::max(ToFixed4(Power(Multiply(quotient, bracket), 0.5)), kBoxMinimumPlateThickness);
+      std::max(ToFixed4(Power(Multiply(quotient, bracket), 0.5)), kMinimumPlateThickness);
   // Rounded up, so that the plate the sheet calls "at least" so thick is never thinner than t.
   q.plateThicknessMm =
       CeilingToInt32(MultiplyExact(q.plateThicknessCm, kWholeMillimetresPerCentimetre));
@@ -79,10 +69,8 @@ BoxColumnRecord CheckBoxColumn(const BoxColumnInputs& inputs) {
   SizeBoxBasePlate(inputs, q);
 
   const double t = q.section.wallThicknessMm;
-  q.wallSlenderness = Divide(Subtract(q.section.depthMm, Multiply(kFlatWidthWalls, t)), t);
-  q.wallSlendernessLimit =
-      kWallSlendernessFactor *
-      Power(Divide(materials.elasticModulusMpa, materials.yieldStressMpa), 0.5);
+  q.wallSlenderness = Divide(FlatWallWidth(q.section.depthMm, t), t);
+  q.wallSlendernessLimit = BoxWallSlendernessLimit(materials);
   q.localBuckling = q.wallSlenderness > q.wallSlendernessLimit;
   return q;
 }

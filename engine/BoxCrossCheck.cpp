@@ -10,11 +10,8 @@ namespace engine {
 
 namespace {
 
-constexpr double kBoxFlatWidthWalls = 3;     // b = side - 3t (B4.1b(d))
-constexpr double kBoxWallLimitFactor = 1.40; // lambda r over sqrt(E / Fy)
-constexpr double kEffectiveWidthC1 = 0.20;   // Table E7.1, case (b)
+constexpr double kEffectiveWidthC1 = 0.20; // Table E7.1, case (b)
 constexpr double kEffectiveWidthC2 = 1.38;
-constexpr double kBoxBearingStrengthFactor = 0.85;
 constexpr double kBoxCantileverLineFactor = 0.95; // the plate bends at 0.95 of each side
 constexpr double kPanelMomentDivisor = 24;
 constexpr double kPanelRootTerm = 3;
@@ -22,7 +19,7 @@ constexpr double kPanelThicknessFactor = 4; // t = sqrt(4 m Omega / Fy)
 
 BoxWallPair WallPair(double sideMm, double t, double Fn, const Materials& materials) {
   BoxWallPair walls;
-  walls.flatWidthMm = Subtract(sideMm, Multiply(kBoxFlatWidthWalls, t));
+  walls.flatWidthMm = FlatWallWidth(sideMm, t);
   walls.slenderness = Divide(walls.flatWidthMm, t);
   walls.effectiveWidthMm = EffectiveWallWidth(walls.flatWidthMm, walls.slenderness, Fn, materials);
   return walls;
@@ -38,7 +35,7 @@ double LostArea(const BoxWallPair& walls, double t) {
 double EffectiveWallWidth(double flatWidthMm, double slenderness, double nominalStressMpa,
                           const Materials& materials) {
   const double Fy = materials.yieldStressMpa;
-  const double limit = kBoxWallLimitFactor * Power(Divide(materials.elasticModulusMpa, Fy), 0.5);
+  const double limit = BoxWallSlendernessLimit(materials);
   if (slenderness <= Multiply(limit, Power(Divide(Fy, nominalStressMpa), 0.5))) {
     return flatWidthMm;
   }
@@ -67,8 +64,7 @@ BoxCrossCheck CrossCheckBoxColumn(const BoxColumnInputs& inputs, double plateSid
   c.elasticBucklingStressMpa = stress.elasticBucklingStressMpa;
   c.nominalStressMpa = stress.nominalStressMpa;
 
-  c.wallSlendernessLimit =
-      kBoxWallLimitFactor * Power(Divide(materials.elasticModulusMpa, Fy), 0.5);
+  c.wallSlendernessLimit = BoxWallSlendernessLimit(materials);
   c.depthWalls = WallPair(nominal.depthMm, t, c.nominalStressMpa, materials);
   c.widthWalls = WallPair(nominal.widthMm, t, c.nominalStressMpa, materials);
   c.effectiveAreaCm2 =
@@ -77,7 +73,7 @@ BoxCrossCheck CrossCheckBoxColumn(const BoxColumnInputs& inputs, double plateSid
   const double allowableNewtons = Divide(Multiply(Multiply(c.nominalStressMpa, c.effectiveAreaCm2),
                                                   kSquareMillimetresPerSquareCentimetre),
                                          kCompressionSafetyFactor);
-  c.allowableLoadKg = Divide(allowableNewtons, kStandardGravity);
+  c.allowableLoadKg = NewtonsToKg(allowableNewtons);
   if (c.allowableLoadKg > 0) {
     c.utilisation = P / c.allowableLoadKg;
   }
@@ -85,12 +81,10 @@ BoxCrossCheck CrossCheckBoxColumn(const BoxColumnInputs& inputs, double plateSid
 
   const double areaMm2 = Square(plateSideMm);
   c.concreteStrengthKgCm2 = materials.concreteStrengthKgCm2;
-  c.bearingAllowableKg =
-      Divide(Multiply(Multiply(kBoxBearingStrengthFactor, c.concreteStrengthKgCm2),
-                      Divide(areaMm2, kSquareMillimetresPerSquareCentimetre)),
-             kBearingSafetyFactor);
+  c.bearingAllowableKg = ConcreteBearingAllowableKg(
+      c.concreteStrengthKgCm2, Divide(areaMm2, kSquareMillimetresPerSquareCentimetre));
   c.bearingHolds = P <= c.bearingAllowableKg;
-  c.bearingPressureMpa = Divide(Multiply(P, kStandardGravity), areaMm2);
+  c.bearingPressureMpa = Divide(KgToNewtons(P), areaMm2);
 
   c.plateCantileverDepthMm = Subtract(plateSideMm, kBoxCantileverLineFactor * nominal.depthMm) / 2;
   c.plateCantileverWidthMm = Subtract(plateSideMm, kBoxCantileverLineFactor * nominal.widthMm) / 2;

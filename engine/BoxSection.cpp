@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/BoxSection.h"
 
+#include "engine/Arithmetic.h"
+#include "engine/ColumnInputs.h"
 #include "engine/NumberText.h"
 #include "engine/Units.h"
 
@@ -74,6 +76,24 @@ BoxProperties PropertiesOf(const BoxSection& box) {
     throw Overflow("a section beyond the double range");
   }
   return p;
+}
+
+namespace {
+constexpr double kFlatWidthWalls = 3;           // b = side - 3t
+constexpr double kWallSlendernessFactor = 1.40; // of sqrt(E / fy)
+} // namespace
+
+bool IsAcceptedBoxSide(double sideMm) {
+  return sideMm >= kLowestBoxSideMm && sideMm <= kHighestBoxSideMm;
+}
+
+double FlatWallWidth(double sideMm, double wallThicknessMm) {
+  return Subtract(sideMm, Multiply(kFlatWidthWalls, wallThicknessMm));
+}
+
+double BoxWallSlendernessLimit(const Materials& materials) {
+  return kWallSlendernessFactor *
+         Power(Divide(materials.elasticModulusMpa, materials.yieldStressMpa), 0.5);
 }
 
 std::string BoxSizeText(const BoxSection& box) {

@@ -4,6 +4,7 @@
 #include "engine/Failure.h"
 
 #include <string>
+#include <string_view>
 
 namespace engine {
 
@@ -46,6 +47,25 @@ struct BoxProperties {
 
 // Throws ImpossibleBox for a section whose corners do not fit.
 BoxProperties PropertiesOf(const BoxSection& box);
+
+struct Materials;
+
+// The sides a box column may be given, mm, inclusive, and what is said of one outside them.
+inline constexpr double kLowestBoxSideMm = 20;
+inline constexpr double kHighestBoxSideMm = 1000;
+inline constexpr std::string_view kBoxSideMessage =
+    "ขนาดด้านของเหล็กกล่อง (box side) ต้องอยู่ระหว่าง 20 ถึง 1000 mm !?!   โปรดแก้ไขใหม่";
+bool IsAcceptedBoxSide(double sideMm);
+
+// Said of a wall too thick for its rounded corners to fit the width (4t > B).
+inline constexpr std::string_view kImpossibleBoxMessage =
+    "ความหนาของเหล็กกล่องต้องไม่เกินหนึ่งในสี่ของด้านที่แคบกว่า !?!   โปรดแก้ไขใหม่";
+
+// A wall's flat width, its side less three walls, as the local buckling limits take it.
+double FlatWallWidth(double sideMm, double wallThicknessMm);
+
+// b/t beyond which a box's wall is slender in compression: 1.40 sqrt(E / fy).
+double BoxWallSlendernessLimit(const Materials& materials);
 
 // "100 x 50 x 3.2": depth, width and wall as every list prints them.
 std::string BoxSizeText(const BoxSection& box);

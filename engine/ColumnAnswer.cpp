@@ -15,14 +15,46 @@ namespace {
 
 constexpr int kFewestDecimals = 2;
 
-// "166.67 เกิน 91.67": the fewest decimals from two up at which the figure still reads above
-// its limit, so a rounded limit never makes the sentence false.
+} // namespace
+
 std::string ExceedsText(double value, double limit) {
   const int decimals = DecimalsKeepingOrder(value, limit, kFewestDecimals);
   return PlainText(RoundedTo(value, decimals)) + " เกิน " + PlainText(RoundedTo(limit, decimals));
 }
 
-} // namespace
+std::optional<Warning> SlendernessWarning(std::int32_t ratio) {
+  if (ratio <= kSlendernessLimit) {
+    return std::nullopt;
+  }
+  return Warning{WarningKind::Slenderness, static_cast<double>(ratio),
+                 static_cast<double>(kSlendernessLimit),
+                 "คำเตือน: KL/r = " + SpacedText(ratio) + " เกิน " +
+                     std::to_string(kSlendernessLimit) + " ที่ใช้กันสำหรับเสารับน้ำหนักบรรทุก"};
+}
+
+Warning CrossCheckFailsWarning(double utilisation, double allowableLoadKg) {
+  return Warning{WarningKind::CrossCheckColumn, utilisation, 1,
+                 "คำเตือน: " + std::string(kCrossCheckCode) +
+                     " ไม่ผ่าน: P/(Pn/Ωc) = " + ExceedsText(utilisation, 1) + " (รับได้ " +
+                     PlainText(RoundedTo(allowableLoadKg, 0)) + " kg)"};
+}
+
+std::optional<Warning> PlateWarning(const PlateJudgement& plate) {
+  if (plate.passes) {
+    return std::nullopt;
+  }
+  const std::string lead = "คำเตือน: " + std::string(kCrossCheckCode) + " ";
+  const std::string bearing = "แรงกด P = " + ExceedsText(plate.loadKg, plate.bearingAllowableKg) +
+                              " kg ที่คอนกรีตรับได้ (bearing)";
+  if (plate.methodThicknessMm >= plate.requiredThicknessMm) {
+    return Warning{WarningKind::CrossCheckPlate, plate.loadKg, plate.bearingAllowableKg,
+                   lead + bearing};
+  }
+  return Warning{WarningKind::CrossCheckPlate, plate.requiredThicknessMm, plate.methodThicknessMm,
+                 lead + "ต้องการแผ่นเหล็กหนา " +
+                     ExceedsText(plate.requiredThicknessMm, plate.methodThicknessMm) + " mm ที่ใช้" +
+                     (plate.bearingHolds ? "" : "; " + bearing)};
+}
 
 std::string_view KeyOf(Verdict verdict) {
   switch (verdict) {
@@ -77,12 +109,10 @@ bool ColumnAnswer::has(WarningKind kind) const {
 
 std::vector<Warning> WarningsOf(const ColumnInputs& inputs, const DesignRecord& record) {
   std::vector<Warning> warnings;
-  if (record.slendernessRatio && *record.slendernessRatio > kSlendernessLimit) {
-    const std::int32_t ratio = *record.slendernessRatio;
-    warnings.push_back({WarningKind::Slenderness, static_cast<double>(ratio),
-                        static_cast<double>(kSlendernessLimit),
-                        "คำเตือน: KL/r = " + SpacedText(ratio) + " เกิน " +
-                            std::to_string(kSlendernessLimit) + " ที่ใช้กันสำหรับเสารับน้ำหนักบรรทุก"});
+  if (record.slendernessRatio) {
+    if (std::optional<Warning> slender = SlendernessWarning(*record.slendernessRatio)) {
+      warnings.push_back(*slender);
+    }
   }
   const double ratio = inputs.outsideDiameterMm / inputs.wallThicknessMm;
   const double limit = LocalBucklingLimit(inputs.materials);
@@ -110,27 +140,14 @@ std::optional<Warning> CrossCheckColumnWarning(const ColumnAnswer& answer, const
                        PlainText(RoundedTo(ratio, kFewestDecimals)) +
                        " ไม่น้อยกว่า 0.45 E/Fy = " + PlainText(RoundedTo(limit, kFewestDecimals))};
   }
-  return Warning{WarningKind::CrossCheckColumn, *c.utilisation, 1,
-                 lead + "ไม่ผ่าน: P/(Pn/Ωc) = " + ExceedsText(*c.utilisation, 1) + " (รับได้ " +
-                     PlainText(RoundedTo(*c.allowableLoadKg, 0)) + " kg)"};
+  return CrossCheckFailsWarning(*c.utilisation, *c.allowableLoadKg);
 }
 
 // Where the method's plate is thinner than the second opinion requires, or the bearing fails.
 std::optional<Warning> CrossCheckPlateWarning(const ColumnAnswer& answer, const CrossCheck& c) {
-  if (c.platePasses) {
-    return std::nullopt;
-  }
-  const std::string lead = "คำเตือน: " + std::string(kCrossCheckCode) + " ";
-  const double methodMm = static_cast<double>(*answer.record.plateThicknessMm);
-  const double load = answer.inputs.axialLoadKg;
-  const std::string bearing =
-      "แรงกด P = " + ExceedsText(load, c.bearingAllowableKg) + " kg ที่คอนกรีตรับได้ (bearing)";
-  if (methodMm >= c.plateThicknessRequiredMm) {
-    return Warning{WarningKind::CrossCheckPlate, load, c.bearingAllowableKg, lead + bearing};
-  }
-  return Warning{WarningKind::CrossCheckPlate, c.plateThicknessRequiredMm, methodMm,
-                 lead + "ต้องการแผ่นเหล็กหนา " + ExceedsText(c.plateThicknessRequiredMm, methodMm) +
-                     " mm ที่ใช้" + (c.bearingHolds ? "" : "; " + bearing)};
+  return PlateWarning({c.platePasses, c.bearingHolds, answer.inputs.axialLoadKg,
+                       c.bearingAllowableKg, c.plateThicknessRequiredMm,
+                       static_cast<double>(*answer.record.plateThicknessMm)});
 }
 
 } // namespace

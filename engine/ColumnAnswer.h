@@ -50,6 +50,28 @@ struct ColumnAnswer {
   }
 };
 
+// "166.67 เกิน 91.67": the fewest decimals from two up at which the figure still reads above
+// its limit, so a rounded limit never makes the sentence false.
+std::string ExceedsText(double value, double limit);
+
+// The warning for a KL/r beyond the usual limit; none within it.
+std::optional<Warning> SlendernessWarning(std::int32_t ratio);
+
+// The second opinion's column fails at `utilisation`, carrying `allowableLoadKg`.
+Warning CrossCheckFailsWarning(double utilisation, double allowableLoadKg);
+
+// The second opinion on the method's plate, whatever the section on it.
+struct PlateJudgement {
+  bool passes = false;
+  bool bearingHolds = false;
+  double loadKg = 0;
+  double bearingAllowableKg = 0;
+  double requiredThicknessMm = 0;
+  double methodThicknessMm = 0;
+};
+// The warning where the plate is thinner than required or the bearing fails; none otherwise.
+std::optional<Warning> PlateWarning(const PlateJudgement& plate);
+
 // The kinds of the warnings in their order, joined by `separator`: "slenderness;...".
 std::string WarningKeys(const std::vector<Warning>& warnings, std::string_view separator);
 

@@ -2,6 +2,7 @@
 #include "engine/ColumnCheck.h"
 
 #include "engine/Arithmetic.h"
+#include "engine/BasePlateRules.h"
 #include "engine/Failure.h"
 #include "engine/Rounding.h"
 #include "engine/Units.h"
@@ -18,13 +19,6 @@ constexpr double kCriticalPi = 3.1428;
 constexpr double kBlendExponent = 1.4;
 constexpr double kBlendRootExponent = 0.714; // not 1/1.4
 constexpr double kAllowableStressFactor = 0.6;
-constexpr double kPlateSideMargin = 1;    // cm
-constexpr double kWidenedPlateMargin = 2; // cm
-constexpr double kOverhangDivisor = 20;   // half the difference, and mm to cm
-constexpr double kMinimumOverhang = 1;    // cm
-constexpr std::int32_t kThicknessNumerator = 3;
-constexpr double kThicknessBracketDivisor = 4;
-constexpr Fixed4 kMinimumPlateThickness = Fixed4::FromCount(2000); // 0.2 cm
 
 } // namespace
 
@@ -86,8 +80,8 @@ void SizeBasePlate(const ColumnInputs& inputs, DesignRecord& q) {
   q.bearingPressure = fp;
   const double fb = materials.allowablePlateBendingKgCm2;
   q.allowablePlateBending = fb;
-  const double quotient = Divide(MultiplyExact(fp, kThicknessNumerator).toDouble(), fb);
-  const double bracket = Subtract(Square(w), Divide(Square(w), kThicknessBracketDivisor));
+  const double quotient = Divide(MultiplyExact(fp, kPlateThicknessNumerator).toDouble(), fb);
+  const double bracket = Subtract(Square(w), Divide(Square(w), kLesserOverhangDivisor));
   Fixed4 t = ToFixed4(Power(Multiply(quotient, bracket), 0.5));
   q.plateThickness = t;
   if (t < kMinimumPlateThickness) {

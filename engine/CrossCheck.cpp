@@ -21,14 +21,6 @@ constexpr double kEffectiveAreaTerm = 2.0 / 3.0;
 constexpr double kBearingStrengthFactor = 0.85;
 constexpr double kRingMomentDivisor = 3; // yield-line moment fp a2 / 6 against Fy t2 / 4 / Omega
 
-double KgToNewtons(double kg) {
-  return Multiply(kg, kStandardGravity);
-}
-
-double NewtonsToKg(double newtons) {
-  return Divide(newtons, kStandardGravity);
-}
-
 // A plate of span `spanMm` under `pressureMpa` needs span x sqrt(2 fp Omega / (divisor Fy)).
 double PlateThickness(double spanMm, double pressureMpa, double yieldStressMpa, double divisor) {
   return Multiply(spanMm,
@@ -38,6 +30,19 @@ double PlateThickness(double spanMm, double pressureMpa, double yieldStressMpa, 
 }
 
 } // namespace
+
+double KgToNewtons(double kg) {
+  return Multiply(kg, kStandardGravity);
+}
+
+double NewtonsToKg(double newtons) {
+  return Divide(newtons, kStandardGravity);
+}
+
+double ConcreteBearingAllowableKg(double concreteStrengthKgCm2, double plateAreaCm2) {
+  return Divide(Multiply(Multiply(kBearingStrengthFactor, concreteStrengthKgCm2), plateAreaCm2),
+                kBearingSafetyFactor);
+}
 
 std::string_view KeyOf(CrossCheckVerdict verdict) {
   switch (verdict) {
@@ -120,9 +125,7 @@ CrossCheck CrossCheckColumn(const ColumnInputs& inputs, const DesignRecord& meth
   const double sideCm = static_cast<double>(methodRecord.plateSide.value());
   const double areaCm2 = Square(sideCm);
   c.concreteStrengthKgCm2 = materials.concreteStrengthKgCm2;
-  c.bearingAllowableKg =
-      Divide(Multiply(Multiply(kBearingStrengthFactor, c.concreteStrengthKgCm2), areaCm2),
-             kBearingSafetyFactor);
+  c.bearingAllowableKg = ConcreteBearingAllowableKg(c.concreteStrengthKgCm2, areaCm2);
   c.bearingHolds = P <= c.bearingAllowableKg;
   const double pressureMpa =
       Divide(KgToNewtons(P), Multiply(areaCm2, kSquareMillimetresPerSquareCentimetre));

@@ -65,6 +65,14 @@ NominalStress CrossCheckNominalStress(double slenderness, const Materials& mater
 double CantileverPlateThickness(double cantileverMm, double bearingPressureMpa,
                                 double yieldStressMpa);
 
+// A load in kg as the newtons its weight is, and back.
+double KgToNewtons(double kg);
+double NewtonsToKg(double newtons);
+
+// The load (kg) the concrete bears under a plate of `plateAreaCm2`: 0.85 f'c A1 / Omega c, with
+// A2 = A1.
+double ConcreteBearingAllowableKg(double concreteStrengthKgCm2, double plateAreaCm2);
+
 // The concrete strengths a column may be checked with, kg/cm2, inclusive.
 inline constexpr double kLowestConcreteStrengthKgCm2 = 100;
 inline constexpr double kHighestConcreteStrengthKgCm2 = 1000;

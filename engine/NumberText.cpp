@@ -306,4 +306,16 @@ std::string PercentText(double ratio) {
   return text;
 }
 
+std::vector<std::string_view> SplitAt(std::string_view text, char separator) {
+  std::vector<std::string_view> pieces;
+  std::size_t start = 0;
+  for (std::size_t end = text.find(separator); end != std::string_view::npos;
+       end = text.find(separator, start)) {
+    pieces.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  pieces.push_back(text.substr(start));
+  return pieces;
+}
+
 } // namespace engine

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace engine {
 
@@ -45,5 +46,8 @@ int DecimalsKeepingOrder(double a, double b, int fewest);
 // A ratio as a percentage with one decimal: 0.7782 gives "77.8", 1 gives "100.0"; a ratio above
 // one never gives "100.0" (1.0004 gives "100.1").
 std::string PercentText(double ratio);
+
+// The pieces of `text` between each `separator`: n separators give n + 1 pieces, empty ones kept.
+std::vector<std::string_view> SplitAt(std::string_view text, char separator);
 
 } // namespace engine

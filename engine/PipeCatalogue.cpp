@@ -19,18 +19,6 @@ namespace {
 
 constexpr double kUnitMassFactor = 0.02466; // steel's 7.85 t/m3 times pi, per mm2 of section
 
-std::vector<std::string_view> Split(std::string_view line, char separator) {
-  std::vector<std::string_view> pieces;
-  std::size_t start = 0;
-  for (std::size_t end = line.find(separator); end != std::string_view::npos;
-       end = line.find(separator, start)) {
-    pieces.push_back(line.substr(start, end - start));
-    start = end + 1;
-  }
-  pieces.push_back(line.substr(start));
-  return pieces;
-}
-
 double Millimetres(std::string_view text, std::size_t lineNumber) {
   double value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -101,12 +89,12 @@ const PipeCatalogue& PipeCatalogue::Standard() {
 PipeCatalogue PipeCatalogue::Parse(std::string_view text) {
   PipeCatalogue catalogue;
   std::size_t lineNumber = 0;
-  for (std::string_view line : Split(text, '\n')) {
+  for (std::string_view line : SplitAt(text, '\n')) {
     ++lineNumber;
     if (line.empty() || line.front() == '#') {
       continue;
     }
-    const std::vector<std::string_view> fields = Split(line, ';');
+    const std::vector<std::string_view> fields = SplitAt(line, ';');
     if (fields.size() != 4) {
       throw std::invalid_argument("line " + std::to_string(lineNumber) + ": four fields expected");
     }

@@ -61,17 +61,25 @@ with tempfile.TemporaryDirectory() as folder:
           "--load", "100"], {0, 1}),
         (thin_wall + ["--sheet", sheet, "--cross-check"], {0, 1}),
         (["--load", "abc"], {2}),
+        (["--depth", "150", "--width", "100", "--thickness", "4.5", "--load", "20000",
+          "--steel-grade", "STKR400"], {0, 1}),
+        (["--depth", "50", "--thickness", "1.6", "--height", "10", "--load", "3000"], {0, 1}),
+        (["--depth", "50", "--thickness", "20"], {2}),
     ]:
         validate("check", arguments, statuses)
     for arguments, statuses in [
         (["design", "--all", "--height", "6", "--load", "25000"], {0}),
         (["design", "--load", "900000", "--height", "10", "--k-factor", "2", "--all"], {1}),
         (["design", "--load", "0"], {2}),
+        (["design", "--section", "box", "--all", "--height", "6", "--load", "25000"], {0}),
+        (["design", "--section", "any", "--load", "900000", "--height", "10", "--k-factor", "2"],
+         {1}),
     ]:
         validate("design", arguments, statuses)
     validate("schedule", ["schedule", project, "--licence-number", "12345", "--sheets", package],
              {0, 1})
     validate("catalogue", ["catalogue"], {0})
+    validate("catalogue", ["catalogue", "--section", "box"], {0})
     validate("verify", ["verify", package], {0})
     validate("verify", ["verify", sheet], {0})
 
