@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Files the PDF reader refuses before it looks for a project; written PDFs are read back in
-// tests/app/check_pdf_project.py.
+// Files the PDF reader refuses before it looks for a project, and the name a carried project is
+// given; written PDFs are read back in tests/app.
 #include "project/PdfReading.h"
+#include "project/PdfAttachment.h"
 
 #include "project/LoadMessages.h"
 
@@ -39,5 +40,30 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"CutShort", kNoAttachment.substr(0, 60), messages::kUnreadablePdf},
                     Refused{"NoProject", kNoAttachment, messages::kNoCarriedProject}),
     [](const testing::TestParamInfo<Refused>& info) { return std::string(info.param.name); });
+
+struct Naming {
+  std::string project;
+  std::string attachment;
+};
+
+void PrintTo(const Naming& naming, std::ostream* out) {
+  *out << naming.project;
+}
+
+class AttachmentNameTest : public testing::TestWithParam<Naming> {};
+
+TEST_P(AttachmentNameTest, IsAPlainNameEveryFileSystemTakes) {
+  EXPECT_EQ(project::AttachmentFileName(GetParam().project), GetParam().attachment);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Project, AttachmentNameTest,
+    testing::Values(Naming{"Warehouse B", "Warehouse B.pipecolumn"},
+                    Naming{"Tower: A*B?", "Tower_ A_B.pipecolumn"},
+                    Naming{std::string(300, 'x'), std::string(53, 'x') + ".pipecolumn"},
+                    Naming{std::string(52, 'x') + " y", std::string(52, 'x') + ".pipecolumn"},
+                    Naming{"อาคาร ก", "project.pipecolumn"}, Naming{"อาคาร A-1", "A-1.pipecolumn"},
+                    Naming{"../etc", "etc.pipecolumn"}, Naming{"con", "project.pipecolumn"},
+                    Naming{"LPT1", "project.pipecolumn"}, Naming{"", "project.pipecolumn"}));
 
 } // namespace

@@ -68,11 +68,11 @@ QByteArray Png(const StressChart& chart) {
   return buffer.data();
 }
 
+// Throws report::PrinterError when the PDF cannot be finished.
 QByteArray Pdf(const StressChart& chart, const report::DocumentDescription& description) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   std::optional<QPdfWriter> writer(&buffer);
-  DescribePdf(*writer, description);
   writer->setResolution(720);
   writer->setPageLayout(
       QPageLayout(QPageSize(QSizeF(kChartWidthPoints, kChartHeightPoints), QPageSize::Point),
@@ -82,7 +82,7 @@ QByteArray Pdf(const StressChart& chart, const report::DocumentDescription& desc
   DrawStressChart(painter, page, chart);
   painter.end();
   writer.reset();
-  return WithDocumentInformation(buffer.data(), description);
+  return FinishedPdf(buffer.data(), description);
 }
 
 } // namespace
@@ -96,7 +96,11 @@ QString WriteStressChart(const QString& path, const StressChart& chart,
   } else if (suffix == QLatin1String("png")) {
     bytes = Png(chart);
   } else if (suffix == QLatin1String("pdf")) {
-    bytes = Pdf(chart, description);
+    try {
+      bytes = Pdf(chart, description);
+    } catch (const report::PrinterError& error) {
+      return QString::fromStdString(error.what());
+    }
   } else {
     return QStringLiteral("ชนิดไฟล์ไม่รองรับ (.svg, .png หรือ .pdf เท่านั้น): %1").arg(path);
   }

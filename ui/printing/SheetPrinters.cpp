@@ -6,7 +6,6 @@
 #include "ui/fonts/Utf8Text.h"
 #include "ui/pictures/Pictures.h"
 #include "ui/printing/PdfProperties.h"
-#include "ui/printing/PdfText.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -88,8 +87,6 @@ public:
     }
     page_.open(QIODevice::WriteOnly);
     writer_.emplace(&page_);
-    writer_->setCreator(QStringLiteral("pipecolumn"));
-    writer_->setTitle(QStringLiteral("Calculation Report"));
     writer_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                        QMarginsF(0, 0, 0, 0), QPageLayout::Point));
   }
@@ -98,10 +95,7 @@ public:
 
   void finish() override {
     writer_.reset();
-    QByteArray pdf = MapThaiPresentationFormsToCharacters(page_.data());
-    if (description_) {
-      pdf = WithDocumentInformation(pdf, *description_);
-    }
+    const QByteArray pdf = FinishedPdf(page_.data(), description_);
     try {
       project::SaveFileAtomically(path_, std::string_view(pdf.constData(), pdf.size()));
     } catch (const project::SaveError& error) {
@@ -117,7 +111,6 @@ public:
   }
 
   void describe(const report::DocumentDescription& description) override {
-    DescribePdf(*writer_, description);
     description_ = description;
   }
 
@@ -125,7 +118,7 @@ private:
   std::string path_;
   QBuffer page_;
   std::optional<QPdfWriter> writer_;
-  std::optional<report::DocumentDescription> description_;
+  report::DocumentDescription description_;
 };
 
 // The printer operations on a QPainter. Twips are turned into device units by the device's own

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace project {
+
+// A PDF carries its project as an embedded file of the project file's type, related to the
+// document as its source: the file the document was made from.
+inline constexpr std::string_view kProjectMimeType = "application/x-pipecolumn";
+inline constexpr std::string_view kCarriedFileRelationship = "Source";
+inline constexpr std::size_t kMaxAttachmentNameLength = 64;
+
+// The carried project's file name: the project's name with ASCII letters, digits, blanks and
+// ".,_-+&()" kept and each run of other characters made one "_", its ends trimmed and its length
+// cut to kMaxAttachmentNameLength with the extension; "project" where nothing is left or where
+// the name is one that Windows keeps for a device (CON, NUL, COM1, ...).
+std::string AttachmentFileName(std::string_view projectName);
+
+} // namespace project
