@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace project {
 
@@ -17,5 +18,16 @@ inline constexpr std::size_t kMaxAttachmentNameLength = 64;
 // cut to kMaxAttachmentNameLength with the extension; "project" where nothing is left or where
 // the name is one that Windows keeps for a device (CON, NUL, COM1, ...).
 std::string AttachmentFileName(std::string_view projectName);
+
+enum class CarriedProjectProblem {
+  Unreadable, // the file's structure or the attachment's data cannot be read
+  None,       // no attachment is a project
+  Ambiguous,  // more than one attachment claims to be the project
+};
+
+// The bytes of the project a PDF carries: the one embedded file of the project's type related as
+// the source; where there is none, as older versions attached it, the one whose name ends in the
+// project file's extension.
+std::variant<std::string, CarriedProjectProblem> CarriedProject(std::string_view pdf);
 
 } // namespace project
