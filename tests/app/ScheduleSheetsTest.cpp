@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator itself writes a project's package, a sheet and a chart through Qt into real
-// PDFs: the project they carry and their metadata as PDF readers find them.
+// PDFs: their text as typed, the project they carry and their metadata as PDF readers find them.
 
 #include "report/ProjectPackage.h"
 
@@ -87,11 +87,15 @@ struct Document {
   const char* name;
   std::string command; // the calculator's arguments, OUT standing for the PDF
   std::string attachmentName;
+  std::vector<std::string> typed; // words the text must hold as they were typed
 };
 
 void PrintTo(const Document& document, std::ostream* out) {
   *out << document.name;
 }
+
+const std::vector<std::string> kSheetWords = {"น้ำหนัก",  "คำนวณ", "กำหนด",
+                                              "คำเตือน", "ซึ่ง",    "Effective"};
 
 class WrittenPdf : public testing::TestWithParam<Document> {
 protected:
@@ -119,6 +123,17 @@ protected:
   fs::path folder_;
   fs::path pdf_;
 };
+
+TEST_P(WrittenPdf, ExtractsAsTyped) {
+  const std::string text = Output("pdftotext " + Quoted(pdf_) + " -");
+  ASSERT_FALSE(text.empty());
+  for (const std::string& word : GetParam().typed) {
+    EXPECT_NE(text.find(word), std::string::npos) << word;
+  }
+  for (const char* ligature : {"\uFB00", "\uFB01", "\uFB02", "\uFB03", "\uFB04"}) {
+    EXPECT_EQ(text.find(ligature), std::string::npos) << text;
+  }
+}
 
 std::string Text(QPDFObjectHandle object) {
   return object.isString() ? object.getUTF8Value() : "(not a string)";
@@ -172,12 +187,16 @@ TEST_P(WrittenPdf, CarriesItsProjectAsAStandardAttachmentWithMatchingMetadata) {
 INSTANTIATE_TEST_SUITE_P(
     Calculator, WrittenPdf,
     testing::Values(
-        Document{"Package", "schedule PROJECT --cross-check --sheets OUT", "Tower_ A_B.pipecolumn"},
+        Document{"Package", "schedule PROJECT --cross-check --sheets OUT", "Tower_ A_B.pipecolumn",
+                 kSheetWords},
         Document{"Sheet",
                  "--diameter 400 --thickness 2 --load 60000 --project 'Tower: A*B?' --column ค-1 "
                  "--sheet OUT",
-                 "Tower_ A_B.pipecolumn"},
-        Document{"Chart", "chart OUT --diameter 400 --thickness 2", "project.pipecolumn"}),
+                 "Tower_ A_B.pipecolumn", kSheetWords},
+        Document{"Chart",
+                 "chart OUT --diameter 400 --thickness 2",
+                 "project.pipecolumn",
+                 {"ความเห็นที่สอง", "อัตราส่วนความชะลูด"}}),
     [](const testing::TestParamInfo<Document>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "project/SaveFile.h"
 #include "ui/fonts/ThaiFonts.h"
+#include "ui/fonts/TypedText.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -13,11 +14,11 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QRegularExpression>
 #include <QSvgGenerator>
 
 #include <optional>
+#include <vector>
 
 namespace ui {
 
@@ -72,7 +73,7 @@ QByteArray Png(const StressChart& chart) {
 QByteArray Pdf(const StressChart& chart, const report::DocumentDescription& description) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
-  std::optional<QPdfWriter> writer(&buffer);
+  std::optional<TypedPdfWriter> writer(&buffer);
   writer->setResolution(720);
   writer->setPageLayout(
       QPageLayout(QPageSize(QSizeF(kChartWidthPoints, kChartHeightPoints), QPageSize::Point),
@@ -81,8 +82,9 @@ QByteArray Pdf(const StressChart& chart, const report::DocumentDescription& desc
   const QRectF page(QPointF(0, 0), QSizeF(writer->width(), writer->height()));
   DrawStressChart(painter, page, chart);
   painter.end();
+  const std::vector<TypedPage> typedPages = writer->typedPages();
   writer.reset();
-  return FinishedPdf(buffer.data(), description);
+  return FinishedPdf(buffer.data(), description, typedPages);
 }
 
 } // namespace

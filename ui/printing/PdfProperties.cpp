@@ -3,12 +3,14 @@
 
 #include "project/PdfAttachment.h"
 #include "ui/fonts/Utf8Text.h"
+#include "ui/printing/PdfActualText.h"
 #include "ui/printing/PdfText.h"
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFEFStreamObjectHelper.hh>
 #include <qpdf/QPDFEmbeddedFileDocumentHelper.hh>
 #include <qpdf/QPDFFileSpecObjectHelper.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
 #include <QString>
@@ -113,7 +115,8 @@ QByteArray XmpPacket(const report::DocumentDescription& d, const QString& produc
          body + "</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end=\"w\"?>";
 }
 
-QByteArray FinishedPdf(const QByteArray& written, const report::DocumentDescription& description) {
+QByteArray FinishedPdf(const QByteArray& written, const report::DocumentDescription& description,
+                       const std::vector<TypedPage>& typedPages) {
   const QByteArray mapped = MapThaiPresentationFormsToCharacters(written);
   try {
     QPDF pdf;
@@ -126,6 +129,10 @@ QByteArray FinishedPdf(const QByteArray& written, const report::DocumentDescript
     SetMetadata(pdf, XmpPacket(description, producer, now));
     if (!description.attachmentName.empty()) {
       Attach(pdf, description, date);
+    }
+    std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
+    for (std::size_t index = 0; index < pages.size() && index < typedPages.size(); ++index) {
+      MarkActualText(pages[index], typedPages[index]);
     }
     QPDFWriter writer(pdf);
     writer.setOutputMemory();

@@ -2,9 +2,12 @@
 #pragma once
 
 #include "report/Printer.h"
+#include "ui/fonts/TypedText.h"
 
 #include <QByteArray>
 #include <QDateTime>
+
+#include <vector>
 
 namespace ui {
 
@@ -16,8 +19,9 @@ QByteArray XmpPacket(const report::DocumentDescription& description, const QStri
 // The PDF Qt wrote, finished for its readers: the document information (with both dates) and the
 // XMP packet state the description's properties alike; the carried project is a standard embedded
 // file (its type, size, checksum and dates on the stream, related to the document as its source
-// and listed in the catalogue's associated files). Throws report::PrinterError when the written PDF
-// cannot be read back.
-QByteArray FinishedPdf(const QByteArray& written, const report::DocumentDescription& description);
+// and listed in the catalogue's associated files); and each page marks what its typed words say.
+// Throws report::PrinterError when the written PDF cannot be read back.
+QByteArray FinishedPdf(const QByteArray& written, const report::DocumentDescription& description,
+                       const std::vector<TypedPage>& typedPages);
 
 } // namespace ui

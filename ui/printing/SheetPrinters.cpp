@@ -3,6 +3,7 @@
 
 #include "project/SaveFile.h"
 #include "ui/fonts/ThaiFonts.h"
+#include "ui/fonts/TypedText.h"
 #include "ui/fonts/Utf8Text.h"
 #include "ui/pictures/Pictures.h"
 #include "ui/printing/PdfProperties.h"
@@ -13,12 +14,12 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace ui {
 
@@ -94,8 +95,9 @@ public:
   QPagedPaintDevice& device() override { return *writer_; }
 
   void finish() override {
+    const std::vector<TypedPage> typedPages = writer_->typedPages();
     writer_.reset();
-    const QByteArray pdf = FinishedPdf(page_.data(), description_);
+    const QByteArray pdf = FinishedPdf(page_.data(), description_, typedPages);
     try {
       project::SaveFileAtomically(path_, std::string_view(pdf.constData(), pdf.size()));
     } catch (const project::SaveError& error) {
@@ -117,7 +119,7 @@ public:
 private:
   std::string path_;
   QBuffer page_;
-  std::optional<QPdfWriter> writer_;
+  std::optional<TypedPdfWriter> writer_;
   report::DocumentDescription description_;
 };
 
@@ -185,7 +187,7 @@ public:
     OpenPage();
     // The position is the top-left of the first character; the painter writes on the baseline.
     const QFontMetricsF metrics(painter_.font(), &destination_->device());
-    painter_.drawText(QPointF(DeviceX(x_), DeviceY(y_) + metrics.ascent()), FromUtf8(text));
+    DrawTypedText(painter_, QPointF(DeviceX(x_), DeviceY(y_) + metrics.ascent()), FromUtf8(text));
     // The next line starts below this one, at the left edge, unless it is placed anew.
     x_ = 0;
     y_ += static_cast<int>(metrics.height() * kTwipsPerInch / Dpi().y() + 0.5);
