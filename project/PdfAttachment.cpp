@@ -3,41 +3,15 @@
 
 #include "project/ProjectFile.h"
 
-#include <qpdf/Pipeline.hh>
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFEFStreamObjectHelper.hh>
-#include <qpdf/QPDFEmbeddedFileDocumentHelper.hh>
-#include <qpdf/QPDFFileSpecObjectHelper.hh>
-
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <exception>
-#include <stdexcept>
-#include <utility>
-#include <vector>
 
 namespace project {
 
 namespace {
 
 constexpr std::string_view kFallbackName = "project";
-// Far beyond any project's file; a stream that inflates past it is not one.
-constexpr std::size_t kMaxProjectBytes = 16 << 20;
-
-// Collects a stream's decoded bytes, and gives up past the limit.
-class CappedText final : public Pipeline {
-public:
-  CappedText() : Pipeline("carried project", nullptr) {}
-  void write(unsigned char const* data, size_t length) override {
-    if (length > kMaxProjectBytes - text.size()) {
-      throw std::length_error("the attachment is too large to be a project");
-    }
-    text.append(reinterpret_cast<const char*>(data), length);
-  }
-  void finish() override {}
-  std::string text;
-};
 
 bool KeptInName(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
@@ -65,32 +39,6 @@ bool IsDeviceName(std::string_view name) {
          upper[3] >= '0' && upper[3] <= '9';
 }
 
-// The embedded files that may be the project: first the standard ones, then those named as
-// older versions named them.
-struct Candidates {
-  std::vector<QPDFObjectHandle> standard;
-  std::vector<QPDFObjectHandle> named;
-};
-
-Candidates FindCandidates(QPDF& pdf) {
-  Candidates found;
-  QPDFEmbeddedFileDocumentHelper files(pdf);
-  for (const auto& [key, spec] : files.getEmbeddedFiles()) {
-    QPDFObjectHandle stream = spec->getEmbeddedFileStream();
-    if (!stream.isStream()) {
-      continue;
-    }
-    QPDFObjectHandle relationship = spec->getObjectHandle().getKey("/AFRelationship");
-    if (QPDFEFStreamObjectHelper(stream).getSubtype() == kProjectMimeType &&
-        relationship.isNameAndEquals("/" + std::string(kCarriedFileRelationship))) {
-      found.standard.push_back(stream);
-    } else if (spec->getFilename().ends_with(kProjectFileExtension)) {
-      found.named.push_back(stream);
-    }
-  }
-  return found;
-}
-
 } // namespace
 
 std::string AttachmentFileName(std::string_view projectName) {
@@ -110,29 +58,8 @@ std::string AttachmentFileName(std::string_view projectName) {
   return std::string(base) + std::string(kProjectFileExtension);
 }
 
-std::variant<std::string, CarriedProjectProblem> CarriedProject(std::string_view bytes) {
-  try {
-    QPDF pdf;
-    pdf.setSuppressWarnings(true);
-    pdf.processMemoryFile("carried project", bytes.data(), bytes.size());
-    const Candidates candidates = FindCandidates(pdf);
-    std::vector<QPDFObjectHandle> chosen =
-        candidates.standard.empty() ? candidates.named : candidates.standard;
-    if (chosen.empty()) {
-      return CarriedProjectProblem::None;
-    }
-    if (chosen.size() > 1) {
-      return CarriedProjectProblem::Ambiguous;
-    }
-    CappedText data;
-    bool decoded = false;
-    if (!chosen.front().pipeStreamData(&data, &decoded, 0, qpdf_dl_generalized, true) || !decoded) {
-      return CarriedProjectProblem::Unreadable;
-    }
-    return std::move(data.text);
-  } catch (const std::exception&) {
-    return CarriedProjectProblem::Unreadable;
-  }
+bool NamedAsProjectFile(std::string_view fileName) {
+  return fileName.ends_with(kProjectFileExtension);
 }
 
 } // namespace project

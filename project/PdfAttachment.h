@@ -19,6 +19,9 @@ inline constexpr std::size_t kMaxAttachmentNameLength = 64;
 // the name is one that Windows keeps for a device (CON, NUL, COM1, ...).
 std::string AttachmentFileName(std::string_view projectName);
 
+// Whether a file name ends in the project file's extension.
+bool NamedAsProjectFile(std::string_view fileName);
+
 enum class CarriedProjectProblem {
   Unreadable, // the file's structure or the attachment's data cannot be read
   None,       // no attachment is a project
