@@ -27,6 +27,9 @@ void DrawTypedText(QPainter& painter, const QPointF& origin, const QString& text
     painter.drawText(origin, text);
     return;
   }
+  if (painter.pen().style() == Qt::NoPen) {
+    return; // the PDF writer draws no text without a pen, so there is no run to note
+  }
   // The whole line is shaped once, so each word keeps the glyphs and places drawText gives it.
   QTextLayout layout(text, painter.font(), painter.device());
   layout.beginLayout();
