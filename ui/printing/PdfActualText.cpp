@@ -6,11 +6,11 @@
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
 
-#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace ui {
@@ -85,45 +85,66 @@ std::string SpanOpening(const std::string& text) {
   return "\n/Span <</ActualText " + QPDFObjectHandle::newUnicodeString(text).unparse() + ">> BDC\n";
 }
 
-} // namespace
-
-bool MarkActualText(QPDFPageObjectHelper& page, const TypedPage& words) {
+std::string ContentOf(QPDFObjectHandle contents) {
   std::string content;
   Pl_String collected("page content", nullptr, content);
-  page.pipeContents(&collected);
-  const std::optional<TextObjects> found = FindTextObjects(content);
-  if (!found) {
-    return false;
-  }
-  const TextObjects& objects = *found;
-  std::size_t expected = 0;
-  for (const TypedWord& word : words) {
-    expected += static_cast<std::size_t>(word.glyphRuns);
-  }
-  if (expected == 0 || objects.insides.size() != expected || objects.ends.size() != expected) {
-    return false;
-  }
-  // The first of a word's runs says the word, the others nothing, so a word drawn in two fonts
-  // reads once.
-  std::string marked;
-  marked.reserve(content.size() + content.size() / 2);
+  std::string description;
+  contents.pipeContentStreams(&collected, "page content", description);
+  return content;
+}
+
+// Writes the content with a span inside each text object: the first of a word's runs says the
+// word, the others nothing, so that a word drawn in two fonts reads once.
+void WriteMarked(const std::string& content, const TextObjects& objects, const TypedPage& words,
+                 Pipeline& out) {
+  const auto write = [&out](std::string_view text) {
+    out.write(reinterpret_cast<const unsigned char*>(text.data()), text.size());
+  };
+  const std::string_view all(content);
   std::size_t copied = 0;
   std::size_t run = 0;
   for (const TypedWord& word : words) {
     for (int part = 0; part < word.glyphRuns; ++part, ++run) {
-      if (objects.insides[run] < copied || objects.ends[run] < objects.insides[run]) {
-        return false;
-      }
-      marked.append(content, copied, objects.insides[run] - copied);
-      marked += SpanOpening(part == 0 ? word.text.toUtf8().toStdString() : std::string());
-      marked.append(content, objects.insides[run], objects.ends[run] - objects.insides[run]);
-      marked += "\nEMC\n";
+      write(all.substr(copied, objects.insides[run] - copied));
+      write(SpanOpening(part == 0 ? word.text.toUtf8().toStdString() : std::string()));
+      write(all.substr(objects.insides[run], objects.ends[run] - objects.insides[run]));
+      write("\nEMC\n");
       copied = objects.ends[run];
     }
   }
-  marked.append(content, copied);
+  write(all.substr(copied));
+  out.finish();
+}
+
+} // namespace
+
+bool MarkActualText(QPDFPageObjectHelper& page, const TypedPage& words) {
   QPDFObjectHandle object = page.getObjectHandle();
-  object.replaceKey("/Contents", object.getOwningQPDF()->newStream(marked));
+  const QPDFObjectHandle contents = object.getKey("/Contents");
+  std::optional<TextObjects> found = FindTextObjects(ContentOf(contents));
+  std::size_t expected = 0;
+  for (const TypedWord& word : words) {
+    expected += static_cast<std::size_t>(word.glyphRuns);
+  }
+  if (!found || expected == 0 || found->insides.size() != expected ||
+      found->ends.size() != expected) {
+    return false;
+  }
+  for (std::size_t run = 0; run < expected; ++run) {
+    if (found->ends[run] < found->insides[run] ||
+        (run > 0 && found->insides[run] < found->ends[run - 1])) {
+      return false;
+    }
+  }
+  // Made as the file is written, one page at a time, so that no more than one page's content is
+  // held uncompressed; `words` lives until then.
+  QPDFObjectHandle marked = object.getOwningQPDF()->newStream();
+  marked.replaceStreamData(
+      [contents, objects = std::move(*found), &words](Pipeline* out) {
+        WriteMarked(ContentOf(contents), objects, words, *out);
+      },
+      QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
+  object.replaceKey("/Contents", marked);
   return true;
 }
 
