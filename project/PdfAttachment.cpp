@@ -52,7 +52,7 @@ std::string AttachmentFileName(std::string_view projectName) {
   }
   std::string_view base = TrimmedEnds(kept);
   base = TrimmedEnds(base.substr(0, kMaxAttachmentNameLength - kProjectFileExtension.size()));
-  if (base.empty() || IsDeviceName(base)) {
+  if (base.empty() || IsDeviceName(base.substr(0, base.find('.')))) {
     base = kFallbackName;
   }
   return std::string(base) + std::string(kProjectFileExtension);

@@ -16,7 +16,7 @@ inline constexpr std::size_t kMaxAttachmentNameLength = 64;
 // The carried project's file name: the project's name with ASCII letters, digits, blanks and
 // ".,_-+&()" kept and each run of other characters made one "_", its ends trimmed and its length
 // cut to kMaxAttachmentNameLength with the extension; "project" where nothing is left or where
-// the name is one that Windows keeps for a device (CON, NUL, COM1, ...).
+// the name, up to its first dot, is one that Windows keeps for a device (CON, NUL, COM1, ...).
 std::string AttachmentFileName(std::string_view projectName);
 
 // Whether a file name ends in the project file's extension.

@@ -135,6 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Naming{std::string(52, 'x') + " y", std::string(52, 'x') + ".pipecolumn"},
                     Naming{"อาคาร ก", "project.pipecolumn"}, Naming{"อาคาร A-1", "A-1.pipecolumn"},
                     Naming{"../etc", "etc.pipecolumn"}, Naming{"con", "project.pipecolumn"},
-                    Naming{"LPT1", "project.pipecolumn"}, Naming{"", "project.pipecolumn"}));
+                    Naming{"nul.x", "project.pipecolumn"}, Naming{"LPT1", "project.pipecolumn"},
+                    Naming{"", "project.pipecolumn"}));
 
 } // namespace
