@@ -36,7 +36,7 @@ def digit_maps(qdf):
 
 
 def tamper(cli, pdf, folder):
-    """A copy of `pdf` with the first printed '7' on its last page shown as an '8'."""
+    """A copy of `pdf` with the first printed '7' on its last page shown and typed as an '8'."""
     qdf = os.path.join(folder, "qdf.pdf")
     subprocess.run(["qpdf", "--qdf", "--object-streams=disable", pdf, qdf], check=True)
     data = open(qdf, "rb").read()
@@ -45,6 +45,10 @@ def tamper(cli, pdf, folder):
                         for codes in digit_maps(data) if "7" in codes and "8" in codes
                         and data.find(b"<" + codes["7"] + b"> Tj", last_page) > 0)
     data = data[:seven + 1] + codes["8"] + data[seven + 5:]
+    # The word's text as typed, which readers extract, changed alike.
+    typed = data.rindex(b"/ActualText (", 0, seven)
+    digit = data.index(b"7", typed)
+    data = data[:digit] + b"8" + data[digit + 1:]
     changed = os.path.join(folder, "changed.pdf")
     open(qdf, "wb").write(data)
     subprocess.run(["fix-qdf"], stdin=open(qdf, "rb"), stdout=open(changed, "wb"), check=True)
