@@ -109,4 +109,18 @@ std::string FitText(report::Printer& printer, const std::string& text, int roomT
   return fit == 0 ? kEllipsis : text.substr(0, cuts[fit - 1]) + kEllipsis;
 }
 
+std::string WithControlsAsSpaces(std::string text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    // U+0080 to U+009F, the second set of controls, are two bytes in UTF-8.
+    if (byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xA0 &&
+        static_cast<unsigned char>(text[i + 1]) >= 0x80) {
+      text.replace(i, 2, " ");
+    } else if (byte < 0x20 || byte == 0x7F) {
+      text[i] = ' ';
+    }
+  }
+  return text;
+}
+
 } // namespace report

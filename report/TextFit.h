@@ -23,4 +23,7 @@ std::string FitText(Printer& printer, const std::string& text, int roomTwips);
 std::vector<std::string> WrapText(Printer& printer, const std::string& text, int roomTwips,
                                   std::size_t maxLines = SIZE_MAX);
 
+// `text` with every control character (a tab, a line break) as a space, as a printer shows it.
+std::string WithControlsAsSpaces(std::string text);
+
 } // namespace report
