@@ -14,6 +14,7 @@ namespace engine {
 namespace {
 
 constexpr int kFewestDecimals = 2;
+constexpr double kMethodBearingShare = 0.25; // the method's fc as a share of f'c
 
 } // namespace
 
@@ -94,6 +95,10 @@ std::string_view KeyOf(WarningKind kind) {
     return "slenderness";
   case WarningKind::LocalBuckling:
     return "local_buckling";
+  case WarningKind::PlateThinnerThanWall:
+    return "plate_thinner_than_wall";
+  case WarningKind::ConcreteBelowMethod:
+    return "concrete_below_method";
   case WarningKind::CrossCheckColumn:
     return "cross_check_column";
   case WarningKind::CrossCheckPlate:
@@ -120,6 +125,21 @@ std::vector<Warning> WarningsOf(const ColumnInputs& inputs, const DesignRecord& 
     warnings.push_back({WarningKind::LocalBuckling, ratio, limit,
                         "คำเตือน: D/T = " + ExceedsText(ratio, limit) +
                             " ผนังบางจนอาจเกิด local buckling ซึ่งการคำนวณนี้ไม่ครอบคลุม"});
+  }
+  if (record.plateThicknessMm && *record.plateThicknessMm < inputs.wallThicknessMm) {
+    const double plateMm = *record.plateThicknessMm;
+    warnings.push_back({WarningKind::PlateThinnerThanWall, plateMm, inputs.wallThicknessMm,
+                        "คำเตือน: แผ่นเหล็กรองเสาหนา " + PlainText(plateMm) + " mm บางกว่าผนังท่อ T = " +
+                            PlainText(inputs.wallThicknessMm) + " mm ควรใช้แผ่นที่หนาไม่น้อยกว่าผนังท่อ"});
+  }
+  const Materials& m = inputs.materials;
+  if (m.concreteStrengthKgCm2 < MethodConcreteStrength(m)) {
+    warnings.push_back({WarningKind::ConcreteBelowMethod, m.concreteStrengthKgCm2,
+                        MethodConcreteStrength(m),
+                        "คำเตือน: f'c = " + PlainText(m.concreteStrengthKgCm2) + " ต่ำกว่า " +
+                            PlainText(MethodConcreteStrength(m)) +
+                            " kg/cm² ที่ fc = " + PlainText(m.allowableBearingKgCm2) +
+                            " kg/cm² ของวิธีนี้เป็น 0.25 f'c คอนกรีตอาจรับแรงกดไม่ได้"});
   }
   return warnings;
 }
@@ -153,7 +173,16 @@ std::optional<Warning> CrossCheckPlateWarning(const ColumnAnswer& answer, const 
 } // namespace
 
 bool IsAboutThePipe(WarningKind kind) {
-  return kind != WarningKind::CrossCheckPlate;
+  return kind == WarningKind::Slenderness || kind == WarningKind::LocalBuckling ||
+         kind == WarningKind::CrossCheckColumn;
+}
+
+bool IsSecondOpinion(WarningKind kind) {
+  return kind == WarningKind::CrossCheckColumn || kind == WarningKind::CrossCheckPlate;
+}
+
+double MethodConcreteStrength(const Materials& materials) {
+  return materials.allowableBearingKgCm2 / kMethodBearingShare;
 }
 
 bool IsSoundPipe(const std::vector<Warning>& warnings) {

@@ -19,9 +19,17 @@ std::string_view KeyOf(Verdict verdict);
 // The verdict as lists of columns print it: "OK", "NOT OK", "ERROR".
 std::string_view VerdictWord(Verdict verdict);
 
-enum class WarningKind { Slenderness, LocalBuckling, CrossCheckColumn, CrossCheckPlate };
+enum class WarningKind {
+  Slenderness,
+  LocalBuckling,
+  PlateThinnerThanWall,
+  ConcreteBelowMethod,
+  CrossCheckColumn,
+  CrossCheckPlate
+};
 
-// "slenderness", "local_buckling", "cross_check_column", "cross_check_plate"
+// "slenderness", "local_buckling", "plate_thinner_than_wall", "concrete_below_method",
+// "cross_check_column", "cross_check_plate"
 std::string_view KeyOf(WarningKind kind);
 
 // A column outside the limits of the method: the figure that breaks the limit and the sentence
@@ -82,11 +90,17 @@ ColumnAnswer AnswerColumn(const ColumnInputs& inputs);
 // step (a blank form, a stopped check) has no verdict and no warnings.
 ColumnAnswer AnswerOf(const ColumnInputs& inputs, const DesignRecord& record);
 
-// Whether a warning is about the pipe as a column; the plate's second opinion is about the plate.
+// Whether a warning is about the pipe as a column, rather than its plate or the project's concrete.
 bool IsAboutThePipe(WarningKind kind);
 
-// Whether the warnings leave a pipe sound for the design search: the plate's second opinion does
-// not count, since the plate is sized for the pipe chosen.
+// Whether a warning is the second opinion's, not the method's own.
+bool IsSecondOpinion(WarningKind kind);
+
+// The lowest f'c (kg/cm2) for which the method's allowable bearing is its share 0.25 f'c.
+double MethodConcreteStrength(const Materials& materials);
+
+// Whether the warnings leave a pipe sound for the design search: those about the plate or the
+// concrete do not count, since the plate is sized for the pipe chosen on the project's concrete.
 bool IsSoundPipe(const std::vector<Warning>& warnings);
 
 // The warnings of a completed check of `inputs`, in their order (the second opinion's not among

@@ -96,10 +96,14 @@ CrossCheck CrossCheckColumn(const ColumnInputs& inputs, const DesignRecord& meth
   const double t = Multiply(kDesignWallFactor, T);
   c.designWallThicknessMm = t;
   const double d = Subtract(D, Multiply(2, t));
+  c.designInsideDiameterMm = d;
   const double Ag = Multiply(std::numbers::pi / 4, Subtract(Square(D), Square(d)));
+  c.grossAreaCm2 = Ag / kSquareMillimetresPerSquareCentimetre;
   const double r = Divide(Power(Add(Square(D), Square(d)), 0.5), 4);
+  c.radiusOfGyrationMm = r;
   const double KL = Multiply(Multiply(inputs.kFactor, inputs.heightM),
                              kCentimetresPerMetre * kMillimetresPerCentimetre);
+  c.effectiveLengthMm = KL;
   c.slendernessRatio = Divide(KL, r);
   const NominalStress stress = CrossCheckNominalStress(c.slendernessRatio, materials);
   c.elasticBucklingStressMpa = stress.elasticBucklingStressMpa;
@@ -124,15 +128,18 @@ CrossCheck CrossCheckColumn(const ColumnInputs& inputs, const DesignRecord& meth
 
   const double sideCm = static_cast<double>(methodRecord.plateSide.value());
   const double areaCm2 = Square(sideCm);
+  c.bearingAreaCm2 = areaCm2;
   c.concreteStrengthKgCm2 = materials.concreteStrengthKgCm2;
   c.bearingAllowableKg = ConcreteBearingAllowableKg(c.concreteStrengthKgCm2, areaCm2);
   c.bearingHolds = P <= c.bearingAllowableKg;
   const double pressureMpa =
       Divide(KgToNewtons(P), Multiply(areaCm2, kSquareMillimetresPerSquareCentimetre));
+  c.bearingPressureMpa = pressureMpa;
   const double sideMm = Multiply(sideCm, kMillimetresPerCentimetre);
   c.plateCantileverMm = std::max(0.0, Subtract(sideMm, kCantileverLineFactor * D) / 2);
   c.plateThicknessCantileverMm = CantileverPlateThickness(c.plateCantileverMm, pressureMpa, Fy);
   const double ringRadius = Subtract(D, Multiply(2, T)) / 2;
+  c.ringRadiusMm = ringRadius;
   c.plateThicknessRingMm = PlateThickness(ringRadius, pressureMpa, Fy, kRingMomentDivisor);
   c.plateThicknessRequiredMm = std::max(c.plateThicknessCantileverMm, c.plateThicknessRingMm);
   c.platePasses = c.bearingHolds && static_cast<double>(methodRecord.plateThicknessMm.value()) >=

@@ -24,6 +24,8 @@ inline constexpr double kPlateBendingSafetyFactor = 1.67;
 // The pipe's wall is taken as this share of its nominal thickness: pipe not made to ASTM A1065 or
 // A1085 may be that much thinner.
 inline constexpr double kDesignWallFactor = 0.93;
+// The slenderness Lc/r the code advises a member in compression not to exceed.
+inline constexpr double kCrossCheckAdvisedSlenderness = 200;
 // The plate bends about a line at this share of the pipe's diameter.
 inline constexpr double kCantileverLineFactor = 0.8;
 
@@ -31,6 +33,10 @@ inline constexpr double kCantileverLineFactor = 0.8;
 // the method's materials and plate.
 struct CrossCheck {
   double designWallThicknessMm = 0;       // t = 0.93 T
+  double designInsideDiameterMm = 0;      // d = D - 2t
+  double grossAreaCm2 = 0;                // Ag on the design wall
+  double radiusOfGyrationMm = 0;          // r on the design wall
+  double effectiveLengthMm = 0;           // Lc = KL
   double slendernessRatio = 0;            // KL / r on the design wall
   double elasticBucklingStressMpa = 0;    // Fe
   double nominalStressMpa = 0;            // Fn
@@ -39,9 +45,12 @@ struct CrossCheck {
   std::optional<double> utilisation;      // P over the allowable load
   CrossCheckVerdict verdict = CrossCheckVerdict::NotCovered;
   double concreteStrengthKgCm2 = 0; // f'c
+  double bearingAreaCm2 = 0;        // A1 = B2
   double bearingAllowableKg = 0;    // 0.85 f'c A1 / Omega c, with A2 = A1
+  double bearingPressureMpa = 0;    // fp = P / B2
   double plateCantileverMm = 0;     // l = (B - 0.8 D) / 2, not below zero
   double plateThicknessCantileverMm = 0;
+  double ringRadiusMm = 0;             // a = (D - 2T) / 2, the plate inside the pipe
   double plateThicknessRingMm = 0;     // the plate inside the pipe
   double plateThicknessRequiredMm = 0; // the larger of the two
   bool bearingHolds = false;

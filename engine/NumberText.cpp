@@ -280,6 +280,22 @@ std::string DecimalText(double value, int decimals, const NumberFormat& format) 
   return text;
 }
 
+std::string AtLeastText(double value, int decimals, const NumberFormat& format) {
+  const double scale = std::pow(10.0, decimals);
+  double units = std::floor(value * scale);
+  std::string text = DecimalText(value, decimals);
+  double printed = 0;
+  while (std::from_chars(text.data(), text.data() + text.size(), printed).ec == std::errc{} &&
+         printed < value) {
+    text = DecimalText(++units / scale, decimals);
+  }
+  const std::size_t point = text.find('.');
+  if (point != std::string::npos) {
+    text.replace(point, 1, format.decimalSeparator);
+  }
+  return text;
+}
+
 double RoundedTo(double value, int decimals) {
   const double scale = std::pow(10.0, decimals);
   return std::round(value * scale) / scale;

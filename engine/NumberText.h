@@ -35,6 +35,10 @@ std::string PlainText(double value, const NumberFormat& format = {});
 // place gives "6.4".
 std::string DecimalText(double value, int decimals, const NumberFormat& format = {});
 
+// A least figure ("at least ...") to `decimals` places, rounded up so that it never reads below the
+// figure: 9.749 to one place gives "9.8", 9.7 gives "9.7".
+std::string AtLeastText(double value, int decimals, const NumberFormat& format = {});
+
 // A figure rounded half away from zero to `decimals` places: 91.666 to two gives 91.67.
 double RoundedTo(double value, int decimals);
 

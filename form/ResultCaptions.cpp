@@ -37,7 +37,7 @@ std::string CrossCheckCaption(const engine::ColumnAnswer& answer) {
                                  : std::string("ไม่ครอบคลุม (not covered)");
   return std::string(engine::kCrossCheckCode) + ": " + column +
          parts(engine::WarningKind::CrossCheckColumn) + " แผ่นเหล็กหนาอย่างน้อย " +
-         engine::DecimalText(c.plateThicknessRequiredMm, 1) + " mm" +
+         engine::AtLeastText(c.plateThicknessRequiredMm, 1) + " mm" +
          parts(engine::WarningKind::CrossCheckPlate);
 }
 

@@ -11,8 +11,9 @@ set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${PIPECOLUMN_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# poppler's C++ library reads back the project a PDF carries (also found by shlibdeps).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-thai-tlwg | fonts-noto-core, libpoppler-cpp0v5")
+# poppler's C++ library reads back the project a PDF carries, qpdf's attaches and finds it (both
+# also found by shlibdeps).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-thai-tlwg | fonts-noto-core, libpoppler-cpp0v5, libqpdf29")
 # Qt's own dialog texts under locales other than Thai, which the program brings itself.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

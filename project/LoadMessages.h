@@ -28,6 +28,11 @@ inline constexpr std::string_view kMalformedCsv =
 inline constexpr std::string_view kMissingHeaderColumn = "แถวหัวตารางไม่มีช่องนี้";
 inline constexpr std::string_view kUnreadablePdf =
     "อ่านไฟล์ PDF ไม่ได้ ไฟล์ไม่ครบหรือเสียหาย หรือไม่ใช่ PDF (the PDF cannot be read)";
+inline constexpr std::string_view kPasswordProtectedPdf =
+    "ไฟล์ PDF นี้ตั้งรหัสผ่านไว้ (the PDF is password-protected): โปรดใช้ PDF ที่ไม่มีรหัสผ่าน";
+inline constexpr std::string_view kAmbiguousCarriedProject =
+    "ไฟล์ PDF นี้มีไฟล์แนบที่เป็นโครงการมากกว่าหนึ่งไฟล์ ไม่รู้ว่าไฟล์ใดถูก (more than one attached "
+    "project; the PDF is ambiguous)";
 inline constexpr std::string_view kNoCarriedProject =
     "ไฟล์ PDF นี้ไม่มีโครงการแนบมา (no project is attached to this PDF): เปิดได้เฉพาะ PDF "
     "ที่โปรแกรมนี้เขียน";

@@ -2,13 +2,14 @@
 #include "project/PdfReading.h"
 
 #include "project/LoadMessages.h"
+#include "project/PdfAttachment.h"
 #include "project/ProblemList.h"
 
 #include <poppler-document.h>
-#include <poppler-embedded-file.h>
 #include <poppler-global.h>
 #include <poppler-page.h>
 
+#include <algorithm>
 #include <climits>
 #include <memory>
 
@@ -20,13 +21,14 @@ namespace messages = load_messages;
 
 constexpr std::string_view kPdfSignature = "%PDF-";
 constexpr std::string_view kEndOfFile = "%%EOF";
+// Readers look for the end of a PDF in its last kilobyte, whatever bytes follow the marker.
+constexpr std::size_t kEndSearchBytes = 1024;
 
-// A whole PDF ends with its end-of-file marker; a file cut short is refused rather than pieced
-// together by the reader.
+// A whole PDF has its end-of-file marker in its last kilobyte; a file cut short is refused rather
+// than pieced together by the reader.
 bool EndsWhole(std::string_view bytes) {
-  const std::size_t last = bytes.find_last_not_of(" \t\r\n");
-  return last != std::string_view::npos && last + 1 >= kEndOfFile.size() &&
-         bytes.substr(last + 1 - kEndOfFile.size(), kEndOfFile.size()) == kEndOfFile;
+  const std::size_t tail = std::min(bytes.size(), kEndSearchBytes);
+  return bytes.substr(bytes.size() - tail).find(kEndOfFile) != std::string_view::npos;
 }
 
 // The reader reports each damaged object on stderr; the messages that matter are this program's.
@@ -47,17 +49,16 @@ PrintedPage WordsOf(const poppler::page& page) {
   return words;
 }
 
-std::optional<std::string> CarriedProject(const poppler::document& document) {
-  if (!document.has_embedded_files()) {
-    return std::nullopt;
+std::string_view MessageOf(CarriedProjectProblem problem) {
+  switch (problem) {
+  case CarriedProjectProblem::None:
+    return messages::kNoCarriedProject;
+  case CarriedProjectProblem::Ambiguous:
+    return messages::kAmbiguousCarriedProject;
+  case CarriedProjectProblem::Unreadable:
+    break;
   }
-  for (poppler::embedded_file* file : document.embedded_files()) {
-    if (file != nullptr && file->is_valid() && file->name().ends_with(kProjectFileExtension)) {
-      const poppler::byte_array data = file->data();
-      return std::string(data.begin(), data.end());
-    }
-  }
-  return std::nullopt;
+  return messages::kUnreadablePdf;
 }
 
 } // namespace
@@ -75,16 +76,21 @@ PdfLoad ReadPdf(std::string_view bytes, std::string_view fileName, bool withPage
   QuietReader();
   const std::unique_ptr<poppler::document> document(
       poppler::document::load_from_raw_data(bytes.data(), static_cast<int>(bytes.size())));
-  if (!document || document->is_locked()) {
+  if (!document) {
     problems.addInFile(messages::kUnreadablePdf);
     return problems.take();
   }
-  std::optional<std::string> project = CarriedProject(*document);
-  if (!project) {
-    problems.addInFile(messages::kNoCarriedProject);
+  if (document->is_locked()) {
+    problems.addInFile(messages::kPasswordProtectedPdf);
     return problems.take();
   }
-  PdfContents contents{std::move(*project), Utf8(document->info_key("Subject")), {}};
+  std::variant<std::string, CarriedProjectProblem> project = CarriedProject(bytes);
+  if (const auto* problem = std::get_if<CarriedProjectProblem>(&project)) {
+    problems.addInFile(MessageOf(*problem));
+    return problems.take();
+  }
+  PdfContents contents{
+      std::move(std::get<std::string>(project)), Utf8(document->info_key("Subject")), {}};
   if (withPages) {
     for (int index = 0; index < document->pages(); ++index) {
       const std::unique_ptr<poppler::page> page(document->create_page(index));

@@ -35,7 +35,8 @@ using PdfLoad = std::variant<PdfContents, LoadErrors>;
 bool LooksLikePdf(std::string_view bytes);
 
 // Reads a PDF's carried project file and, when `withPages`, the words of every page. A file that
-// is not a whole PDF, is encrypted, or carries no project is refused with a message naming it.
+// is not a whole PDF, needs a password, or carries no project or more than one is refused with a
+// message naming it.
 PdfLoad ReadPdf(std::string_view bytes, std::string_view fileName, bool withPages);
 
 // The project a PDF carries, read as a project file is.

@@ -5,6 +5,8 @@
 #include "engine/NumberText.h"
 #include "engine/PipeCatalogue.h"
 
+#include <algorithm>
+
 namespace project {
 
 ScheduleRow ScheduleRowOf(const ColumnEntry& entry, const engine::ColumnAnswer& answer) {
@@ -16,7 +18,10 @@ ScheduleRow ScheduleRowOf(const ColumnEntry& entry, const engine::ColumnAnswer& 
   }
   // The method's plate is thinner than the second opinion's in most columns: that alone is no
   // alarm in a row, only a line of the row's warnings.
-  if (!engine::IsSoundPipe(answer.warnings)) {
+  const bool marked = std::ranges::any_of(answer.warnings, [](const engine::Warning& warning) {
+    return warning.kind != engine::WarningKind::CrossCheckPlate;
+  });
+  if (marked) {
     verdict += " " + std::string(kWarningMark);
   }
   std::string warnings;
@@ -26,9 +31,9 @@ ScheduleRow ScheduleRowOf(const ColumnEntry& entry, const engine::ColumnAnswer& 
   std::string plateComparison;
   if (answer.verdict == engine::Verdict::Passes && answer.crossCheck &&
       answer.record.plateThicknessMm && answer.has(engine::WarningKind::CrossCheckPlate) &&
-      engine::IsSoundPipe(answer.warnings)) {
+      !marked) {
     plateComparison = "BP " + std::to_string(*answer.record.plateThicknessMm) + " / " +
-                      engine::DecimalText(answer.crossCheck->plateThicknessRequiredMm, 1) + " mm";
+                      engine::AtLeastText(answer.crossCheck->plateThicknessRequiredMm, 1) + " mm";
   }
   return {{entry.mark, engine::PipeSizeText(in.outsideDiameterMm, in.wallThicknessMm),
            engine::PlainText(in.heightM), engine::PlainText(in.kFactor),

@@ -76,12 +76,20 @@ std::string CapacityVerdict(const engine::DesignRecord& q, const SheetItems& n) 
              engine::VerdictWord(carries ? engine::Verdict::Passes : engine::Verdict::Fails));
 }
 
-// Where the answer's warnings go, in a smaller face: the free space right of the sketch between
-// the verdict line and the base plate's lines, then below the plate.
-constexpr std::array kWarningLinesTwips = {13780, 14020, 14260, 15200, 15440, 15680, 15920, 16160};
-constexpr int kWarningLeftTwips = 4500;
 constexpr double kWarningFontPoints = 9;
 constexpr double kSheetFontPoints = 10;
+constexpr int kWarningLeftTwips = 4500;
+constexpr int kWarningLineTwips = 240;
+
+// The free spaces of the sheet a warning may take, in a smaller face: right of the sketch between
+// the verdict line and the base plate's heading, then below the plate's lines.
+struct WarningSpace {
+  int top; // twips
+  std::size_t lines;
+};
+constexpr std::array kWarningSpaces = {WarningSpace{13780, 3}, WarningSpace{15200, 5}};
+// A warning wraps to two lines at the most in these spaces, so this many always fit whole.
+constexpr std::size_t kWarningsOnSheet = 3;
 
 // The sheet's right margin, as far from the page's right edge as its lines start from the left.
 constexpr int kRightEdgeTwips = kPageWidthTwips - 1500;
@@ -97,27 +105,92 @@ void PrintAt(Printer& printer, int x, int y, const std::string& line) {
   printer.PrintLine(line);
 }
 
-// Each warning of the answer from a line of its own, wrapped within the margins; a sheet with
-// more than the room holds ends its last line with an ellipsis.
-void PrintWarnings(const engine::ColumnAnswer& answer, Printer& printer) {
+// Said on the sheet, in the last line of its spaces, where its warnings go on to a page of their
+// own; without figures, as it does not depend on the answer.
+const std::string kWarningsContinue = "คำเตือนข้ออื่นอยู่ในหน้าถัดไป (more warnings on the next page)";
+
+} // namespace
+
+bool HasWarningsPage(const engine::ColumnAnswer& answer) {
+  return answer.warnings.size() > kWarningsOnSheet;
+}
+
+namespace {
+
+// Each warning wrapped within the margins in the warnings' face.
+std::vector<std::vector<std::string>> WrappedWarnings(const engine::ColumnAnswer& answer,
+                                                      Printer& printer) {
+  std::vector<std::vector<std::string>> wrapped;
+  for (const engine::Warning& warning : answer.warnings) {
+    wrapped.push_back(WrapText(printer, warning.text, kRightEdgeTwips - kWarningLeftTwips));
+  }
+  return wrapped;
+}
+
+// Each warning whole and in order in the first of the sheet's spaces that still holds it, never
+// split between them; where the warnings go on to their own page, the last line of the spaces is
+// kept for saying so. Returns how many were printed.
+std::size_t PrintSheetWarnings(const engine::ColumnAnswer& answer, Printer& printer) {
   if (answer.warnings.empty()) {
-    return;
+    return 0;
   }
   printer.SetFontSize(kWarningFontPoints);
-  std::vector<std::string> lines;
-  for (const engine::Warning& warning : answer.warnings) {
-    for (std::string& line : WrapText(printer, warning.text, kRightEdgeTwips - kWarningLeftTwips)) {
-      lines.push_back(std::move(line));
+  const std::vector<std::vector<std::string>> wrapped = WrappedWarnings(answer, printer);
+  const bool continues = HasWarningsPage(answer);
+  std::size_t printed = 0;
+  for (std::size_t space = 0; space < kWarningSpaces.size(); ++space) {
+    const bool last = space + 1 == kWarningSpaces.size();
+    // The last space keeps its last line for saying the warnings go on; else it runs on down.
+    const std::size_t room = !last       ? kWarningSpaces[space].lines
+                             : continues ? kWarningSpaces[space].lines - 1
+                                         : SIZE_MAX;
+    const int top = kWarningSpaces[space].top;
+    std::size_t used = 0;
+    while (printed < wrapped.size() && used + wrapped[printed].size() <= room) {
+      for (const std::string& line : wrapped[printed]) {
+        PrintAt(printer, kWarningLeftTwips, top + kWarningLineTwips * static_cast<int>(used++),
+                line);
+      }
+      ++printed;
+    }
+    if (last && continues) {
+      PrintAt(printer, kWarningLeftTwips, top + kWarningLineTwips * static_cast<int>(room),
+              FitLine(printer, kWarningLeftTwips, kWarningsContinue));
     }
   }
-  if (lines.size() > kWarningLinesTwips.size()) {
-    lines.resize(kWarningLinesTwips.size());
-    lines.back() = FitLine(printer, kWarningLeftTwips, lines.back() + " \u2026");
-  }
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    PrintAt(printer, kWarningLeftTwips, kWarningLinesTwips[i], lines[i]);
-  }
   printer.SetFontSize(kSheetFontPoints);
+  return printed;
+}
+
+void PrintHeaderLines(const SheetHeader& header, Printer& printer) {
+  // The header is the user's free text; a long one is cut at the margin rather than run off the
+  // page.
+  PrintAt(printer, 1500, 1500, FitLine(printer, 1500, " Project : " + header.project));
+  PrintAt(printer, 1500, 1800, FitLine(printer, 1500, " Engineer : " + header.engineer));
+  PrintAt(printer, 1500, 2100, FitLine(printer, 1500, " Column : " + header.columnMark));
+}
+
+// The warnings the sheet had no room for, from `first`, each whole, on a new page.
+void DrawWarningsPage(const engine::ColumnAnswer& answer, std::size_t first,
+                      const SheetHeader& header, Printer& printer) {
+  printer.NewPage();
+  printer.SetOrientation(PageOrientation::Portrait);
+  printer.SetFontName(kSheetFontName);
+  printer.SetFontSize(kSheetFontPoints);
+  printer.SetFontBold(false);
+  PrintHeaderLines(header, printer);
+  printer.SetFontBold(true);
+  PrintAt(printer, 1500, 2700, "คำเตือน (Warnings) ต่อจากรายการคำนวณหน้าก่อน");
+  printer.SetFontBold(false);
+  int y = 3100;
+  for (std::size_t i = first; i < answer.warnings.size(); ++i) {
+    for (const std::string& line :
+         WrapText(printer, answer.warnings[i].text, kRightEdgeTwips - 1800)) {
+      PrintAt(printer, 1800, y, line);
+      y += kWarningLineTwips + 40;
+    }
+    y += kWarningLineTwips / 2;
+  }
 }
 
 } // namespace
@@ -129,19 +202,23 @@ void PrintCalculationSheet(const engine::ColumnAnswer& answer, const SheetHeader
 }
 
 std::size_t ColumnPageCount(const engine::ColumnAnswer& answer, const SheetHeader& header) {
-  return header.crossCheckPage && answer.crossCheck ? 2 : 1;
+  return 1 + (HasWarningsPage(answer) ? 1 : 0) +
+         (header.crossCheckPage && answer.crossCheck ? 1 : 0);
 }
 
 void DrawColumnPages(const engine::ColumnAnswer& answer, const SheetHeader& header,
                      const engine::NumberFormat& format, Printer& printer) {
-  DrawCalculationSheet(answer, header, format, printer);
-  if (ColumnPageCount(answer, header) > 1) {
+  const std::size_t onSheet = DrawCalculationSheet(answer, header, format, printer);
+  if (HasWarningsPage(answer)) {
+    DrawWarningsPage(answer, onSheet, header, printer);
+  }
+  if (header.crossCheckPage && answer.crossCheck) {
     DrawCrossCheckPage(answer, header, format, printer);
   }
 }
 
-void DrawCalculationSheet(const engine::ColumnAnswer& answer, const SheetHeader& header,
-                          const engine::NumberFormat& format, Printer& printer) {
+std::size_t DrawCalculationSheet(const engine::ColumnAnswer& answer, const SheetHeader& header,
+                                 const engine::NumberFormat& format, Printer& printer) {
   const engine::DesignRecord& q = answer.record;
   const SheetItems n(format);
 
@@ -150,11 +227,7 @@ void DrawCalculationSheet(const engine::ColumnAnswer& answer, const SheetHeader&
   printer.SetFontSize(kSheetFontPoints);
   printer.SetFontBold(false);
 
-  // The header is the user's free text; a long one is cut at the margin rather than run off the
-  // page.
-  PrintAt(printer, 1500, 1500, FitLine(printer, 1500, " Project : " + header.project));
-  PrintAt(printer, 1500, 1800, FitLine(printer, 1500, " Engineer : " + header.engineer));
-  PrintAt(printer, 1500, 2100, FitLine(printer, 1500, " Column : " + header.columnMark));
+  PrintHeaderLines(header, printer);
 
   printer.DrawPicture(PictureId::ColumnSketch, 2400, 3200);
   printer.DrawPicture(PictureId::GyrationFormula, 5500, 7100);
@@ -174,6 +247,11 @@ void DrawCalculationSheet(const engine::ColumnAnswer& answer, const SheetHeader&
           " Effective Length = " + n(q.kFactor) + " x " + n(q.columnLength) + " = " +
               n(q.effectiveLength) + " cm.");
   PrintAt(printer, 2500, 10000, " ค่า KL/R = " + n(q.slendernessRatio) + " ");
+  // The project's concrete, with the plate's steps: a blank form prints no figure for it.
+  const engine::OptionalDouble concrete =
+      q.allowableBearing ? engine::OptionalDouble(answer.inputs.materials.concreteStrengthKgCm2)
+                         : std::nullopt;
+  PrintAt(printer, 1500, 10600, " กำลังอัดคอนกรีต f'c = " + n(concrete) + "kg./sq.cm.");
 
   // Qac in kg/cm2, formed anew for the sheet and checked like every product.
   engine::OptionalWhole qacKgCm2;
@@ -192,7 +270,7 @@ void DrawCalculationSheet(const engine::ColumnAnswer& answer, const SheetHeader&
           " ใช้แผ่นเหล็ก ขนาด " + n(q.plateSide) + " cm. x " + n(q.plateSide) + " cm. หนาอย่างน้อย " +
               n(q.plateThicknessMm) + " mm.");
 
-  PrintWarnings(answer, printer);
+  return PrintSheetWarnings(answer, printer);
 }
 
 } // namespace report

@@ -20,13 +20,17 @@ struct SheetHeader {
 // The face the sheet is designed in; the printer maps it onto an installed Thai face.
 inline constexpr const char* kSheetFontName = "MS Sans Serif";
 
-// Writes the sheet onto the current page of an open document; throws on the first failing
-// operation.
-void DrawCalculationSheet(const engine::ColumnAnswer& answer, const SheetHeader& header,
-                          const engine::NumberFormat& format, Printer& printer);
+// Writes the sheet onto the current page of an open document and returns how many of the answer's
+// warnings it holds, the first ones; throws on the first failing operation.
+std::size_t DrawCalculationSheet(const engine::ColumnAnswer& answer, const SheetHeader& header,
+                                 const engine::NumberFormat& format, Printer& printer);
 
-// The pages a column prints on: its sheet, then the second opinion's page where the header asks for
-// it and the check completed.
+// Whether the answer has more warnings than its sheet always holds whole: they go on to a page of
+// their own after it.
+bool HasWarningsPage(const engine::ColumnAnswer& answer);
+
+// The pages a column prints on: its sheet, its warnings' page where it has one, then the second
+// opinion's page where the header asks for it and the check completed.
 std::size_t ColumnPageCount(const engine::ColumnAnswer& answer, const SheetHeader& header);
 
 // Writes a column's pages, the first onto the current page of an open document; throws on the

@@ -87,77 +87,84 @@ void DrawCrossCheckSheet(const engine::ColumnInputs& inputs, const engine::Desig
     return engine::DecimalText(value, decimals, format);
   };
   const auto p = [&format](double value) { return engine::PlainText(value, format); };
+  const std::string code(engine::kCrossCheckCode);
   const engine::Materials& m = inputs.materials;
   const double E = m.elasticModulusMpa;
   const double Fy = m.yieldStressMpa;
   const double D = inputs.outsideDiameterMm;
   const double T = inputs.wallThicknessMm;
   const double P = inputs.axialLoadKg;
-  const double t = c.designWallThicknessMm;
-  const double d = D - 2 * t;
-  const double areaCm2 =
-      std::numbers::pi / 4 * (D * D - d * d) / engine::kSquareMillimetresPerSquareCentimetre;
   const double sideCm = static_cast<double>(q.plateSide.value());
-  const double sideMm = sideCm * engine::kMillimetresPerCentimetre;
-  const double pressureKgCm2 = P / (sideCm * sideCm);
+  const bool covered = c.effectiveAreaCm2.has_value();
 
   printer.SetOrientation(PageOrientation::Portrait);
   printer.SetFontName(kSheetFontName);
   printer.SetFontSize(10);
   printer.SetFontBold(false);
   PageWriter page(printer);
-  page.line(kLeft, " Project : " + header.project);
-  page.line(kLeft, " Engineer : " + header.engineer);
-  page.line(kLeft, " Column : " + header.columnMark);
-  page.heading("ความเห็นที่สอง (Second Opinion) ตาม " + std::string(engine::kCrossCheckCode) +
-               "  เทียบกับรายการคำนวณหน้าแรก");
+  page.line(kLeft, " Project : " + WithControlsAsSpaces(header.project));
+  page.line(kLeft, " Engineer : " + WithControlsAsSpaces(header.engineer));
+  page.line(kLeft, " Column : " + WithControlsAsSpaces(header.columnMark));
+  page.heading("ความเห็นที่สอง (Second Opinion) ตาม " + code +
+               " เพื่อประกอบการพิจารณา (for information)");
+  page.line(kIndent, "การออกแบบใช้รายการคำนวณหน้าแรก (design basis)  ความเห็นนี้ไม่แทนผลของหน้าแรก");
+  page.line(kIndent, "ที่ผลต่างกัน: ใช้น้ำหนักที่รับได้ที่ต่ำกว่าและแผ่นเหล็กที่หนากว่า หรือบันทึกเหตุผลที่ไม่ใช้");
 
-  page.heading("สมมติฐาน (Assumptions)");
-  page.line(kIndent,
-            "ความหนาผนังออกแบบ (design wall) t = 0.93 T  เพราะท่อไม่ได้ผลิตตาม ASTM A1065 หรือ A1085");
+  page.heading("สมมติฐาน (Assumptions) และสิ่งที่ไม่ได้ตรวจ (Not Checked)");
+  page.line(kIndent, "แรงอัดตามแนวแกนผ่านศูนย์กลาง (concentric) ไม่มีโมเมนต์ (no moment)");
+  page.line(kIndent, "K = " + p(inputs.kFactor) + " และความยาว L = " + p(inputs.heightM) +
+                         " m ตามที่ป้อน (as entered)");
+  page.line(kIndent, "ผนังออกแบบ t = 0.93 T (B4.2): ถือว่าท่อไม่ได้ผลิตตาม ASTM A1065/A1085 (assumed)");
   page.line(kIndent, "ASD กับน้ำหนักใช้งาน (service load) P = " + p(P) +
                          " kg.,  1 kgf = " + p(engine::kStandardGravity) + " N");
-  page.line(kIndent, "แรงแบกทานคอนกรีต (bearing) A2 = A1  เพราะไม่ทราบขนาดตอม่อ (pedestal)");
-  page.line(kIndent,
-            "แผ่นเหล็กภายในท่อ (ring model): แผ่นกลมรัศมี a = (D - 2T)/2 ยึดหมุนที่ผนังท่อ  M = fp a²/6");
+  page.line(kIndent, "E = " + p(E) + " MPa,  Fy = " + p(Fy) + " MPa ทั้งท่อและแผ่นเหล็ก,  f'c = " +
+                         p(c.concreteStrengthKgCm2) + " kg./sq.cm.");
   page.line(kIndent, "Ωc = 1.67 (เสา),  Ωc = 2.31 (bearing),  Ω = 1.67 (แผ่นเหล็ก)");
-  page.line(kIndent, "E = " + p(E) + " MPa,  Fy = " + p(Fy) +
-                         " MPa,  f'c = " + p(c.concreteStrengthKgCm2) + " kg./sq.cm.");
+  page.line(kIndent, "แรงแบกทานคอนกรีต (bearing) A2 = A1  เพราะไม่ทราบขนาดตอม่อ (pedestal)");
+  page.line(kIndent, "แผ่นภายในท่อ (ring model): แบบจำลองของโปรแกรมนี้เอง ไม่ใช่ของ Design Guide 1");
+  page.line(kIndent,
+            "ไม่ได้ตรวจ: สลักยึด (anchor rods), รอยเชื่อม (weld), แรงถอน (uplift), แรงเฉือน (shear)");
 
-  page.heading("เสา (Column): Chapter E");
-  page.line(kIndent, "t = 0.93 x " + p(T) + " = " + p(t) + " mm.    d = D - 2t = " + p(d) + " mm.");
-  page.line(kIndent, "Ag = π/4 (D² - d²) = " + n(areaCm2) + " sq.cm.    r = √(D² + d²)/4 = " +
-                         n(std::sqrt(D * D + d * d) / 4) + " mm.");
-  page.line(kIndent, "KL/r = " + p(inputs.kFactor) + " x " +
-                         p(inputs.heightM * engine::kCentimetresPerMetre *
-                           engine::kMillimetresPerCentimetre) +
-                         " / r = " + n(c.slendernessRatio) +
-                         "    Fe = π² E / (KL/r)² = " + n(c.elasticBucklingStressMpa) + " MPa");
+  page.heading("เสา (Column): AISC 360-22 B4.2, Table B4.1a, E3, E7");
+  page.line(kIndent, "t = 0.93 x " + p(T) + " = " + p(c.designWallThicknessMm) +
+                         " mm.    d = D - 2t = " + p(c.designInsideDiameterMm) + " mm.");
+  page.line(kIndent, "Ag = π/4 (D² - d²) = " + n(c.grossAreaCm2) +
+                         " sq.cm.    r = √(D² + d²)/4 = " + n(c.radiusOfGyrationMm) + " mm.");
+  page.line(kIndent, "Lc/r = KL/r = " + p(c.effectiveLengthMm) + " / " + n(c.radiusOfGyrationMm) +
+                         " = " + n(c.slendernessRatio) + "    Fe = π² E / (Lc/r)² = " +
+                         n(c.elasticBucklingStressMpa) + " MPa  (E3)");
+  if (c.slendernessRatio > engine::kCrossCheckAdvisedSlenderness) {
+    const auto [lambda, advised] = Compared(
+        c.slendernessRatio, engine::kCrossCheckAdvisedSlenderness, kFewestDecimals, format);
+    page.line(kIndent, "หมายเหตุ: Lc/r = " + lambda + " > " + advised +
+                           " ที่ AISC 360-22 แนะนำไม่ให้เกินสำหรับชิ้นส่วนรับแรงอัด (E2, User Note)");
+  }
   const double inelasticLimit = engine::CrossCheckInelasticLimit(m);
   const auto [lambda, limit] =
       Compared(c.slendernessRatio, inelasticLimit, kFewestDecimals, format);
   page.line(kIndent, c.slendernessRatio <= inelasticLimit
-                         ? "KL/r = " + lambda + " ≤ 4.71 √(E/Fy) = " + limit +
-                               "  →  Fn = 0.658^(Fy/Fe) Fy = " + n(c.nominalStressMpa) + " MPa"
-                         : "KL/r = " + lambda + " > 4.71 √(E/Fy) = " + limit +
-                               "  →  Fn = 0.877 Fe = " + n(c.nominalStressMpa) + " MPa");
-  const double wallRatio = D / t;
-  if (!c.effectiveAreaCm2) {
+                         ? "Lc/r = " + lambda + " ≤ 4.71 √(E/Fy) = " + limit +
+                               "  →  Fn = 0.658^(Fy/Fe) Fy = " + n(c.nominalStressMpa) +
+                               " MPa  (E3)"
+                         : "Lc/r = " + lambda + " > 4.71 √(E/Fy) = " + limit +
+                               "  →  Fn = 0.877 Fe = " + n(c.nominalStressMpa) + " MPa  (E3)");
+  const double wallRatio = D / c.designWallThicknessMm;
+  if (!covered) {
     const auto [ratio, bound] =
         Compared(wallRatio, engine::CrossCheckUncoveredWallRatio(m), kFewestDecimals, format);
     page.line(kIndent, "D/t = " + ratio + " ≥ 0.45 E/Fy = " + bound +
-                           "  →  ผนังบางเกินขอบเขตของ AISC 360-22 (not covered)");
+                           "  →  ผนังบางเกินขอบเขตของ AISC 360-22 (not covered, E7)");
   } else if (wallRatio <= engine::LocalBucklingLimit(m)) {
     const auto [ratio, bound] =
         Compared(wallRatio, engine::LocalBucklingLimit(m), kFewestDecimals, format);
     page.line(kIndent, "D/t = " + ratio + " ≤ 0.11 E/Fy = " + bound +
-                           "  →  Ae = Ag = " + n(*c.effectiveAreaCm2) + " sq.cm.");
+                           " (Table B4.1a)  →  Ae = Ag = " + n(*c.effectiveAreaCm2) + " sq.cm.");
   } else {
     const auto [ratio, bound] =
         Compared(wallRatio, engine::LocalBucklingLimit(m), kFewestDecimals, format);
-    page.line(kIndent, "D/t = " + ratio + " > 0.11 E/Fy = " + bound +
-                           "  →  Ae = [0.038 E/(Fy D/t) + 2/3] Ag = " + n(*c.effectiveAreaCm2) +
-                           " sq.cm.");
+    page.line(kIndent, "D/t = " + ratio + " > 0.11 E/Fy = " + bound + " (Table B4.1a): slender");
+    page.line(kIndent,
+              "Ae = [0.038 E/(Fy D/t) + 2/3] Ag = " + n(*c.effectiveAreaCm2) + " sq.cm.  (E7)");
   }
   if (c.allowableLoadKg) {
     const bool passes = c.verdict == engine::CrossCheckVerdict::Passes;
@@ -169,19 +176,27 @@ void DrawCrossCheckSheet(const engine::ColumnInputs& inputs, const engine::Desig
     page.line(kIndent, "Pn/Ωc: ไม่ได้คำนวณ  (not covered)");
   }
 
-  page.heading("แผ่นเหล็กรองเสา (Base Plate)");
-  page.line(kIndent, "B = " + p(sideCm) + " cm. (ตามหน้าแรก)    A1 = B² = " + p(sideCm * sideCm) +
-                         " sq.cm.    fp = P/A1 = " + n(pressureKgCm2, 3) + " kg./sq.cm.");
+  page.heading("แผ่นเหล็กรองเสา (Base Plate): AISC 360-22 J8 และ AISC Design Guide 1");
+  page.line(kIndent, "B = " + p(sideCm) + " cm. (ตามหน้าแรก)    A1 = B² = " + p(c.bearingAreaCm2) +
+                         " sq.cm.");
+  page.line(kIndent, "fp = P/A1 = " + n(q.bearingPressure.value().toDouble(), 4) +
+                         " kg./sq.cm. = " + n(c.bearingPressureMpa, 4) + " MPa");
   const auto [bearing, bearingLoad] = Compared(c.bearingAllowableKg, P, 0, format);
-  page.line(kIndent, "Bearing: 0.85 f'c A1 / 2.31 = " + bearing + " kg." +
+  page.line(kIndent, "Bearing (J8): 0.85 f'c A1 / 2.31 = " + bearing + " kg." +
                          (c.bearingHolds ? "  ≥  P = " : "  <  P = ") + bearingLoad + " kg.    " +
                          Verdict(c.bearingHolds));
-  page.line(kIndent, "l = (B - 0.8 D)/2 = (" + p(sideMm) + " - 0.8 x " + p(D) +
+  page.line(kIndent,
+            "แนวดัด (yield line) ที่ 0.8 D สำหรับท่อกลม ตาม AISC Design Guide 1 (2nd ed., 2006)");
+  page.line(kIndent, "ระยะยื่น (cantilever) l = (B - 0.8 D)/2 = (" +
+                         p(sideCm * engine::kMillimetresPerCentimetre) + " - 0.8 x " + p(D) +
                          ")/2 = " + n(c.plateCantileverMm) + " mm.");
-  page.line(kIndent, "t1 = l √(2 fp Ω / Fy) = " + n(c.plateThicknessCantileverMm) + " mm.");
-  page.line(kIndent, "a = (D - 2T)/2 = " + n((D - 2 * T) / 2) +
-                         " mm.    t2 = a √(2 fp Ω / (3 Fy)) = " + n(c.plateThicknessRingMm) +
-                         " mm.");
+  page.line(kIndent, "t1 = l √(2 fp Ω / Fy) = " + n(c.plateCantileverMm) + " √(2 x " +
+                         n(c.bearingPressureMpa, 4) + " x 1.67 / " + p(Fy) +
+                         ") = " + n(c.plateThicknessCantileverMm) + " mm.");
+  page.line(kIndent, "a = (D - 2T)/2 = " + n(c.ringRadiusMm) + " mm.  (ring model)");
+  page.line(kIndent, "t2 = a √(2 fp Ω / (3 Fy)) = " + n(c.ringRadiusMm) + " √(2 x " +
+                         n(c.bearingPressureMpa, 4) + " x 1.67 / (3 x " + p(Fy) +
+                         ")) = " + n(c.plateThicknessRingMm) + " mm.");
   const double methodMm = static_cast<double>(q.plateThicknessMm.value());
   const std::string required =
       Compared(c.plateThicknessRequiredMm, methodMm, kFewestDecimals, format).first;
@@ -189,23 +204,25 @@ void DrawCrossCheckSheet(const engine::ColumnInputs& inputs, const engine::Desig
                          " mm.    " + Verdict(c.platePasses));
 
   page.heading("เทียบกับหน้าแรก (Side by Side)");
-  page.row({"", "หน้าแรก (method)", std::string(engine::kCrossCheckCode)});
+  page.row({"", "หน้าแรก (method)", code});
   const std::optional<double> methodUtilisation = engine::Utilisation(q);
-  const auto percent = [](const std::optional<double>& ratio) {
-    return ratio ? engine::PercentText(*ratio) + " %" : std::string("-");
+  const std::string notCovered = "—";
+  const auto percent = [&notCovered](const std::optional<double>& ratio) {
+    return ratio ? engine::PercentText(*ratio) + " %" : notCovered;
   };
   const std::vector<std::array<std::string, 3>> rows = {
-      {"KL/r", p(q.slendernessRatio.value()), n(c.slendernessRatio)},
-      {"พื้นที่หน้าตัด (sq.cm.)", p(q.sectionArea.value().toDouble()),
-       c.effectiveAreaCm2 ? n(*c.effectiveAreaCm2) : "-"},
-      {"หน่วยแรงที่ยอมให้ (MPa)", p(q.allowableStress.value()),
-       n(c.nominalStressMpa / engine::kCompressionSafetyFactor)},
+      {"D/T (T nominal), D/t (t design wall)", n(D / T), n(wallRatio)},
+      {"KL/r, Lc/r", p(q.slendernessRatio.value()), n(c.slendernessRatio)},
+      {"พื้นที่ A, Ae (sq.cm.)", p(q.sectionArea.value().toDouble()),
+       covered ? n(*c.effectiveAreaCm2) : notCovered},
+      {"Qac, Fn/Ωc (MPa)", p(q.allowableStress.value()),
+       covered ? n(c.nominalStressMpa / engine::kCompressionSafetyFactor) : notCovered},
       {"รับน้ำหนักได้ (kg.)", p(q.maxAxialForce.value()),
-       c.allowableLoadKg ? n(*c.allowableLoadKg, 0) : "-"},
+       c.allowableLoadKg ? n(*c.allowableLoadKg, 0) : notCovered},
       {"Utilisation", percent(methodUtilisation), percent(c.utilisation)},
       {"เสา (Column)", Verdict(engine::Carries(q)), VerdictOf(c.verdict)},
-      {"แนวดัดของแผ่น (mm.)", n(q.plateOverhang.value() * engine::kMillimetresPerCentimetre),
-       n(c.plateCantileverMm)},
+      {"ระยะยื่น (cantilever) w, l (mm.)",
+       n(q.plateOverhang.value() * engine::kMillimetresPerCentimetre), n(c.plateCantileverMm)},
       {"ความหนาแผ่น (mm.)", p(methodMm), n(c.plateThicknessRequiredMm)},
       {"แผ่นเหล็ก (Plate)", "", Verdict(c.platePasses)},
   };

@@ -2,9 +2,9 @@
 #include "report/DocumentProperties.h"
 
 #include "engine/Version.h"
+#include "project/PdfAttachment.h"
 #include "project/ProjectFile.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace report {
@@ -12,7 +12,6 @@ namespace report {
 namespace {
 
 constexpr const char* kProgramName = "pipecolumn";
-constexpr const char* kAttachmentMimeType = "application/json";
 constexpr const char* kSheetSubject =
     "Calculation sheet: round steel pipe column and its base plate";
 constexpr const char* kPackageSubject =
@@ -37,15 +36,6 @@ std::string Joined(std::string first, std::string second) {
   return first + " - " + second;
 }
 
-// The carried project is named after the project where its name is plain ASCII, which every PDF
-// reader shows as it is.
-std::string AttachmentName(const std::string& project) {
-  const bool plain = !project.empty() && std::all_of(project.begin(), project.end(), [](char c) {
-    return c >= ' ' && c <= '~' && c != '/' && c != '\\';
-  });
-  return (plain ? project : std::string("project")) + ".pipecolumn";
-}
-
 DocumentDescription Described(std::string title, const std::string& project,
                               const std::string& engineer, std::string subject,
                               std::string projectBytes) {
@@ -55,9 +45,9 @@ DocumentDescription Described(std::string title, const std::string& project,
   description.subject = std::move(subject);
   description.keywords = kKeywords;
   description.creator = WriterName();
-  description.attachmentName = AttachmentName(project);
+  description.attachmentName = project::AttachmentFileName(project);
   description.attachment = std::move(projectBytes);
-  description.attachmentMimeType = kAttachmentMimeType;
+  description.attachmentMimeType = project::kProjectMimeType;
   return description;
 }
 

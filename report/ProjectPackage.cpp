@@ -10,7 +10,12 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
+#include <span>
 #include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace report {
 
@@ -22,7 +27,9 @@ constexpr int kSummaryLineHeight = 240;
 // Room for a mark of two lines; a longer one shows its end after an ellipsis on the second.
 constexpr std::size_t kMarkLines = 2;
 constexpr int kRowHeight = kSummaryLineHeight * static_cast<int>(kMarkLines) + 60;
-constexpr int kTableTop = 3000;
+constexpr int kHeaderLineHeight = 280;
+constexpr double kRowFontPoints = 9;
+constexpr int kTableTop = 3400;
 constexpr int kTableBottom = kPageHeightTwips - 1200;
 constexpr int kRowsPerPage = (kTableBottom - kTableTop) / kRowHeight - 1; // less the heading row
 constexpr int kLegendTop = kTableBottom + 200;
@@ -61,9 +68,8 @@ void PrintCell(Printer& printer, std::size_t column, int y, const std::string& t
   printer.PrintLine(FitText(printer, text, RightOf(column) - kTable[column].left));
 }
 
-// The mark wraps rather than being cut, so that two columns' marks never read the same.
-void PrintMark(Printer& printer, int y, const std::string& mark) {
-  for (const std::string& line : WrapText(printer, mark, RightOf(0) - kSummaryLeft, kMarkLines)) {
+void PrintMark(Printer& printer, int y, const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) {
     printer.SetCurrentX(kSummaryLeft);
     printer.SetCurrentY(y);
     printer.PrintLine(line);
@@ -71,37 +77,103 @@ void PrintMark(Printer& printer, int y, const std::string& mark) {
   }
 }
 
+// Each mark as its row prints it, in two lines at the most. Where long marks would print the same,
+// their second lines show them from where they first part, so that they never read the same.
+std::vector<std::vector<std::string>> MarkCells(Printer& printer,
+                                                const std::vector<std::string>& marks) {
+  const int room = RightOf(0) - kSummaryLeft;
+  std::map<std::vector<std::string>, std::vector<std::size_t>> alike;
+  for (std::size_t i = 0; i < marks.size(); ++i) {
+    alike[WrapText(printer, marks[i], room, kMarkLines)].push_back(i);
+  }
+  std::vector<std::vector<std::string>> cells(marks.size());
+  for (const auto& [lines, group] : alike) {
+    const auto [low, high] = std::ranges::minmax(
+        group, {}, [&marks](std::size_t i) -> const std::string& { return marks[i]; });
+    const std::string& a = marks[low];
+    const std::string& b = marks[high];
+    const auto parting = static_cast<std::size_t>(std::ranges::mismatch(a, b).in1 - a.begin());
+    for (const std::size_t i : group) {
+      cells[i] = a == b ? lines : WrapShowing(printer, marks[i], room, parting);
+    }
+  }
+  return cells;
+}
+
 std::string Whole(const engine::OptionalWhole& value) {
   return value ? std::to_string(*value) : std::string("-");
 }
 
-std::string VerdictCell(const engine::ColumnAnswer& answer) {
-  const std::string verdict(engine::VerdictWord(answer.verdict));
-  return engine::IsSoundPipe(answer.warnings) ? verdict
-                                              : verdict + " " + std::string(project::kWarningMark);
+bool HasMethodWarning(const engine::ColumnAnswer& answer) {
+  return std::ranges::any_of(answer.warnings, [](const engine::Warning& warning) {
+    return !engine::IsSecondOpinion(warning.kind);
+  });
+}
+
+std::string Marked(std::string text, bool marked, std::string_view mark) {
+  return marked ? text + " " + std::string(mark) : text;
 }
 
 std::array<std::string, kTable.size()> Row(const project::ColumnEntry& entry,
                                            const engine::ColumnAnswer& answer) {
   const engine::ColumnInputs& in = entry.inputs;
   const engine::DesignRecord& q = answer.record;
-  return {entry.mark,
+  const std::string verdict =
+      Marked(Marked(std::string(engine::VerdictWord(answer.verdict)), HasMethodWarning(answer),
+                    project::kWarningMark),
+             answer.has(engine::WarningKind::CrossCheckColumn), kSecondOpinionMark);
+  const std::string plate =
+      answer.failure ? *answer.failure
+                     : Marked(Whole(q.plateSide) + " x " + Whole(q.plateSide) + " cm, " +
+                                  Whole(q.plateThicknessMm) + " mm",
+                              answer.has(engine::WarningKind::CrossCheckPlate), kSecondOpinionMark);
+  return {WithControlsAsSpaces(entry.mark),
           engine::PipeSizeText(in.outsideDiameterMm, in.wallThicknessMm),
           engine::PlainText(in.heightM),
           engine::PlainText(in.kFactor),
           engine::PlainText(in.axialLoadKg),
           Whole(answer.checked(&engine::DesignRecord::maxAxialForce)),
           answer.utilisation ? engine::PercentText(*answer.utilisation) : "-",
-          VerdictCell(answer),
-          answer.failure ? *answer.failure
-                         : Whole(q.plateSide) + " x " + Whole(q.plateSide) + " cm, " +
-                               Whole(q.plateThicknessMm) + " mm"};
+          verdict,
+          plate};
+}
+
+std::string Count(std::size_t count) {
+  return std::to_string(count) + " ต้น";
+}
+
+// The verdicts of the package by the method, then by the second opinion on the columns and on
+// their plates, one line each.
+std::array<std::string, 3> CountLines(std::span<const engine::ColumnAnswer> columns) {
+  const auto count = [&columns](const auto& holds) {
+    return static_cast<std::size_t>(std::ranges::count_if(columns, holds));
+  };
+  const std::size_t passing =
+      count([](const engine::ColumnAnswer& c) { return c.verdict == engine::Verdict::Passes; });
+  const auto opinion = [&count](engine::CrossCheckVerdict verdict) {
+    return count([verdict](const engine::ColumnAnswer& c) {
+      return c.crossCheck && c.crossCheck->verdict == verdict;
+    });
+  };
+  const auto plate = [&count](bool passes) {
+    return count([passes](const engine::ColumnAnswer& c) {
+      return c.crossCheck && c.crossCheck->platePasses == passes;
+    });
+  };
+  const std::size_t unopined = count([](const engine::ColumnAnswer& c) { return !c.crossCheck; });
+  const std::string opinionLead = " ความเห็นที่สอง " + std::string(engine::kCrossCheckCode) + ": ";
+  const std::string unchecked = unopined > 0 ? "   ไม่ได้ตรวจ " + Count(unopined) : std::string();
+  return {" ตามวิธีคำนวณ: ผ่าน " + Count(passing) + "   ไม่ผ่าน " + Count(columns.size() - passing) +
+              "   จากทั้งหมด " + Count(columns.size()),
+          opinionLead + "เสาผ่าน " + Count(opinion(engine::CrossCheckVerdict::Passes)) +
+              "   ไม่ผ่าน " + Count(opinion(engine::CrossCheckVerdict::Fails)) + "   ไม่ครอบคลุม " +
+              Count(opinion(engine::CrossCheckVerdict::NotCovered)) + unchecked,
+          opinionLead + "แผ่นเหล็กผ่าน " + Count(plate(true)) + "   ไม่ผ่าน " + Count(plate(false)) +
+              unchecked};
 }
 
 void PrintSummaryTop(Printer& printer, const project::Project& project, const std::string& date,
                      std::span<const engine::ColumnAnswer> columns, int page, int pages) {
-  const auto passing =
-      std::ranges::count(columns, engine::Verdict::Passes, &engine::ColumnAnswer::verdict);
   printer.SetFontBold(true);
   printer.SetFontSize(13);
   printer.SetCurrentX(kSummaryLeft);
@@ -110,22 +182,23 @@ void PrintSummaryTop(Printer& printer, const project::Project& project, const st
                             kSummaryRight - kSummaryLeft));
   printer.SetFontSize(10);
   printer.SetFontBold(false);
+  const std::array<std::string, 3> counts = CountLines(columns);
   const std::string lines[] = {
-      " Project : " + project.header.project,
-      " Engineer : " + project.header.engineer,
+      " Project : " + WithControlsAsSpaces(project.header.project),
+      " Engineer : " + WithControlsAsSpaces(project.header.engineer),
       " Date : " + date + "     หน้า " + std::to_string(page) + " / " + std::to_string(pages),
-      " ผ่าน " + std::to_string(passing) + " ต้น   ไม่ผ่าน " +
-          std::to_string(static_cast<long>(columns.size()) - passing) + " ต้น   จากทั้งหมด " +
-          std::to_string(columns.size()) + " ต้น",
+      counts[0],
+      counts[1],
+      counts[2],
   };
   int y = 1600;
   for (const std::string& line : lines) {
     printer.SetCurrentX(kSummaryLeft);
     printer.SetCurrentY(y);
     printer.PrintLine(FitText(printer, line, kSummaryRight - kSummaryLeft));
-    y += 300;
+    y += kHeaderLineHeight;
   }
-  printer.SetFontSize(9);
+  printer.SetFontSize(kRowFontPoints);
   printer.SetFontBold(true);
   for (std::size_t column = 0; column < kTable.size(); ++column) {
     PrintCell(printer, column, kTableTop, kTable[column].heading);
@@ -141,8 +214,8 @@ void PrintSignatureBlock(Printer& printer, const project::Project::Header& heade
   const std::string lines[] = {
       "",
       signLine + "  วิศวกรผู้ออกแบบ (Engineer)",
-      "        ( " + header.engineer + " )",
-      " เลขทะเบียนใบอนุญาต (Licence No.) : " + header.licenceNumber,
+      "        ( " + WithControlsAsSpaces(header.engineer) + " )",
+      " เลขทะเบียนใบอนุญาต (Licence No.) : " + WithControlsAsSpaces(header.licenceNumber),
       " วันที่ (Date) : " + date,
       "",
       signLine + "  ผู้ตรวจสอบ (Checker)",
@@ -164,6 +237,47 @@ void PrintSignatureBlock(Printer& printer, const project::Project::Header& heade
 
 std::size_t SummaryPageCount(std::size_t columnCount) {
   return std::max<std::size_t>(1, (columnCount + kSignatureRows + kRowsPerPage - 1) / kRowsPerPage);
+}
+
+// The first row of each summary page, and the number of rows past the last. Pages are full but
+// for the last, which keeps room for the signature block and, where there are rows, at least one
+// of them: no page repeats the heading over no rows.
+std::vector<std::size_t> SummaryPageStarts(std::size_t columnCount) {
+  const std::size_t pages = SummaryPageCount(columnCount);
+  const std::size_t full = (pages - 1) * kRowsPerPage;
+  const std::size_t lastFirst =
+      columnCount > full ? full : columnCount - std::min<std::size_t>(columnCount, 1);
+  std::vector<std::size_t> starts;
+  for (std::size_t page = 0; page < pages; ++page) {
+    starts.push_back(std::min(page * kRowsPerPage, lastFirst));
+  }
+  starts.push_back(columnCount);
+  return starts;
+}
+
+// The legend of each mark the rows carry, one line each, below the table.
+void PrintLegends(Printer& printer, std::span<const engine::ColumnAnswer> rows) {
+  const bool method = std::ranges::any_of(rows, HasMethodWarning);
+  const bool opinion = std::ranges::any_of(rows, [](const engine::ColumnAnswer& c) {
+    return std::ranges::any_of(c.warnings, [](const engine::Warning& warning) {
+      return engine::IsSecondOpinion(warning.kind);
+    });
+  });
+  int y = kLegendTop;
+  const std::string legends[] = {
+      std::string(project::kWarningMark) + " = มีคำเตือนของวิธีคำนวณ (warning): เสาหรือแผ่นเหล็กอยู่นอก"
+                                           "ขอบเขตของวิธี ดูรายการคำนวณของต้นนั้น",
+      std::string(kSecondOpinionMark) + " = ความเห็นที่สอง " + std::string(engine::kCrossCheckCode) +
+          " ไม่ยอมรับ (second opinion differs): หลัง Verdict คือเสา หลัง Base Plate คือแผ่นเหล็ก"};
+  for (const auto& [shown, legend] :
+       {std::pair{method, legends[0]}, std::pair{opinion, legends[1]}}) {
+    if (shown) {
+      printer.SetCurrentX(kSummaryLeft);
+      printer.SetCurrentY(y);
+      printer.PrintLine(FitText(printer, std::string(legend), kSummaryRight - kSummaryLeft));
+      y += kSummaryLineHeight;
+    }
+  }
 }
 
 } // namespace
@@ -193,16 +307,25 @@ void PrintProjectPackage(const project::Project& project,
   };
   printer.SetOrientation(PageOrientation::Portrait);
   printer.SetFontName(kSheetFontName);
-  const int summaryPages = PackagePageCount(columns.size()) - static_cast<int>(columns.size());
+  const std::vector<std::size_t> starts = SummaryPageStarts(columns.size());
+  const int summaryPages = static_cast<int>(starts.size()) - 1;
+  std::vector<std::string> marks;
+  for (const project::ColumnEntry& entry : project.columns) {
+    marks.push_back(WithControlsAsSpaces(entry.mark));
+  }
+  // Measured in the bold face of failing rows, the wider, so that every row's mark fits.
+  printer.SetFontSize(kRowFontPoints);
+  printer.SetFontBold(true);
+  const std::vector<std::vector<std::string>> markCells = MarkCells(printer, marks);
+  printer.SetFontBold(false);
   for (int page = 0; page < summaryPages; ++page) {
     if (page > 0) {
       pageDone();
       printer.NewPage();
     }
     PrintSummaryTop(printer, project, date, columns, page + 1, summaryPages);
-    const std::size_t first =
-        std::min(columns.size(), static_cast<std::size_t>(page) * kRowsPerPage);
-    const std::size_t last = std::min(columns.size(), first + kRowsPerPage);
+    const std::size_t first = starts[static_cast<std::size_t>(page)];
+    const std::size_t last = starts[static_cast<std::size_t>(page) + 1];
     for (std::size_t i = first; i < last; ++i) {
       const int y = kTableTop + kRowHeight * static_cast<int>(i - first + 1);
       const bool fails = columns[i].verdict != engine::Verdict::Passes;
@@ -213,22 +336,13 @@ void PrintProjectPackage(const project::Project& project,
         printer.SetFontBold(true);
       }
       const auto cells = Row(project.columns[i], columns[i]);
-      PrintMark(printer, y, cells[0]);
+      PrintMark(printer, y, markCells[i]);
       for (std::size_t column = 1; column < cells.size(); ++column) {
         PrintCell(printer, column, y, cells[column]);
       }
       printer.SetFontBold(false);
     }
-    const bool anyWarning =
-        std::any_of(columns.begin() + static_cast<std::ptrdiff_t>(first),
-                    columns.begin() + static_cast<std::ptrdiff_t>(last),
-                    [](const auto& c) { return !engine::IsSoundPipe(c.warnings); });
-    if (anyWarning) {
-      printer.SetCurrentX(kSummaryLeft);
-      printer.SetCurrentY(kLegendTop);
-      printer.PrintLine(
-          FitText(printer, std::string(kWarningLegend), kSummaryRight - kSummaryLeft));
-    }
+    PrintLegends(printer, columns.subspan(first, last - first));
     if (page + 1 == summaryPages) {
       PrintSignatureBlock(printer, project.header, date,
                           kTableTop + kRowHeight * static_cast<int>(last - first + 1));

@@ -15,9 +15,9 @@
 
 namespace report {
 
-// What the warning mark means, under a summary that carries it.
-inline constexpr std::string_view kWarningLegend =
-    "(!) = มีคำเตือน (warning): เสาต้นนี้อยู่นอกขอบเขตของวิธีคำนวณ ดูรายการคำนวณของต้นนั้น";
+// The second opinion's mark: after the verdict where it does not accept the column, after the base
+// plate where it does not accept the plate. The method's own warnings are marked kWarningMark.
+inline constexpr std::string_view kSecondOpinionMark = "(*)";
 
 // Told the pages printed so far after each page; false stops the printing with PackageStopped,
 // before the document ends.

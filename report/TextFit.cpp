@@ -109,4 +109,36 @@ std::string FitText(report::Printer& printer, const std::string& text, int roomT
   return fit == 0 ? kEllipsis : text.substr(0, cuts[fit - 1]) + kEllipsis;
 }
 
+std::vector<std::string> WrapShowing(report::Printer& printer, const std::string& text,
+                                     int roomTwips, std::size_t differsAt) {
+  std::vector<std::string> lines = WrapText(printer, text, roomTwips, 2);
+  if (lines.size() < 2 || !lines[1].starts_with(kEllipsis)) {
+    return lines;
+  }
+  const std::size_t tailStart = text.size() - (lines[1].size() - kEllipsis.size());
+  if (differsAt >= tailStart || differsAt < lines[0].size()) {
+    return lines;
+  }
+  std::size_t from = differsAt;
+  while (from > lines[0].size() && !StartsCharacter(text, from)) {
+    --from;
+  }
+  lines[1] = FitText(printer, kEllipsis + text.substr(from), roomTwips);
+  return lines;
+}
+
+std::string WithControlsAsSpaces(std::string text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    // U+0080 to U+009F, the second set of controls, are two bytes in UTF-8.
+    if (byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xA0 &&
+        static_cast<unsigned char>(text[i + 1]) >= 0x80) {
+      text.replace(i, 2, " ");
+    } else if (byte < 0x20 || byte == 0x7F) {
+      text[i] = ' ';
+    }
+  }
+  return text;
+}
+
 } // namespace report

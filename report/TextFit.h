@@ -23,4 +23,14 @@ std::string FitText(Printer& printer, const std::string& text, int roomTwips);
 std::vector<std::string> WrapText(Printer& printer, const std::string& text, int roomTwips,
                                   std::size_t maxLines = SIZE_MAX);
 
+// `text` in at most two lines of `roomTwips`, as WrapText gives them, except where the second
+// line's end would hide byte `differsAt`, at which the text parts from another: then the second
+// line shows the text from that character on, after an ellipsis, so that the two never print the
+// same.
+std::vector<std::string> WrapShowing(Printer& printer, const std::string& text, int roomTwips,
+                                     std::size_t differsAt);
+
+// `text` with every control character (a tab, a line break) as a space, as a printer shows it.
+std::string WithControlsAsSpaces(std::string text);
+
 } // namespace report

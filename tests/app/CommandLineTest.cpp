@@ -426,6 +426,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CommandLine, SheetGetsTheHeaderTextsAndTheCalculation) {
   std::string path;
   std::string project;
+  std::string engineer = "unset";
   std::string column;
   std::optional<std::int32_t> plateSide;
   const Outcome outcome =
@@ -434,6 +435,7 @@ TEST(CommandLine, SheetGetsTheHeaderTextsAndTheCalculation) {
                            const std::string& file) {
                path = file;
                project = header.project;
+               engineer = header.engineer; // not given: no one's name, not the window's example
                column = header.columnMark;
                plateSide = answer.record.plateSide;
              }});
@@ -441,6 +443,7 @@ TEST(CommandLine, SheetGetsTheHeaderTextsAndTheCalculation) {
   EXPECT_EQ(outcome.err, "");
   EXPECT_EQ(path, "out.pdf");
   EXPECT_EQ(project, "โรงงาน");
+  EXPECT_EQ(engineer, "");
   EXPECT_EQ(column, "-C7");
   EXPECT_EQ(plateSide, 18);
 }

@@ -7,6 +7,7 @@
 #include "form/FormState.h"
 #include "form/ResultCaptions.h"
 #include "project/ProjectCheck.h"
+#include "project/ProjectFile.h"
 #include "project/ScheduleRow.h"
 #include "report/CalculationSheet.h"
 #include "report/ProjectPackage.h"
@@ -36,19 +37,28 @@ std::string Joined(const std::vector<std::string>& pieces) {
   return text;
 }
 
-// The warning's sentence up to its limit: what fits on the first line wherever it is wrapped.
+// The warning's first four words: what fits on the first line wherever it is wrapped.
 std::string Lead(const engine::Warning& warning) {
-  const std::string limit = " เกิน ";
-  const std::size_t at = warning.text.find(limit) + limit.size();
-  return warning.text.substr(0, warning.text.find(' ', at));
+  std::size_t end = 0;
+  for (int words = 0; words < 4 && end != std::string::npos; ++words) {
+    end = warning.text.find(' ', end + 1);
+  }
+  return warning.text.substr(0, end);
 }
 
 std::vector<std::string> Arguments(const engine::ColumnInputs& in) {
-  return {"--diameter",  engine::PlainText(in.outsideDiameterMm),
-          "--thickness", engine::PlainText(in.wallThicknessMm),
-          "--height",    engine::PlainText(in.heightM),
-          "--k-factor",  engine::PlainText(in.kFactor),
-          "--load",      engine::PlainText(in.axialLoadKg)};
+  return {"--diameter",
+          engine::PlainText(in.outsideDiameterMm),
+          "--thickness",
+          engine::PlainText(in.wallThicknessMm),
+          "--height",
+          engine::PlainText(in.heightM),
+          "--k-factor",
+          engine::PlainText(in.kFactor),
+          "--load",
+          engine::PlainText(in.axialLoadKg),
+          "--concrete-strength",
+          engine::PlainText(in.materials.concreteStrengthKgCm2)};
 }
 
 class Folder {
@@ -83,16 +93,12 @@ std::vector<std::string> InJson(const engine::Warning& warning) {
   return {"\"kind\": \"" + std::string(engine::KeyOf(warning.kind)) + "\""};
 }
 
+// The schedule of a project file, which carries the column's concrete.
 std::string Schedule(const engine::ColumnInputs& in, const Folder& folder,
                      std::vector<std::string> options) {
-  const std::string csv = folder.file("s.csv");
-  std::ofstream(csv) << "mark,outside_diameter_mm,wall_thickness_mm,height_m,k_factor,"
-                        "axial_load_kg\nC1,"
-                     << engine::PlainText(in.outsideDiameterMm) << ","
-                     << engine::PlainText(in.wallThicknessMm) << ","
-                     << engine::PlainText(in.heightM) << "," << engine::PlainText(in.kFactor) << ","
-                     << engine::PlainText(in.axialLoadKg) << "\n";
-  options.insert(options.begin(), {"schedule", csv});
+  const std::string file = folder.file("s.pipecolumn");
+  std::ofstream(file) << project::ProjectFileBytes({{}, {{"C1", in}}, in.materials}, "test");
+  options.insert(options.begin(), {"schedule", file});
   return clitest::RunCli(options).out;
 }
 
@@ -135,7 +141,7 @@ const Output kOutputs[] = {
      InText},
     {"package",
      [](const auto& in, const auto&) {
-       const project::Project one{{"อาคาร", "วิศวกร"}, {{"C1", in}}};
+       const project::Project one{{"อาคาร", "วิศวกร"}, {{"C1", in}}, in.materials};
        return Joined(Printed([&](report::Printer& printer) {
          report::PrintProjectPackage(one, project::CheckProject(one).columns, "2026-12-08", {},
                                      printer);
@@ -143,11 +149,15 @@ const Output kOutputs[] = {
      },
      [](const engine::Warning& warning) {
        // The mark on the summary's row, the sentence on the column's sheet.
-       return std::vector{std::string(project::kWarningMark) + ")\n", Lead(warning)};
+       return std::vector{std::string(engine::IsSecondOpinion(warning.kind)
+                                          ? report::kSecondOpinionMark
+                                          : project::kWarningMark),
+                          Lead(warning)};
      }},
     {"window strip",
      [](const auto& in, const auto&) {
        form::FormState form;
+       form.setMaterials(in.materials);
        for (const engine::Input input : engine::kAllInputs) {
          form.setInput(input, engine::ValueOf(in, input));
        }
@@ -185,14 +195,20 @@ TEST(WarningsEverywhere, EveryOutputSaysWhatTheAnswerWarnsOfAndNothingForASoundC
     engine::ColumnInputs inputs;
     std::vector<WarningKind> kinds;
   } kColumns[] = {
-      {"slender", {76.3, 2.8, 10, 2, 100, {}}, {WarningKind::Slenderness}},
+      {"slender",
+       {76.3, 2.8, 10, 2, 100, {}},
+       {WarningKind::Slenderness, WarningKind::PlateThinnerThanWall}},
       {"thin",
        {1000, 6, 4, 1, 1000, {}},
-       {WarningKind::LocalBuckling, WarningKind::CrossCheckPlate}},
+       {WarningKind::LocalBuckling, WarningKind::PlateThinnerThanWall,
+        WarningKind::CrossCheckPlate}},
       {"at the method's capacity",
        {114.3, 3.2, 2, 1, 14190, {}},
        {WarningKind::CrossCheckColumn, WarningKind::CrossCheckPlate}},
-      {"sound", {114.3, 3.2, 3, 1, 500, {}}, {}},
+      {"on weak concrete",
+       {42.7, 1.6, 2, 1, 1200, {.concreteStrengthKgCm2 = 150}},
+       {WarningKind::ConcreteBelowMethod}},
+      {"sound", {42.7, 1.6, 2, 1, 1200, {}}, {}},
   };
   const Folder folder;
   for (const auto& column : kColumns) {

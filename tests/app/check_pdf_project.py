@@ -36,15 +36,24 @@ def digit_maps(qdf):
 
 
 def tamper(cli, pdf, folder):
-    """A copy of `pdf` with the first printed '7' on its last page shown as an '8'."""
+    """A copy of `pdf` with the first printed '7' on its last page shown and typed as an '8'."""
     qdf = os.path.join(folder, "qdf.pdf")
     subprocess.run(["qpdf", "--qdf", "--object-streams=disable", pdf, qdf], check=True)
     data = open(qdf, "rb").read()
     last_page = data.rindex(b"%% Contents for page")
-    codes, seven = next((codes, data.find(b"<" + codes["7"] + b"> Tj", last_page))
-                        for codes in digit_maps(data) if "7" in codes and "8" in codes
-                        and data.find(b"<" + codes["7"] + b"> Tj", last_page) > 0)
+
+    def shown(code):
+        """Where the glyph is first shown on the last page; hex digits in either case."""
+        found = [at for at in (data.find(b"<" + c + b"> Tj", last_page) for c in
+                               (code, code.lower())) if at > 0]
+        return min(found, default=-1)
+    codes, seven = next((codes, shown(codes["7"])) for codes in digit_maps(data)
+                        if "7" in codes and "8" in codes and shown(codes["7"]) > 0)
     data = data[:seven + 1] + codes["8"] + data[seven + 5:]
+    # The word's text as typed, which readers extract, changed alike.
+    typed = data.rindex(b"/ActualText (", 0, seven)
+    digit = data.index(b"7", typed)
+    data = data[:digit] + b"8" + data[digit + 1:]
     changed = os.path.join(folder, "changed.pdf")
     open(qdf, "wb").write(data)
     subprocess.run(["fix-qdf"], stdin=open(qdf, "rb"), stdout=open(changed, "wb"), check=True)
@@ -83,6 +92,13 @@ def main(cli):
         run(cli, "--diameter", "400", "--thickness", "2", "--load", "60000", "--sheet", thin)
         verified = run(cli, "verify", thin)
         expect(verified.returncode == 0, f"{thin}: verify {verified}")
+        expect("Author" not in run("pdfinfo", thin).stdout, "an Author without an engineer")
+
+        # Warnings beyond the sheet's room go on to a page of their own; verify still agrees.
+        run(cli, *"--diameter 1000 --thickness 9 --load 403000 --height 4 --k-factor 1".split(),
+            "--cross-check", "--sheet", thin)
+        expect(run(cli, "verify", thin).returncode == 0 and "Pages:           3"
+               in run("pdfinfo", thin).stdout, "a sheet with its warnings' page")
 
         # With the second opinion's pages each column's own sheet is the page verified.
         opinions = os.path.join(folder, "opinions.pdf")

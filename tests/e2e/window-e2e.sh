@@ -35,9 +35,10 @@ declare -A place=(
 )
 
 # One step a line: what the user does, then what it takes. «type» fills a field after a click on
-# it; «answer» types into the prompt a click opened, «refused» likewise and then closes the box that
-# refuses it; «cancel» closes the prompt with Esc; «file» names a file in the dialog a command opened; «unsaved» expects the box that asks
-# about unsaved changes and cancels it; «quit» ends the program, which must leave on its own.
+# it; «answer» types into the prompt a click opened, «refused» likewise and then closes the box
+# that refuses it; «cancel» closes the prompt with Esc; «file» names a file in the dialog a command
+# opened; «unsaved» expects the box that asks about unsaved changes and cancels it; «quit» ends the
+# program, which must leave on its own.
 steps=$(cat <<EOF
 click D
 answer 139.8

@@ -29,6 +29,13 @@ engine::ColumnInputs Pipe(double d, double t, double h, double k, double p,
   return inputs;
 }
 
+// The initial column on concrete of f'c `kgCm2`.
+engine::ColumnInputs Concrete(double kgCm2) {
+  engine::ColumnInputs inputs;
+  inputs.materials.concreteStrengthKgCm2 = kgCm2;
+  return inputs;
+}
+
 TEST(ColumnAnswer, JudgesTheColumnAndWordsEachWarningTruly) {
   const AnswerCase cases[] = {
       {"sound", engine::ColumnInputs{}, Verdict::Passes, std::nullopt, {}, {}},
@@ -46,6 +53,13 @@ TEST(ColumnAnswer, JudgesTheColumnAndWordsEachWarningTruly) {
        std::nullopt,
        {WarningKind::LocalBuckling, WarningKind::CrossCheckColumn, WarningKind::CrossCheckPlate},
        {"D/T", "(not covered): D/t = 430.11 ไม่น้อยกว่า 0.45 E/Fy = 375", "mm ที่ใช้"}},
+      {"weak concrete",
+       Concrete(150),
+       Verdict::Passes,
+       std::nullopt,
+       {WarningKind::ConcreteBelowMethod},
+       {"f'c = 150 ต่ำกว่า 160 kg/cm² ที่ fc = 40 kg/cm²"}},
+      {"concrete the method assumes", Concrete(160), Verdict::Passes, std::nullopt, {}, {}},
       {"slender",
        Pipe(76.3, 2.8, 10, 2, 100),
        Verdict::Passes,
@@ -85,19 +99,23 @@ TEST(ColumnAnswer, JudgesTheColumnAndWordsEachWarningTruly) {
     EXPECT_EQ(answer.verdict, c.verdict);
     EXPECT_EQ(answer.failure, c.failure);
     EXPECT_EQ(answer.utilisation.has_value(), c.verdict != Verdict::NotChecked);
-    // The method's own plate is thinner than the second opinion's in most cases; rows about other
-    // warnings leave that one out.
+    // The method's own plate is thinner than the second opinion's, and than light columns' walls,
+    // in most cases; rows about other warnings leave those out.
     std::vector<engine::Warning> warnings = answer.warnings;
-    if (std::ranges::find(c.kinds, WarningKind::CrossCheckPlate) == c.kinds.end()) {
-      std::erase_if(warnings, [](const engine::Warning& w) {
-        return w.kind == WarningKind::CrossCheckPlate;
-      });
+    for (const WarningKind plate :
+         {WarningKind::CrossCheckPlate, WarningKind::PlateThinnerThanWall}) {
+      if (std::ranges::find(c.kinds, plate) == c.kinds.end()) {
+        std::erase_if(warnings, [plate](const engine::Warning& w) { return w.kind == plate; });
+      }
     }
     ASSERT_EQ(warnings.size(), c.kinds.size());
     for (std::size_t i = 0; i < c.kinds.size(); ++i) {
       EXPECT_EQ(warnings[i].kind, c.kinds[i]);
       EXPECT_TRUE(answer.has(c.kinds[i]));
-      EXPECT_GT(warnings[i].value, warnings[i].limit);
+      // A plate or a concrete falls short of its limit; every other figure exceeds it.
+      const bool fallsShort = c.kinds[i] == WarningKind::PlateThinnerThanWall ||
+                              c.kinds[i] == WarningKind::ConcreteBelowMethod;
+      EXPECT_EQ(warnings[i].value < warnings[i].limit, fallsShort);
       EXPECT_NE(warnings[i].text.find(c.texts[i]), std::string::npos) << warnings[i].text;
     }
   }

@@ -43,6 +43,20 @@ TEST(Recalculate, InitialColumnShowsTheWorkedExample) {
   EXPECT_TRUE(form.printEnabled());
 }
 
+TEST(Recalculate, TheSecondOpinionsPlateIsAtLeastWhatItRequires) {
+  const std::pair<double, const char*> table[] = {
+      {8000, "แผ่นเหล็กหนาอย่างน้อย 6.9 mm"},  // 6.86 mm
+      {11500, "แผ่นเหล็กหนาอย่างน้อย 9.8 mm"}, // 9.746 mm, not 9.7
+  };
+  for (const auto& [load, text] : table) {
+    FormState form;
+    form.setInput(Input::AxialLoad, load);
+    form::Recalculate(form);
+    EXPECT_NE(form.caption(Caption::CrossCheck).find(text), std::string::npos)
+        << form.caption(Caption::CrossCheck);
+  }
+}
+
 TEST(Recalculate, PrintingFollowsTheVerdictOfEveryCheck) {
   FormState form;
   form.setInput(Input::AxialLoad, 12000);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/CalculationSheet.h"
+#include "engine/ColumnAnswer.h"
 #include "form/FormState.h"
 #include "form/PrintCommand.h"
 #include "form/ResultCaptions.h"
@@ -110,6 +111,7 @@ TEST(CalculationSheet, WorkedExamplePrintsEveryLineAndPictureInPlace) {
       {" กำหนดค่า K ที่ใช้ในการออกแบบ =  .85 ", 1500, 9400},
       {" Effective Length =  .85  x  400  =  340  cm.", 1500, 9700},
       {" ค่า KL/R =  87  ", 2500, 10000},
+      {" กำลังอัดคอนกรีต f'c =  210 kg./sq.cm.", 1500, 10600},
       {" Qac =  92 MPa =  920  kg./sq.cm.", 5500, 12900},
       {" Qac x Section Area =  920  x  11.1735  =  10280  kg.", 5500, 13200},
       {"ท่อเหล็กกลมรับน้ำหนักได้สูงสุด =  10280  kg.  > 8000   kg.     OK", 5000, 13500},
@@ -135,7 +137,7 @@ TEST(CalculationSheet, WorkedExamplePrintsEveryLineAndPictureInPlace) {
 
 TEST(CalculationSheet, BeforeAnyCalculationNoValueIsPrinted) {
   const Page page = Read(Printed(FormState()));
-  ASSERT_EQ(page.lines.size(), 18u);
+  ASSERT_EQ(page.lines.size(), 19u);
   // The three header lines are the user's texts; every line after them is a label with its items.
   for (std::size_t i = 3; i < page.lines.size(); ++i) {
     EXPECT_EQ(page.lines[i].what.find_first_of("0123456789"), std::string::npos)
@@ -204,14 +206,14 @@ INSTANTIATE_TEST_SUITE_P(
                  "ออกแบบให้เสาท่อเหล็ก รับน้ำหนัก Axial Load P =  kg."},
         LineCase{"Line5_BeforeAnyCalculation", Blank, 5, " ขนาดเส้นผ่าศูนย์กลางภายนอก D =  mm."},
         LineCase{"Line12_BeforeAnyCalculation", Blank, 12, " Effective Length =  x  =  cm."},
-        LineCase{"Line15_BeforeAnyCalculation", Blank, 15, " Qac x Section Area =  x  =  kg."},
-        LineCase{"Line16_BeforeAnyCalculation", Blank, 16,
+        LineCase{"Line16_BeforeAnyCalculation", Blank, 16, " Qac x Section Area =  x  =  kg."},
+        LineCase{"Line17_BeforeAnyCalculation", Blank, 17,
                  "ท่อเหล็กกลมรับน้ำหนักได้สูงสุด =  kg.      kg."},
         LineCase{"Line1_EmptyProject", Cleared, 1, " Project : "},
         LineCase{"Line3_EmptyColumn", Cleared, 3, " Column : "},
         LineCase{"Line1_EditedAfterTheCalculation", HeaderEditedAfterwards, 1,
                  " Project : สะพานลอย  "},
-        LineCase{"Line14_NegativeNumbers", Negative, 14, " Qac = -5 MPa = -50  kg./sq.cm."},
+        LineCase{"Line15_NegativeNumbers", Negative, 15, " Qac = -5 MPa = -50  kg./sq.cm."},
         LineCase{"Line4_NegativeLoad", Negative, 4,
                  "ออกแบบให้เสาท่อเหล็ก รับน้ำหนัก Axial Load P = -120.5  kg."},
         LineCase{"Line7_CommaDecimalSeparator", CommaLocale, 7,
@@ -331,15 +333,16 @@ INSTANTIATE_TEST_SUITE_P(
                   [](const Operations& sheet) { return sheet.size() - 1; },
                   {kConfirmPrompt, kFailedLead},
                   {}},
-        ClickCase{"TenTimesQacOutOfRange",
-                  [](RecordingHost&, FormState& form, const Operations&) {
-                    form.record().allowableStress = 300000000;
-                  },
-                  Outcome::SheetWithdrawn,
-                  // The lines up to KL/R and the pictures are out; the Qac line cannot be formed.
-                  [](const Operations& sheet) { return IndexOf(sheet, "PrintLine( ค่า KL/R") + 1; },
-                  {kConfirmPrompt, kFailedLead + ": " + kOverflowMessage},
-                  {}},
+        ClickCase{
+            "TenTimesQacOutOfRange",
+            [](RecordingHost&, FormState& form, const Operations&) {
+              form.record().allowableStress = 300000000;
+            },
+            Outcome::SheetWithdrawn,
+            // The lines up to f'c and the pictures are out; the Qac line cannot be formed.
+            [](const Operations& sheet) { return IndexOf(sheet, "PrintLine( กำลังอัดคอนกรีต") + 1; },
+            {kConfirmPrompt, kFailedLead + ": " + kOverflowMessage},
+            {}},
         ClickCase{"NoPrinterSavesAPdf",
                   [](RecordingHost& host, FormState&, const Operations&) {
                     host.setPrinterAvailable(false);
@@ -380,6 +383,52 @@ TEST(CalculationSheet, PrintingLeavesTheFormAsItWas) {
   EXPECT_EQ(form.record().plateSide, before.record().plateSide);
   EXPECT_EQ(form.header(HeaderField::Project), before.header(HeaderField::Project));
   EXPECT_EQ(form.printEnabled(), before.printEnabled());
+}
+
+// Each page's lines in reading order, top to bottom then left to right.
+std::vector<std::vector<Placed>> PagesInReadingOrder(const Operations& operations) {
+  std::vector<std::vector<Placed>> pages;
+  for (auto from = operations.begin(); from != operations.end();) {
+    const auto to = std::find(std::next(from), operations.end(), "NewPage()");
+    pages.push_back(Read(Operations(from, to)).lines);
+    std::ranges::stable_sort(pages.back(), {}, [](const Placed& p) { return std::pair(p.y, p.x); });
+    from = to;
+  }
+  return pages;
+}
+
+TEST(CalculationSheet, EachWarningIsWholeInOnePlaceAndClearOfTheFixedLines) {
+  const struct {
+    engine::ColumnInputs inputs;
+    std::size_t warnings;
+    std::size_t pages; // the sheet, then the warnings it has no room for
+  } kColumns[] = {{{1000, 6, 4, 1, 1000, {}}, 3, 1},
+                  {{1000, 9, 4, 1, 403000, {}}, 4, 2},
+                  {{250, 2.5, 10, 2, 4000, {.concreteStrengthKgCm2 = 150}}, 6, 2}};
+  const auto unspaced = [](std::string text) { return std::erase(text, ' '), text; };
+  for (const auto& column : kColumns) {
+    const engine::ColumnAnswer answer = engine::AnswerColumn(column.inputs);
+    ASSERT_EQ(answer.warnings.size(), column.warnings);
+    RecordingHost host;
+    report::PrintCalculationSheet(answer, {}, {}, *host.OpenDefaultPrinter());
+    const auto pages = PagesInReadingOrder(host.printerOperations());
+    ASSERT_EQ(pages.size(), column.pages);
+    std::vector<std::string> read; // each page's lines run together: a split warning reads apart
+    for (const auto& page : pages) {
+      read.emplace_back();
+      for (const Placed& line : page) {
+        read.back() += unspaced(line.what);
+      }
+    }
+    for (const engine::Warning& warning : answer.warnings) {
+      EXPECT_TRUE(std::ranges::any_of(read, [&](const std::string& page) {
+        return page.find(unspaced(warning.text)) != std::string::npos;
+      })) << warning.text;
+    }
+    for (std::size_t i = 1; i < pages[0].size(); ++i) { // no line drawn over another
+      EXPECT_GE(pages[0][i].y - pages[0][i - 1].y, 240) << pages[0][i].what;
+    }
+  }
 }
 
 } // namespace

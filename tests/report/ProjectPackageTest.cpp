@@ -4,6 +4,7 @@
 
 #include "report/ProjectPackage.h"
 #include "project/ProjectCheck.h"
+#include "project/ScheduleRow.h"
 #include "report/TextFit.h"
 #include "tests/doubles/RecordingHost.h"
 
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -67,9 +69,62 @@ TEST(ProjectPackage, FailingColumnsStandOutAndAreNeverCalledOk) {
       std::count_if(operations.begin(), operations.end(),
                     [](const std::string& op) { return op.rfind("ShadeRectangle(", 0) == 0; });
   EXPECT_EQ(shaded, 2);
-  EXPECT_EQ(Count(operations, "PrintLine( ผ่าน 1 ต้น   ไม่ผ่าน 2 ต้น   จากทั้งหมด 3 ต้น)"), 1u);
+  EXPECT_EQ(Count(operations, "PrintLine( ตามวิธีคำนวณ: ผ่าน 1 ต้น   ไม่ผ่าน 2 ต้น   จากทั้งหมด 3 ต้น)"), 1u);
   for (const std::string& operation : operations) {
     EXPECT_EQ(operation.find("12000   kg.     OK"), std::string::npos) << operation;
+  }
+}
+
+bool Printed(const std::vector<std::string>& operations, const std::string& start) {
+  return std::ranges::any_of(
+      operations, [&](const std::string& op) { return op.starts_with("PrintLine(" + start); });
+}
+
+TEST(ProjectPackage, SummaryMarksAndCountsWhatTheSecondOpinionRejects) {
+  std::vector<project::ColumnEntry> columns(4, Column("C", 14190));
+  for (auto& column : columns) {
+    column.inputs.heightM = 2; // carried by the method, not by the second opinion
+  }
+  const std::vector<std::string> operations = Print(columns);
+  const std::string opinion(report::kSecondOpinionMark);
+  EXPECT_EQ(Count(operations, "PrintLine(OK " + opinion + ")"), 4u);
+  EXPECT_TRUE(Printed(operations, " ตามวิธีคำนวณ: ผ่าน 4 ต้น   ไม่ผ่าน 0 ต้น"));
+  EXPECT_TRUE(Printed(operations, " ความเห็นที่สอง AISC 360-22 ASD: เสาผ่าน 0 ต้น   ไม่ผ่าน 4 ต้น"));
+  EXPECT_TRUE(Printed(operations, opinion + " = "));
+  EXPECT_FALSE(Printed(operations, std::string(project::kWarningMark) + " = "));
+}
+
+TEST(ProjectPackage, MarksPrintAsDistinctAsTheyAreWithControlsAsSpaces) {
+  std::vector<project::ColumnEntry> columns;
+  for (int i = 10; i < 22; ++i) { // long marks that differ only in the middle
+    columns.push_back(
+        Column(std::string(40, 'x') + std::to_string(i) + std::string(40, 'y'), 8000));
+  }
+  columns.push_back(Column("C\t1\n", 8000));
+  std::vector<std::string> lines; // the mark column's, below the heading and above the legend
+  const std::vector<std::string> operations = Print(columns);
+  for (std::size_t i = 2; i < operations.size(); ++i) {
+    const int y =
+        operations[i - 1].starts_with("SetCurrentY(") ? std::stoi(operations[i - 1].substr(12)) : 0;
+    if (operations[i - 2] == "SetCurrentX(800)" && y > 3400 && y < 15000) {
+      lines.push_back(operations[i]);
+    }
+  }
+  ASSERT_EQ(lines.size(), 12u * 2 + 1);
+  for (std::size_t i = 1; i < 24; i += 2) {
+    EXPECT_EQ(std::ranges::count(lines, lines[i]), 1) << lines[i];
+  }
+  EXPECT_EQ(lines.back(), "PrintLine(C 1 )");
+}
+
+TEST(ProjectPackage, EverySummaryPageHasRows) {
+  for (const std::size_t count : {21u, 22u, 44u, 45u}) {
+    const std::vector<std::string> operations = Print({count, Column("C", 8000)});
+    std::size_t rows = 0;
+    for (auto op = operations.begin(); *op != "PrintLine( Column : C)"; ++op) {
+      EXPECT_TRUE(*op != "NewPage()" || std::exchange(rows, 0) > 0) << count;
+      rows += *op == "PrintLine(C)" ? 1 : 0;
+    }
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include "project/SaveFile.h"
 #include "ui/fonts/ThaiFonts.h"
+#include "ui/fonts/TypedText.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -13,11 +14,11 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QRegularExpression>
 #include <QSvgGenerator>
 
 #include <optional>
+#include <vector>
 
 namespace ui {
 
@@ -68,11 +69,11 @@ QByteArray Png(const StressChart& chart) {
   return buffer.data();
 }
 
+// Throws report::PrinterError when the PDF cannot be finished.
 QByteArray Pdf(const StressChart& chart, const report::DocumentDescription& description) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
-  std::optional<QPdfWriter> writer(&buffer);
-  DescribePdf(*writer, description);
+  std::optional<TypedPdfWriter> writer(&buffer);
   writer->setResolution(720);
   writer->setPageLayout(
       QPageLayout(QPageSize(QSizeF(kChartWidthPoints, kChartHeightPoints), QPageSize::Point),
@@ -81,8 +82,9 @@ QByteArray Pdf(const StressChart& chart, const report::DocumentDescription& desc
   const QRectF page(QPointF(0, 0), QSizeF(writer->width(), writer->height()));
   DrawStressChart(painter, page, chart);
   painter.end();
+  const std::vector<TypedPage> typedPages = writer->typedPages();
   writer.reset();
-  return WithDocumentInformation(buffer.data(), description);
+  return FinishedPdf(buffer.data(), description, typedPages);
 }
 
 } // namespace
@@ -96,7 +98,11 @@ QString WriteStressChart(const QString& path, const StressChart& chart,
   } else if (suffix == QLatin1String("png")) {
     bytes = Png(chart);
   } else if (suffix == QLatin1String("pdf")) {
-    bytes = Pdf(chart, description);
+    try {
+      bytes = Pdf(chart, description);
+    } catch (const report::PrinterError& error) {
+      return QString::fromStdString(error.what());
+    }
   } else {
     return QStringLiteral("ชนิดไฟล์ไม่รองรับ (.svg, .png หรือ .pdf เท่านั้น): %1").arg(path);
   }

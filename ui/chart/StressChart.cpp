@@ -5,6 +5,7 @@
 #include "engine/ColumnCheck.h"
 #include "engine/CrossCheck.h"
 #include "ui/fonts/ThaiFonts.h"
+#include "ui/fonts/TypedText.h"
 #include "ui/fonts/Utf8Text.h"
 
 #include <QFont>
@@ -71,9 +72,10 @@ void DrawAxes(QPainter& painter, const Axes& axes, double unit) {
     painter.drawLine(QPointF(plot.left(), axes.y(stress)), QPointF(plot.right(), axes.y(stress)));
     painter.setPen(QPen(Qt::black, 0.8 * unit));
     const QString text = QString::number(stress);
-    painter.drawText(QPointF(plot.left() - 4 * unit - metrics.horizontalAdvance(text),
-                             axes.y(stress) + metrics.ascent() / 2 - unit),
-                     text);
+    DrawTypedText(painter,
+                  QPointF(plot.left() - 4 * unit - metrics.horizontalAdvance(text),
+                          axes.y(stress) + metrics.ascent() / 2 - unit),
+                  text);
   }
   for (int slenderness = 0; slenderness <= kLastSlenderness; slenderness += kSlendernessTick) {
     painter.setPen(QPen(QColor(0xD0, 0xD0, 0xD0), 0.5 * unit));
@@ -81,9 +83,10 @@ void DrawAxes(QPainter& painter, const Axes& axes, double unit) {
                      QPointF(axes.x(slenderness), plot.bottom()));
     painter.setPen(QPen(Qt::black, 0.8 * unit));
     const QString text = QString::number(slenderness);
-    painter.drawText(QPointF(axes.x(slenderness) - metrics.horizontalAdvance(text) / 2,
-                             plot.bottom() + 4 * unit + metrics.ascent()),
-                     text);
+    DrawTypedText(painter,
+                  QPointF(axes.x(slenderness) - metrics.horizontalAdvance(text) / 2,
+                          plot.bottom() + 4 * unit + metrics.ascent()),
+                  text);
   }
   painter.setPen(QPen(Qt::black, 1 * unit));
   painter.setBrush(Qt::NoBrush);
@@ -91,7 +94,8 @@ void DrawAxes(QPainter& painter, const Axes& axes, double unit) {
 
   painter.setFont(ChartFont(painter, 9, unit, true));
   const QFontMetricsF titleMetrics(painter.font(), painter.device());
-  painter.drawText(
+  DrawTypedText(
+      painter,
       QPointF(plot.center().x() - titleMetrics.horizontalAdvance(kSlendernessAxisTitle) / 2,
               plot.bottom() + 8 * unit + metrics.height() + titleMetrics.ascent()),
       kSlendernessAxisTitle);
@@ -99,7 +103,7 @@ void DrawAxes(QPainter& painter, const Axes& axes, double unit) {
   painter.translate(plot.left() - 10 * unit - metrics.horizontalAdvance(QStringLiteral("000")),
                     plot.center().y() + titleMetrics.horizontalAdvance(kStressAxisTitle) / 2);
   painter.rotate(-90);
-  painter.drawText(QPointF(0, 0), kStressAxisTitle);
+  DrawTypedText(painter, QPointF(0, 0), kStressAxisTitle);
   painter.restore();
 }
 
@@ -171,8 +175,8 @@ void DrawCurves(QPainter& painter, const Axes& axes, const StressChart& chart, d
   painter.setPen(QPen(Qt::black, 0.8 * unit, Qt::DashDotLine));
   painter.drawLine(QPointF(limitX, axes.plot().top()), QPointF(limitX, axes.plot().bottom()));
   painter.setFont(ChartFont(painter, 7.5, unit));
-  painter.drawText(QPointF(limitX + 3 * unit, axes.plot().top() + 10 * unit),
-                   QStringLiteral("KL/r = %1").arg(engine::kSlendernessLimit));
+  DrawTypedText(painter, QPointF(limitX + 3 * unit, axes.plot().top() + 10 * unit),
+                QStringLiteral("KL/r = %1").arg(engine::kSlendernessLimit));
 }
 
 void DrawLegend(QPainter& painter, const Axes& axes, const StressChart& chart, double unit) {
@@ -202,7 +206,7 @@ void DrawLegend(QPainter& painter, const Axes& axes, const StressChart& chart, d
       painter.setBrush(Qt::NoBrush);
     }
     painter.setPen(Qt::black);
-    painter.drawText(QPointF(x + 22 * unit, y), entry.text);
+    DrawTypedText(painter, QPointF(x + 22 * unit, y), entry.text);
     y += metrics.height() * 1.1;
   }
 }
@@ -235,7 +239,7 @@ void DrawColumns(QPainter& painter, const Axes& axes, const StressChart& chart, 
     painter.fillRect(QRectF(baseline.x() - unit, baseline.y() - metrics.ascent(), width + 2 * unit,
                             metrics.height()),
                      Qt::white);
-    painter.drawText(baseline, column.label);
+    DrawTypedText(painter, baseline, column.label);
   }
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/pictures/VectorPicture.h"
 
+#include "ui/fonts/TypedText.h"
+
 #include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
@@ -166,7 +168,7 @@ void VectorPicture::drawText(QPainter& painter, const TextRun& run) const {
   painter.scale(run.size / kLayoutPixelSize, run.size / kLayoutPixelSize);
   painter.setFont(font);
   painter.setPen(QPen(run.fill));
-  painter.drawText(QPointF(x, 0), text);
+  ui::DrawTypedText(painter, QPointF(x, 0), text);
   painter.restore();
 }
 

@@ -1,95 +1,88 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/printing/PdfProperties.h"
 
+#include "project/PdfAttachment.h"
 #include "ui/fonts/Utf8Text.h"
+#include "ui/printing/PdfActualText.h"
+#include "ui/printing/PdfText.h"
 
-#include <QDateTime>
-#include <QPdfWriter>
-#include <QRegularExpression>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFEFStreamObjectHelper.hh>
+#include <qpdf/QPDFEmbeddedFileDocumentHelper.hh>
+#include <qpdf/QPDFFileSpecObjectHelper.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+
 #include <QString>
 
-#include <optional>
+#include <exception>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace ui {
 
 namespace {
 
+// Associated files, which name the attachment's relationship, came with PDF 1.7's extensions.
+constexpr const char* kPdfVersion = "1.7";
+
 QByteArray Escaped(const std::string& text) {
   return FromUtf8(text).toHtmlEscaped().toUtf8();
 }
 
-// A PDF text string in UTF-16BE with its byte-order mark, written in hex so no byte needs escaping.
-QByteArray PdfText(const QString& text) {
-  QByteArray hex = "<FEFF";
-  for (const QChar unit : text) {
-    hex += QByteArray::number(unit.unicode() + 0x10000, 16).mid(1).toUpper();
-  }
-  return hex + ">";
+std::string PdfDate(const QDateTime& time) {
+  return time.toUTC().toString(QStringLiteral("'D:'yyyyMMddHHmmss'Z'")).toStdString();
 }
 
-// The properties the description gives, in the order a viewer lists them.
-std::vector<std::pair<QByteArray, QString>>
-InformationEntries(const report::DocumentDescription& description) {
+QString Producer() {
+  return QStringLiteral("Qt %1, qpdf %2")
+      .arg(QString::fromLatin1(qVersion()), FromUtf8(QPDF::QPDFVersion()));
+}
+
+void SetInformation(QPDF& pdf, const report::DocumentDescription& description,
+                    const QString& producer, const std::string& date) {
+  QPDFObjectHandle info = QPDFObjectHandle::newDictionary();
   const std::pair<const char*, const std::string*> given[] = {
       {"/Title", &description.title},     {"/Author", &description.author},
       {"/Subject", &description.subject}, {"/Keywords", &description.keywords},
       {"/Creator", &description.creator},
   };
-  std::vector<std::pair<QByteArray, QString>> entries;
   for (const auto& [key, value] : given) {
     if (!value->empty()) {
-      entries.emplace_back(key, FromUtf8(*value));
+      info.replaceKey(key, QPDFObjectHandle::newUnicodeString(*value));
     }
   }
-  entries.emplace_back("/Producer", QStringLiteral("Qt ") + QString::fromLatin1(qVersion()));
-  entries.emplace_back("/CreationDate", QDateTime::currentDateTimeUtc().toString(
-                                            QStringLiteral("'D:'yyyyMMddHHmmss'Z'")));
-  return entries;
+  info.replaceKey("/Producer", QPDFObjectHandle::newUnicodeString(producer.toStdString()));
+  info.replaceKey("/CreationDate", QPDFObjectHandle::newString(date));
+  info.replaceKey("/ModDate", QPDFObjectHandle::newString(date));
+  pdf.getTrailer().replaceKey("/Info", pdf.makeIndirectObject(info));
 }
 
-struct Trailer {
-  qint64 size = 0; // the number of objects, and so the next object's number
-  QByteArray root; // "2 0 R"
-  qint64 lastXref = 0;
-};
+void SetMetadata(QPDF& pdf, const QByteArray& xmp) {
+  QPDFObjectHandle stream = pdf.newStream(xmp.toStdString());
+  stream.getDict().replaceKey("/Type", QPDFObjectHandle::newName("/Metadata"));
+  stream.getDict().replaceKey("/Subtype", QPDFObjectHandle::newName("/XML"));
+  pdf.getRoot().replaceKey("/Metadata", stream);
+}
 
-std::optional<Trailer> LastTrailer(const QByteArray& pdf) {
-  const qsizetype trailerAt = pdf.lastIndexOf("trailer");
-  const qsizetype startAt = pdf.lastIndexOf("startxref");
-  if (trailerAt < 0 || startAt < trailerAt) {
-    return std::nullopt;
-  }
-  const QString text = QString::fromLatin1(pdf.mid(trailerAt));
-  const QRegularExpressionMatch size =
-      QRegularExpression(QStringLiteral("/Size\\s+(\\d+)")).match(text);
-  const QRegularExpressionMatch root =
-      QRegularExpression(QStringLiteral("/Root\\s+(\\d+\\s+\\d+\\s+R)")).match(text);
-  const QRegularExpressionMatch start =
-      QRegularExpression(QStringLiteral("startxref\\s+(\\d+)")).match(text);
-  if (!size.hasMatch() || !root.hasMatch() || !start.hasMatch()) {
-    return std::nullopt;
-  }
-  return Trailer{size.captured(1).toLongLong(), root.captured(1).toLatin1(),
-                 start.captured(1).toLongLong()};
+void Attach(QPDF& pdf, const report::DocumentDescription& description, const std::string& date) {
+  QPDFEFStreamObjectHelper file =
+      QPDFEFStreamObjectHelper::createEFStream(pdf, description.attachment);
+  file.setSubtype(description.attachmentMimeType).setCreationDate(date).setModDate(date);
+  QPDFFileSpecObjectHelper spec =
+      QPDFFileSpecObjectHelper::createFileSpec(pdf, description.attachmentName, file);
+  QPDFObjectHandle specObject = spec.getObjectHandle();
+  specObject.replaceKey(
+      "/AFRelationship",
+      QPDFObjectHandle::newName("/" + std::string(project::kCarriedFileRelationship)));
+  QPDFEmbeddedFileDocumentHelper(pdf).replaceEmbeddedFile(description.attachmentName, spec);
+  pdf.getRoot().replaceKey("/AF", QPDFObjectHandle::newArray({specObject}));
 }
 
 } // namespace
 
-void DescribePdf(QPdfWriter& writer, const report::DocumentDescription& description) {
-  writer.setTitle(FromUtf8(description.title));
-  writer.setCreator(FromUtf8(description.creator));
-  writer.setDocumentXmpMetadata(XmpPacket(description));
-  if (!description.attachmentName.empty()) {
-    writer.addFileAttachment(FromUtf8(description.attachmentName),
-                             QByteArray::fromStdString(description.attachment),
-                             FromUtf8(description.attachmentMimeType));
-  }
-}
-
-QByteArray XmpPacket(const report::DocumentDescription& d) {
+QByteArray XmpPacket(const report::DocumentDescription& d, const QString& producer,
+                     const QDateTime& written) {
   QByteArray body;
   if (!d.title.empty()) {
     body += "<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">" + Escaped(d.title) +
@@ -106,9 +99,13 @@ QByteArray XmpPacket(const report::DocumentDescription& d) {
   if (!d.keywords.empty()) {
     body += "<pdf:Keywords>" + Escaped(d.keywords) + "</pdf:Keywords>\n";
   }
+  body += "<pdf:Producer>" + producer.toHtmlEscaped().toUtf8() + "</pdf:Producer>\n";
   if (!d.creator.empty()) {
     body += "<xmp:CreatorTool>" + Escaped(d.creator) + "</xmp:CreatorTool>\n";
   }
+  const QByteArray date = written.toUTC().toString(Qt::ISODate).toUtf8();
+  body += "<xmp:CreateDate>" + date + "</xmp:CreateDate>\n<xmp:ModifyDate>" + date +
+          "</xmp:ModifyDate>\n<xmp:MetadataDate>" + date + "</xmp:MetadataDate>\n";
   return "<?xpacket begin=\"\xEF\xBB\xBF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
          "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
          "<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
@@ -118,31 +115,37 @@ QByteArray XmpPacket(const report::DocumentDescription& d) {
          body + "</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end=\"w\"?>";
 }
 
-QByteArray WithDocumentInformation(const QByteArray& pdf,
-                                   const report::DocumentDescription& description) {
-  const std::optional<Trailer> trailer = LastTrailer(pdf);
-  if (!trailer) {
-    return pdf;
+QByteArray FinishedPdf(const QByteArray& written, const report::DocumentDescription& description,
+                       const std::vector<TypedPage>& typedPages) {
+  const QByteArray mapped = MapThaiPresentationFormsToCharacters(written);
+  try {
+    QPDF pdf;
+    pdf.setSuppressWarnings(true);
+    pdf.processMemoryFile("written PDF", mapped.constData(), static_cast<size_t>(mapped.size()));
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const std::string date = PdfDate(now);
+    const QString producer = Producer();
+    SetInformation(pdf, description, producer, date);
+    SetMetadata(pdf, XmpPacket(description, producer, now));
+    if (!description.attachmentName.empty()) {
+      Attach(pdf, description, date);
+    }
+    std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
+    for (std::size_t index = 0; index < pages.size() && index < typedPages.size(); ++index) {
+      MarkActualText(pages[index], typedPages[index]);
+    }
+    QPDFWriter writer(pdf);
+    writer.setOutputMemory();
+    writer.setMinimumPDFVersion(kPdfVersion);
+    writer.write();
+    const std::shared_ptr<Buffer> finished = writer.getBufferSharedPointer();
+    return QByteArray(reinterpret_cast<const char*>(finished->getBuffer()),
+                      static_cast<qsizetype>(finished->getSize()));
+  } catch (const std::exception& failure) {
+    throw report::PrinterError(std::string("PDF ที่เขียนอ่านกลับไม่ได้ (the written PDF cannot be "
+                                           "finished): ") +
+                               failure.what());
   }
-  QByteArray updated = pdf;
-  if (!updated.endsWith('\n')) {
-    updated += '\n';
-  }
-  const qint64 infoObject = trailer->size;
-  const qsizetype infoAt = updated.size();
-  updated += QByteArray::number(infoObject) + " 0 obj\n<<\n";
-  for (const auto& [key, value] : InformationEntries(description)) {
-    updated += key + " " + PdfText(value) + "\n";
-  }
-  updated += ">>\nendobj\n";
-  const qsizetype xrefAt = updated.size();
-  updated += "xref\n" + QByteArray::number(infoObject) + " 1\n" +
-             QByteArray::number(infoAt).rightJustified(10, '0') + " 00000 n \n";
-  updated += "trailer\n<<\n/Size " + QByteArray::number(infoObject + 1) + "\n/Info " +
-             QByteArray::number(infoObject) + " 0 R\n/Root " + trailer->root + "\n/Prev " +
-             QByteArray::number(trailer->lastXref) + "\n>>\nstartxref\n" +
-             QByteArray::number(xrefAt) + "\n%%EOF\n";
-  return updated;
 }
 
 } // namespace ui

@@ -2,24 +2,26 @@
 #pragma once
 
 #include "report/Printer.h"
+#include "ui/fonts/TypedText.h"
 
 #include <QByteArray>
+#include <QDateTime>
 
-class QPdfWriter;
+#include <vector>
 
 namespace ui {
 
-// Gives the writer the description's title, creator, XMP packet and attached file; before it
-// starts painting.
-void DescribePdf(QPdfWriter& writer, const report::DocumentDescription& description);
+// The XMP packet that states the description's properties, the producer and the dates of
+// writing; empty properties are left out.
+QByteArray XmpPacket(const report::DocumentDescription& description, const QString& producer,
+                     const QDateTime& written);
 
-// The XMP packet that states the description's properties; empty ones are left out.
-QByteArray XmpPacket(const report::DocumentDescription& description);
-
-// The finished PDF with its document information replaced by the description's properties
-// (Title, Author, Subject, Keywords, Creator), appended as an incremental update so that nothing
-// already written moves. A file whose trailer cannot be read is returned as it is.
-QByteArray WithDocumentInformation(const QByteArray& pdf,
-                                   const report::DocumentDescription& description);
+// The PDF Qt wrote, finished for its readers: the document information (with both dates) and the
+// XMP packet state the description's properties alike; the carried project is a standard embedded
+// file (its type, size, checksum and dates on the stream, related to the document as its source
+// and listed in the catalogue's associated files); and each page marks what its typed words say.
+// Throws report::PrinterError when the written PDF cannot be read back.
+QByteArray FinishedPdf(const QByteArray& written, const report::DocumentDescription& description,
+                       const std::vector<TypedPage>& typedPages);
 
 } // namespace ui

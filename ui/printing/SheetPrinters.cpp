@@ -3,10 +3,10 @@
 
 #include "project/SaveFile.h"
 #include "ui/fonts/ThaiFonts.h"
+#include "ui/fonts/TypedText.h"
 #include "ui/fonts/Utf8Text.h"
 #include "ui/pictures/Pictures.h"
 #include "ui/printing/PdfProperties.h"
-#include "ui/printing/PdfText.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -14,12 +14,12 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace ui {
 
@@ -88,8 +88,6 @@ public:
     }
     page_.open(QIODevice::WriteOnly);
     writer_.emplace(&page_);
-    writer_->setCreator(QStringLiteral("pipecolumn"));
-    writer_->setTitle(QStringLiteral("Calculation Report"));
     writer_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                        QMarginsF(0, 0, 0, 0), QPageLayout::Point));
   }
@@ -97,11 +95,9 @@ public:
   QPagedPaintDevice& device() override { return *writer_; }
 
   void finish() override {
+    const std::vector<TypedPage> typedPages = writer_->typedPages();
     writer_.reset();
-    QByteArray pdf = MapThaiPresentationFormsToCharacters(page_.data());
-    if (description_) {
-      pdf = WithDocumentInformation(pdf, *description_);
-    }
+    const QByteArray pdf = FinishedPdf(page_.data(), description_, typedPages);
     try {
       project::SaveFileAtomically(path_, std::string_view(pdf.constData(), pdf.size()));
     } catch (const project::SaveError& error) {
@@ -117,15 +113,14 @@ public:
   }
 
   void describe(const report::DocumentDescription& description) override {
-    DescribePdf(*writer_, description);
     description_ = description;
   }
 
 private:
   std::string path_;
   QBuffer page_;
-  std::optional<QPdfWriter> writer_;
-  std::optional<report::DocumentDescription> description_;
+  std::optional<TypedPdfWriter> writer_;
+  report::DocumentDescription description_;
 };
 
 // The printer operations on a QPainter. Twips are turned into device units by the device's own
@@ -192,7 +187,7 @@ public:
     OpenPage();
     // The position is the top-left of the first character; the painter writes on the baseline.
     const QFontMetricsF metrics(painter_.font(), &destination_->device());
-    painter_.drawText(QPointF(DeviceX(x_), DeviceY(y_) + metrics.ascent()), FromUtf8(text));
+    DrawTypedText(painter_, QPointF(DeviceX(x_), DeviceY(y_) + metrics.ascent()), FromUtf8(text));
     // The next line starts below this one, at the left edge, unless it is placed anew.
     x_ = 0;
     y_ += static_cast<int>(metrics.height() * kTwipsPerInch / Dpi().y() + 0.5);
