@@ -13,17 +13,17 @@ bool BoxColumnAnswer::has(WarningKind kind) const {
                              [kind](const Warning& warning) { return warning.kind == kind; });
 }
 
-std::vector<Warning> WarningsOf(const BoxColumnRecord& record) {
+std::vector<Warning> WarningsOf(const BoxColumnRecord& record, const Materials& materials) {
   std::vector<Warning> warnings;
   if (std::optional<Warning> slender = SlendernessWarning(record.slendernessRatio)) {
     warnings.push_back(*slender);
   }
   if (record.localBuckling) {
     warnings.push_back(
-        {WarningKind::LocalBuckling, record.wallSlenderness, record.wallSlendernessLimit,
-         "คำเตือน: b/t = " + ExceedsText(record.wallSlenderness, record.wallSlendernessLimit) +
-             " ผนังบางจนอาจเกิด local buckling ซึ่งการคำนวณนี้ไม่ครอบคลุม"});
+        LocalBucklingWarning("b/t", record.wallSlenderness, record.wallSlendernessLimit));
   }
+  AddPlateAndConcreteWarnings(record.plateThicknessMm, record.section.wallThicknessMm,
+                              "ผนังเหล็กกล่อง t", materials, warnings);
   return warnings;
 }
 
@@ -39,7 +39,7 @@ BoxColumnAnswer AnswerBoxColumn(const BoxColumnInputs& inputs) {
   const BoxColumnRecord& record = *answer.record;
   answer.verdict = Carries(record, inputs.axialLoadKg) ? Verdict::Passes : Verdict::Fails;
   answer.utilisation = inputs.axialLoadKg / record.axialCapacityKg.toDouble();
-  answer.warnings = WarningsOf(record);
+  answer.warnings = WarningsOf(record, inputs.materials);
   const double methodPlateMm = static_cast<double>(record.plateThicknessMm);
   try {
     answer.crossCheck = CrossCheckBoxColumn(

@@ -25,7 +25,7 @@ struct BoxColumnAnswer {
 };
 
 // The warnings of a completed check of a box by the method (the second opinion's not among them).
-std::vector<Warning> WarningsOf(const BoxColumnRecord& record);
+std::vector<Warning> WarningsOf(const BoxColumnRecord& record, const Materials& materials);
 
 // Checks the box column and judges it; a Failure of the check ends up in `failure`, never thrown.
 BoxColumnAnswer AnswerBoxColumn(const BoxColumnInputs& inputs);

@@ -23,6 +23,12 @@ std::string ExceedsText(double value, double limit) {
   return PlainText(RoundedTo(value, decimals)) + " เกิน " + PlainText(RoundedTo(limit, decimals));
 }
 
+Warning LocalBucklingWarning(std::string_view ratioName, double ratio, double limit) {
+  return {WarningKind::LocalBuckling, ratio, limit,
+          "คำเตือน: " + std::string(ratioName) + " = " + ExceedsText(ratio, limit) +
+              " ผนังบางจนอาจเกิด local buckling ซึ่งการคำนวณนี้ไม่ครอบคลุม"};
+}
+
 std::optional<Warning> SlendernessWarning(std::int32_t ratio) {
   if (ratio <= kSlendernessLimit) {
     return std::nullopt;
@@ -122,17 +128,24 @@ std::vector<Warning> WarningsOf(const ColumnInputs& inputs, const DesignRecord& 
   const double ratio = inputs.outsideDiameterMm / inputs.wallThicknessMm;
   const double limit = LocalBucklingLimit(inputs.materials);
   if (ratio > limit) {
-    warnings.push_back({WarningKind::LocalBuckling, ratio, limit,
-                        "คำเตือน: D/T = " + ExceedsText(ratio, limit) +
-                            " ผนังบางจนอาจเกิด local buckling ซึ่งการคำนวณนี้ไม่ครอบคลุม"});
+    warnings.push_back(LocalBucklingWarning("D/T", ratio, limit));
   }
-  if (record.plateThicknessMm && *record.plateThicknessMm < inputs.wallThicknessMm) {
-    const double plateMm = *record.plateThicknessMm;
-    warnings.push_back({WarningKind::PlateThinnerThanWall, plateMm, inputs.wallThicknessMm,
-                        "คำเตือน: แผ่นเหล็กรองเสาหนา " + PlainText(plateMm) + " mm บางกว่าผนังท่อ T = " +
-                            PlainText(inputs.wallThicknessMm) + " mm ควรใช้แผ่นที่หนาไม่น้อยกว่าผนังท่อ"});
+  if (record.plateThicknessMm) {
+    AddPlateAndConcreteWarnings(*record.plateThicknessMm, inputs.wallThicknessMm, "ผนังท่อ T",
+                                inputs.materials, warnings);
   }
-  const Materials& m = inputs.materials;
+  return warnings;
+}
+
+void AddPlateAndConcreteWarnings(double plateMm, double wallMm, std::string_view wallName,
+                                 const Materials& m, std::vector<Warning>& warnings) {
+  if (plateMm < wallMm) {
+    warnings.push_back({WarningKind::PlateThinnerThanWall, plateMm, wallMm,
+                        "คำเตือน: แผ่นเหล็กรองเสาหนา " + PlainText(plateMm) + " mm บางกว่า" +
+                            std::string(wallName) + " = " + PlainText(wallMm) +
+                            " mm ควรใช้แผ่นที่หนาไม่น้อยกว่า" +
+                            std::string(wallName.substr(0, wallName.rfind(' ')))});
+  }
   if (m.concreteStrengthKgCm2 < MethodConcreteStrength(m)) {
     warnings.push_back({WarningKind::ConcreteBelowMethod, m.concreteStrengthKgCm2,
                         MethodConcreteStrength(m),
@@ -141,7 +154,6 @@ std::vector<Warning> WarningsOf(const ColumnInputs& inputs, const DesignRecord& 
                             " kg/cm² ที่ fc = " + PlainText(m.allowableBearingKgCm2) +
                             " kg/cm² ของวิธีนี้เป็น 0.25 f'c คอนกรีตอาจรับแรงกดไม่ได้"});
   }
-  return warnings;
 }
 
 namespace {

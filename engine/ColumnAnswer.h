@@ -62,6 +62,15 @@ struct ColumnAnswer {
 // its limit, so a rounded limit never makes the sentence false.
 std::string ExceedsText(double value, double limit);
 
+// The warnings of the method's plate thinner than the wall named `wallName` ("ผนังท่อ T": the
+// sentence's last word drops the symbol) and of a concrete below the one the method's bearing
+// assumes, appended to `warnings` where they apply.
+void AddPlateAndConcreteWarnings(double plateMm, double wallMm, std::string_view wallName,
+                                 const Materials& materials, std::vector<Warning>& warnings);
+
+// The wall's slenderness `ratioName` ("D/T", "b/t") above its limit.
+Warning LocalBucklingWarning(std::string_view ratioName, double ratio, double limit);
+
 // The warning for a KL/r beyond the usual limit; none within it.
 std::optional<Warning> SlendernessWarning(std::int32_t ratio);
 
