@@ -61,8 +61,8 @@ bool Belongs(const CheckRun& run, Caption caption) {
   if (!run.withoutPipe) {
     return true;
   }
-  const auto input = static_cast<std::size_t>(caption);
-  return input < form::kAllInputs.size() && run.hasValue(form::kAllInputs[input]);
+  const std::optional<Input> input = form::InputOf(caption);
+  return input && run.hasValue(*input);
 }
 
 } // namespace

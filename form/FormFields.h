@@ -6,6 +6,7 @@
 #include "project/HeaderFields.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace form {
@@ -46,8 +47,31 @@ using project::InitialHeaderText;
 using project::kAllHeaderFields;
 using project::KeyOf;
 
+// The caption that shows an input.
 constexpr Caption CaptionOf(Input input) {
-  return static_cast<Caption>(input);
+  switch (input) {
+  case Input::OutsideDiameter:
+    return Caption::OutsideDiameter;
+  case Input::WallThickness:
+    return Caption::WallThickness;
+  case Input::Height:
+    return Caption::Height;
+  case Input::KFactor:
+    return Caption::KFactor;
+  case Input::AxialLoad:
+    break;
+  }
+  return Caption::AxialLoad;
+}
+
+// The input a caption shows; none for the captions of results.
+constexpr std::optional<Input> InputOf(Caption caption) {
+  for (Input input : kAllInputs) {
+    if (CaptionOf(input) == caption) {
+      return input;
+    }
+  }
+  return std::nullopt;
 }
 
 // A stable English name for scripts and widgets: "outside_diameter", "verdict", "project".

@@ -43,8 +43,16 @@ std::string NameOfFormEdit(const ProjectSnapshot& before, const ProjectSnapshot&
     });
     return InputEditName(input);
   }
-  if (changed > 1) {
+  const bool onlyThePipe = changed == 2 && std::ranges::all_of(kAllInputs, [&](Input input) {
+                             return input == Input::OutsideDiameter ||
+                                    input == Input::WallThickness ||
+                                    ValueOf(old.inputs, input) == ValueOf(now.inputs, input);
+                           });
+  if (onlyThePipe) {
     return "ใช้ท่อที่แนะนำ (Suggested pipe)";
+  }
+  if (changed > 1) {
+    return "แก้ไขข้อมูลเสา (Edit column)";
   }
   return "ล้างหัวรายการ (Clear header)";
 }
@@ -59,9 +67,12 @@ ProjectEdit FormEdit(ProjectSnapshot before, ProjectSnapshot after,
 
 ProjectEdit CommandEdit(ProjectCommand command, ProjectSnapshot before, ProjectSnapshot after) {
   static constexpr std::array<std::string_view, 6> kNames = {
-      "เพิ่มคอลัมน์ (Add)",          "ทำสำเนาคอลัมน์ (Duplicate)",
-      "ลบคอลัมน์ (Remove)",          "นำเข้าตารางเสา (Import CSV)",
-      "เลขทะเบียนใบอนุญาต (Licence number)", "พิมพ์หน้าความเห็นที่สอง (Print second opinion)"};
+      "เพิ่มคอลัมน์ (Add)",
+      "ทำสำเนาคอลัมน์ (Duplicate)",
+      "ลบคอลัมน์ (Remove)",
+      "นำเข้าตารางเสา (Import CSV)",
+      "เลขทะเบียนใบอนุญาต (Licence number)",
+      "พิมพ์หน้าความเห็นที่สอง (Print second opinion)"};
   return {std::move(before),
           std::move(after),
           std::string(kNames.at(static_cast<std::size_t>(command))),

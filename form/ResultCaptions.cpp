@@ -42,15 +42,17 @@ std::string CrossCheckCaption(const engine::ColumnAnswer& answer) {
 }
 
 std::string InitialCaption(Caption caption, const engine::ColumnInputs& inputs) {
-  switch (caption) {
-  case Caption::Verdict:
+  const std::optional<Input> input = InputOf(caption);
+  if (caption == Caption::Verdict) {
     return "เสาท่อกลมนี้รับน้ำหนักได้ ?";
-  case Caption::BasePlate:
-    return "Base Plate ขนาด ?";
-  default:
-    break;
   }
-  const ValuePrompt& row = PromptFor(static_cast<Input>(caption));
+  if (caption == Caption::BasePlate) {
+    return "Base Plate ขนาด ?";
+  }
+  if (!input) {
+    return {}; // the assessment's captions start empty
+  }
+  const ValuePrompt& row = PromptFor(*input);
   return std::string(row.captionLead) + engine::PlainText(ValueOf(inputs, row.input)) +
          std::string(row.unit);
 }

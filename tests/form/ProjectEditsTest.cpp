@@ -38,4 +38,28 @@ TEST(ProjectEdits, TypingJoinsOnlyTheSameField) {
   }
 }
 
+// An edit of the inputs is named by the one input it changes, or as the suggestion's pipe only
+// where it changes D and T alone.
+TEST(ProjectEdits, NamesAnInputEditByWhatChanged) {
+  struct Case {
+    std::vector<std::pair<form::Input, double>> changes;
+    const char* name;
+  };
+  const std::vector<Case> cases = {
+      {{{form::Input::AxialLoad, 9000}}, "Axial Load"},
+      {{{form::Input::OutsideDiameter, 101.6}, {form::Input::WallThickness, 3.5}},
+       "ใช้ท่อที่แนะนำ (Suggested pipe)"},
+      {{{form::Input::Height, 5}, {form::Input::AxialLoad, 9000}}, "แก้ไขข้อมูลเสา (Edit column)"},
+      {{{form::Input::OutsideDiameter, 101.6}, {form::Input::AxialLoad, 9000}},
+       "แก้ไขข้อมูลเสา (Edit column)"},
+  };
+  for (const Case& c : cases) {
+    ProjectSnapshot after = WithMark("C1");
+    for (const auto& [input, value] : c.changes) {
+      form::ValueOf(after.project.columns.front().inputs, input) = value;
+    }
+    EXPECT_EQ(form::FormEdit(WithMark("C1"), after, std::nullopt).name, c.name);
+  }
+}
+
 } // namespace
