@@ -100,12 +100,20 @@ ExitStatus RunVerify(const VerifyRequest& request, std::ostream& out, std::ostre
   const project::Project& carried = std::get<project::Project>(load);
   const std::string writer =
       project::WriterOfProjectFile(contents.projectBytes).value_or(kUnknownWriter);
-  // A PDF that does not say what it is is read as a sheet when it is one page of one column.
-  const report::DocumentKind kind =
-      report::KindOfSubject(contents.subject)
-          .value_or(carried.columns.size() == 1 && contents.pages.size() == 1
-                        ? report::DocumentKind::Sheet
-                        : report::DocumentKind::Package);
+  std::optional<report::PrintRecord> record;
+  try {
+    record = report::ReadPrintRecord(contents.projectBytes);
+  } catch (const std::invalid_argument& unreadable) {
+    err << request.path << ": " << unreadable.what() << "\n";
+    return ExitStatus::Failed;
+  }
+  // A PDF from before documents recorded what they printed is read as a sheet when it is one page
+  // of one column.
+  const report::DocumentKind kind = record
+                                        ? record->kind
+                                        : (carried.columns.size() == 1 && contents.pages.size() == 1
+                                               ? report::DocumentKind::Sheet
+                                               : report::DocumentKind::Package);
   const report::DocumentCheck check =
       report::VerifyDocument(kind, carried, project::CheckProject(carried).columns, contents.pages);
   if (request.json) {

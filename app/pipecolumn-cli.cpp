@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
   writers.sheet = [&application](const engine::ColumnAnswer& answer,
                                  const report::SheetHeader& header, const std::string& path) {
     WritePdf(application, path, [&](report::Printer& printer) {
-      printer.Describe(report::SheetDescription(header, answer.inputs));
+      printer.Describe(report::SheetDescription(answer, header, {}));
       report::PrintCalculationSheet(answer, header, {}, printer);
     });
   };
