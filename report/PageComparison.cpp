@@ -22,6 +22,10 @@ namespace report {
 namespace {
 
 constexpr double kMmPerPoint = 25.4 / 72.0;
+// How far from a line's middle a word may lie and be read on it, in the word's heights.
+constexpr double kLineReach = 0.6;
+// How far a word may lie from its place across the line, in points: its glyphs' origins are kept.
+constexpr double kWordShiftPoints = 2.0;
 // The resolution both pictures are drawn at: a changed figure of the sheet's smallest type spans
 // several dots.
 constexpr double kDotsPerInch = 72.0;
@@ -89,26 +93,39 @@ std::string Utf8(const poppler::ustring& text) {
   return {bytes.begin(), bytes.end()};
 }
 
-struct TextLine {
-  poppler::ustring text;
-  std::u16string key;
-  poppler::rectf box;
-};
-
 struct Word {
   poppler::ustring text;
   poppler::rectf box;
-  bool spaceAfter = false;
   double middle() const { return box.y() + box.height() / 2; }
 };
 
-// The page's words gathered into lines: words whose middles lie within half a word's height of
-// each other, read left to right.
-std::vector<TextLine> LinesOf(const poppler::page& page) {
+struct TextLine {
+  std::vector<Word> words; // left to right
+  double middle = 0;
+};
+
+std::vector<Word> WordsOf(const poppler::page& page) {
   std::vector<Word> words;
   for (const poppler::text_box& box : page.text_list()) {
-    words.push_back({box.text(), box.bbox(), box.has_space_after()});
+    words.push_back({box.text(), box.bbox()});
   }
+  return words;
+}
+
+poppler::ustring TextOf(const std::vector<Word>& words) {
+  poppler::ustring text;
+  for (const Word& word : words) {
+    if (!text.empty()) {
+      text.push_back(static_cast<poppler::ustring::value_type>(u' '));
+    }
+    text += word.text;
+  }
+  return text;
+}
+
+// The words gathered into lines: words whose middles lie within half a word's height of each
+// other, read left to right; the lines top to bottom.
+std::vector<TextLine> LinesOf(std::vector<Word> words) {
   std::stable_sort(words.begin(), words.end(),
                    [](const Word& a, const Word& b) { return a.middle() < b.middle(); });
   std::vector<TextLine> lines;
@@ -119,73 +136,118 @@ std::vector<TextLine> LinesOf(const poppler::page& page) {
                std::min(words[first].box.height(), words[end].box.height()) / 2) {
       ++end;
     }
-    std::sort(words.begin() + static_cast<std::ptrdiff_t>(first),
-              words.begin() + static_cast<std::ptrdiff_t>(end),
+    TextLine line{{words.begin() + static_cast<std::ptrdiff_t>(first),
+                   words.begin() + static_cast<std::ptrdiff_t>(end)},
+                  0};
+    std::sort(line.words.begin(), line.words.end(),
               [](const Word& a, const Word& b) { return a.box.x() < b.box.x(); });
-    TextLine line{{}, {}, words[first].box};
-    double right = words[first].box.right();
-    double bottom = words[first].box.bottom();
-    for (std::size_t i = first; i < end; ++i) {
-      if (i > first) {
-        line.text.push_back(static_cast<poppler::ustring::value_type>(u' '));
-      }
-      line.text += words[i].text;
-      line.box.set_top(std::min(line.box.top(), words[i].box.top()));
-      right = std::max(right, words[i].box.right());
-      bottom = std::max(bottom, words[i].box.bottom());
+    for (const Word& word : line.words) {
+      line.middle += word.middle() / static_cast<double>(line.words.size());
     }
-    line.box.set_right(right);
-    line.box.set_bottom(bottom);
-    line.key = Key(line.text);
     lines.push_back(std::move(line));
     first = end;
   }
   return lines;
 }
 
-PageDifference TextDifference(int page, const TextLine* printed, const TextLine* expected) {
-  const poppler::rectf& box = printed != nullptr ? printed->box : expected->box;
+PageDifference TextDifference(int page, const std::vector<Word>& printed,
+                              const std::vector<Word>& expected) {
+  const std::vector<Word>& placed = expected.empty() ? printed : expected;
+  double left = placed.front().box.left();
+  double top = placed.front().box.top();
+  double right = placed.front().box.right();
+  double bottom = placed.front().box.bottom();
+  for (const Word& word : placed) {
+    left = std::min(left, word.box.left());
+    top = std::min(top, word.box.top());
+    right = std::max(right, word.box.right());
+    bottom = std::max(bottom, word.box.bottom());
+  }
   return {page,
           DifferenceKind::Text,
-          box.x() * kMmPerPoint,
-          box.y() * kMmPerPoint,
-          box.width() * kMmPerPoint,
-          box.height() * kMmPerPoint,
-          printed != nullptr ? Utf8(printed->text) : std::string(),
-          expected != nullptr ? Utf8(expected->text) : std::string()};
+          left * kMmPerPoint,
+          top * kMmPerPoint,
+          (right - left) * kMmPerPoint,
+          (bottom - top) * kMmPerPoint,
+          Utf8(TextOf(printed)),
+          Utf8(TextOf(expected))};
 }
 
-// The lines of the two pages matched in order (the longest run they share), the rest named:
-// a printed line in place of an expected one, or a line only one side has.
-void CompareText(int page, const std::vector<TextLine>& printed,
-                 const std::vector<TextLine>& expected, std::vector<PageDifference>& differences) {
-  const std::size_t n = printed.size();
-  const std::size_t m = expected.size();
-  std::vector<std::vector<int>> shared(n + 1, std::vector<int>(m + 1, 0));
-  for (std::size_t i = n; i-- > 0;) {
-    for (std::size_t j = m; j-- > 0;) {
-      shared[i][j] = printed[i].key == expected[j].key
-                         ? shared[i + 1][j + 1] + 1
-                         : std::max(shared[i + 1][j], shared[i][j + 1]);
+// Each printed word is read on the expected line nearest it, where the two documents' faces may
+// place a word's box a little higher or lower; a word near no line is a line of its own. Names
+// every line whose words read otherwise than expected.
+void CompareText(int page, const std::vector<Word>& printed, const std::vector<TextLine>& expected,
+                 std::vector<PageDifference>& differences) {
+  std::vector<std::vector<Word>> onLine(expected.size());
+  std::vector<Word> elsewhere;
+  for (const Word& word : printed) {
+    const auto below =
+        std::lower_bound(expected.begin(), expected.end(), word.middle(),
+                         [](const TextLine& line, double middle) { return line.middle < middle; });
+    auto nearest = below;
+    if (below == expected.end() ||
+        (below != expected.begin() &&
+         word.middle() - std::prev(below)->middle < below->middle - word.middle())) {
+      nearest = below == expected.begin() ? below : std::prev(below);
+    }
+    if (nearest != expected.end() &&
+        std::abs(nearest->middle - word.middle()) <= word.box.height() * kLineReach) {
+      onLine[static_cast<std::size_t>(nearest - expected.begin())].push_back(word);
+    } else {
+      elsewhere.push_back(word);
     }
   }
-  std::size_t i = 0;
-  std::size_t j = 0;
-  while (i < n || j < m) {
-    if (i < n && j < m && printed[i].key == expected[j].key) {
-      ++i;
-      ++j;
-      continue;
+  std::vector<std::size_t> differing;
+  for (std::size_t line = 0; line < expected.size(); ++line) {
+    std::vector<Word>& words = onLine[line];
+    std::sort(words.begin(), words.end(),
+              [](const Word& a, const Word& b) { return a.box.x() < b.box.x(); });
+    if (Key(TextOf(words)) != Key(TextOf(expected[line].words))) {
+      differing.push_back(line);
     }
-    const bool printedOnly = j == m || (i < n && shared[i + 1][j] >= shared[i][j + 1]);
-    const bool expectedOnly = i == n || (j < m && shared[i][j + 1] >= shared[i + 1][j]);
-    if (printedOnly && expectedOnly) {
-      differences.push_back(TextDifference(page, &printed[i++], &expected[j++]));
-    } else if (printedOnly) {
-      differences.push_back(TextDifference(page, &printed[i++], nullptr));
-    } else {
-      differences.push_back(TextDifference(page, nullptr, &expected[j++]));
+  }
+  // Words of unequal size stacked in a formula may fall to other lines in the two documents; a
+  // line differs only where its words are not all found, each in its place, on the other side.
+  std::vector<const Word*> unmatched;
+  std::vector<std::size_t> firstOfLine; // where each differing line's printed words begin
+  for (const std::size_t line : differing) {
+    firstOfLine.push_back(unmatched.size());
+    for (const Word& word : onLine[line]) {
+      unmatched.push_back(&word);
     }
+  }
+  firstOfLine.push_back(unmatched.size());
+  const auto foundAmong = [&unmatched](const Word& word) {
+    const auto found = std::find_if(unmatched.begin(), unmatched.end(), [&](const Word* other) {
+      return other != nullptr && std::abs(other->box.x() - word.box.x()) <= kWordShiftPoints &&
+             std::abs(other->middle() - word.middle()) <=
+                 std::max(other->box.height(), word.box.height()) &&
+             Key(other->text) == Key(word.text);
+    });
+    if (found == unmatched.end()) {
+      return false;
+    }
+    *found = nullptr;
+    return true;
+  };
+  std::vector<bool> whole(differing.size(), true);
+  for (std::size_t i = 0; i < differing.size(); ++i) {
+    for (const Word& word : expected[differing[i]].words) {
+      whole[i] = foundAmong(word) && whole[i];
+    }
+  }
+  for (std::size_t i = 0; i < differing.size(); ++i) {
+    const auto printedFound =
+        std::all_of(unmatched.begin() + static_cast<std::ptrdiff_t>(firstOfLine[i]),
+                    unmatched.begin() + static_cast<std::ptrdiff_t>(firstOfLine[i + 1]),
+                    [](const Word* word) { return word == nullptr; });
+    if (!whole[i] || !printedFound) {
+      differences.push_back(
+          TextDifference(page, onLine[differing[i]], expected[differing[i]].words));
+    }
+  }
+  for (const TextLine& line : LinesOf(std::move(elsewhere))) {
+    differences.push_back(TextDifference(page, line.words, {}));
   }
 }
 
@@ -278,7 +340,7 @@ void ComparePage(const poppler::document& printed, const poppler::document& expe
         {index + 1, DifferenceKind::Picture, 0, 0, 0, 0, "the page cannot be read", ""});
     return;
   }
-  CompareText(index + 1, LinesOf(*printedPage), LinesOf(*expectedPage), differences);
+  CompareText(index + 1, WordsOf(*printedPage), LinesOf(WordsOf(*expectedPage)), differences);
   ComparePictures(index + 1, *printedPage, *expectedPage, differences);
 }
 
@@ -335,8 +397,8 @@ PrintedPagesFacts ReadPrintedPagesFacts(std::string_view pdf) {
   const poppler::rectf size = first->page_rect();
   facts.firstPagePortrait = size.height() >= size.width();
   static constexpr std::string_view kDateLabel = "Date :";
-  for (const TextLine& line : LinesOf(*first)) {
-    const std::string text = Utf8(line.text);
+  for (const TextLine& line : LinesOf(WordsOf(*first))) {
+    const std::string text = Utf8(TextOf(line.words));
     const std::size_t label = text.find(kDateLabel);
     if (label != std::string::npos) {
       const std::size_t start = text.find_first_not_of(' ', label + kDateLabel.size());
