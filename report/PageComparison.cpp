@@ -173,81 +173,83 @@ PageDifference TextDifference(int page, const std::vector<Word>& printed,
           Utf8(TextOf(expected))};
 }
 
+// Marks the printed words found among `unmatched` (each at most once, then nulled): the same
+// text with its place across the line kept and its height's worth of room up and down.
+bool FoundAmong(const Word& word, std::vector<const Word*>& unmatched) {
+  const auto found = std::find_if(unmatched.begin(), unmatched.end(), [&](const Word* other) {
+    return other != nullptr && std::abs(other->box.x() - word.box.x()) <= kWordShiftPoints &&
+           std::abs(other->middle() - word.middle()) <=
+               std::max(other->box.height(), word.box.height()) &&
+           Key(other->text) == Key(word.text);
+  });
+  if (found == unmatched.end()) {
+    return false;
+  }
+  *found = nullptr;
+  return true;
+}
+
 // Each printed word is read on the expected line nearest it, where the two documents' faces may
 // place a word's box a little higher or lower; a word near no line is a line of its own. Names
-// every line whose words read otherwise than expected.
+// every line whose words read otherwise than expected. Words of unequal size stacked in a formula
+// may fall to other lines in the two documents, so a line differs only where its words are not
+// all found, each in its place, on the other side.
 void CompareText(int page, const std::vector<Word>& printed, const std::vector<TextLine>& expected,
                  std::vector<PageDifference>& differences) {
-  std::vector<std::vector<Word>> onLine(expected.size());
-  std::vector<Word> elsewhere;
+  std::vector<std::vector<Word>> onLine(expected.size() + 1); // the last: near no line
   for (const Word& word : printed) {
     const auto below =
         std::lower_bound(expected.begin(), expected.end(), word.middle(),
                          [](const TextLine& line, double middle) { return line.middle < middle; });
     auto nearest = below;
-    if (below == expected.end() ||
-        (below != expected.begin() &&
+    if (below != expected.begin() &&
+        (below == expected.end() ||
          word.middle() - std::prev(below)->middle < below->middle - word.middle())) {
-      nearest = below == expected.begin() ? below : std::prev(below);
+      nearest = std::prev(below);
     }
-    if (nearest != expected.end() &&
-        std::abs(nearest->middle - word.middle()) <= word.box.height() * kLineReach) {
-      onLine[static_cast<std::size_t>(nearest - expected.begin())].push_back(word);
-    } else {
-      elsewhere.push_back(word);
-    }
+    const bool near = nearest != expected.end() &&
+                      std::abs(nearest->middle - word.middle()) <= word.box.height() * kLineReach;
+    onLine[near ? static_cast<std::size_t>(nearest - expected.begin()) : expected.size()].push_back(
+        word);
   }
   std::vector<std::size_t> differing;
-  for (std::size_t line = 0; line < expected.size(); ++line) {
+  for (std::size_t line = 0; line < onLine.size(); ++line) {
     std::vector<Word>& words = onLine[line];
     std::sort(words.begin(), words.end(),
               [](const Word& a, const Word& b) { return a.box.x() < b.box.x(); });
-    if (Key(TextOf(words)) != Key(TextOf(expected[line].words))) {
+    const std::vector<Word> none;
+    if (Key(TextOf(words)) != Key(TextOf(line < expected.size() ? expected[line].words : none))) {
       differing.push_back(line);
     }
   }
-  // Words of unequal size stacked in a formula may fall to other lines in the two documents; a
-  // line differs only where its words are not all found, each in its place, on the other side.
   std::vector<const Word*> unmatched;
-  std::vector<std::size_t> firstOfLine; // where each differing line's printed words begin
   for (const std::size_t line : differing) {
-    firstOfLine.push_back(unmatched.size());
     for (const Word& word : onLine[line]) {
       unmatched.push_back(&word);
     }
   }
-  firstOfLine.push_back(unmatched.size());
-  const auto foundAmong = [&unmatched](const Word& word) {
-    const auto found = std::find_if(unmatched.begin(), unmatched.end(), [&](const Word* other) {
-      return other != nullptr && std::abs(other->box.x() - word.box.x()) <= kWordShiftPoints &&
-             std::abs(other->middle() - word.middle()) <=
-                 std::max(other->box.height(), word.box.height()) &&
-             Key(other->text) == Key(word.text);
-    });
-    if (found == unmatched.end()) {
-      return false;
-    }
-    *found = nullptr;
-    return true;
-  };
   std::vector<bool> whole(differing.size(), true);
-  for (std::size_t i = 0; i < differing.size(); ++i) {
+  for (std::size_t i = 0; i < differing.size() && differing[i] < expected.size(); ++i) {
     for (const Word& word : expected[differing[i]].words) {
-      whole[i] = foundAmong(word) && whole[i];
+      whole[i] = FoundAmong(word, unmatched) && whole[i];
     }
   }
+  std::size_t next = 0;
   for (std::size_t i = 0; i < differing.size(); ++i) {
-    const auto printedFound =
-        std::all_of(unmatched.begin() + static_cast<std::ptrdiff_t>(firstOfLine[i]),
-                    unmatched.begin() + static_cast<std::ptrdiff_t>(firstOfLine[i + 1]),
-                    [](const Word* word) { return word == nullptr; });
-    if (!whole[i] || !printedFound) {
+    std::vector<Word> left; // the line's printed words not found elsewhere
+    for (const Word& word : onLine[differing[i]]) {
+      if (unmatched[next++] != nullptr) {
+        left.push_back(word);
+      }
+    }
+    if (differing[i] == expected.size()) {
+      for (const TextLine& line : LinesOf(std::move(left))) {
+        differences.push_back(TextDifference(page, line.words, {}));
+      }
+    } else if (!whole[i] || !left.empty()) {
       differences.push_back(
           TextDifference(page, onLine[differing[i]], expected[differing[i]].words));
     }
-  }
-  for (const TextLine& line : LinesOf(std::move(elsewhere))) {
-    differences.push_back(TextDifference(page, line.words, {}));
   }
 }
 
