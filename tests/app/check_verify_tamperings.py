@@ -98,6 +98,8 @@ def main(cli):
             if f'printed "' not in verified.stdout or now not in verified.stdout:
                 problems.append(f"{what}: the printed line is not shown: {verified.stdout}")
 
+        swap_glyph(package, changed, 1, "10280", marked_too=False)
+        verify(changed, 1, 1, "a figure drawn otherwise under its marked text", picture=True)
         set_subject(package, changed, CHART_SUBJECT)
         swap_glyph(changed, changed + ".2", 2, "8000")
         verify(changed + ".2", 1, 2, "the chart's Subject with a changed figure")

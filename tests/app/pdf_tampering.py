@@ -46,43 +46,52 @@ def kin(a, b):
                        or (thai(a) and thai(b)))
 
 
-def swap_glyph(source, target, page_number, line):
-    """Copies `source` to `target` with one glyph of the first run of text on page `page_number`
-    (from 1) that reads `line` (blanks aside) drawn as another glyph of its kind from the same
-    face. Returns the character changed and the one drawn instead."""
+def swap_glyph(source, target, page_number, line, marked_too=True):
+    """Copies `source` to `target` with one glyph of the text that reads `line` (blanks aside) on
+    page `page_number` (from 1) drawn as another glyph of its kind from the same face, and the
+    text marked as the word's (ActualText), where there is one and `marked_too`, changed to
+    match. Returns the character changed and the one drawn instead."""
     pdf = pikepdf.open(source)
     page = pdf.pages[page_number - 1]
     fonts = page.Resources.Font
     operations = pikepdf.parse_content_stream(page)
-    wanted = "".join(line.split())
-    run_start, font, shown = 0, None, []
+    font, span, shown = None, None, []
     for index, (operands, operator) in enumerate(operations):
         name = str(operator)
-        if name == "BT":
-            run_start, shown = index, []
-        elif name == "Tf":
+        if name == "Tf":
             font = fonts[operands[0]]
+        elif name == "BDC" and isinstance(operands[1], pikepdf.Dictionary) \
+                and "/ActualText" in operands[1]:
+            span = index
+        elif name == "EMC":
+            span = None
         elif name == "Tj" and font is not None:
-            shown.append((index, bytes(operands[0]), text_map(font)))
-        elif name == "ET":
-            read = "".join("".join(codes.get(code, "").split()) for _, code, codes in shown)
-            at = read.find(wanted)
-            if at < 0:
-                continue
-            position = 0
-            for op_index, code, codes in shown:
-                character = "".join(codes.get(code, "").split())
-                inside = at <= position < at + len(wanted)
-                position += len(character)
-                swap = next((c for c, t in sorted(codes.items()) if kin(character, t)), None)
-                if not inside or swap is None:
-                    continue
-                operations[op_index] = pikepdf.ContentStreamInstruction(
-                    [pikepdf.String(swap)], pikepdf.Operator("Tj"))
-                page.Contents = pdf.make_stream(pikepdf.unparse_content_stream(operations))
-                pdf.save(target)
-                return character, codes[swap]
-    raise LookupError(f"no run reads {line!r} on page {page_number} of {source}")
+            codes = text_map(font)
+            shown.append((index, span, bytes(operands[0]), codes,
+                          "".join(codes.get(bytes(operands[0]), "").split())))
+    wanted = "".join(line.split())
+    at = "".join(character for *_, character in shown).find(wanted)
+    if at < 0:
+        raise LookupError(f"no text reads {line!r} on page {page_number} of {source}")
+    position = 0
+    for index, span, code, codes, character in shown:
+        inside = at <= position < at + len(wanted)
+        position += len(character)
+        swap = next((c for c, t in sorted(codes.items()) if kin(character, t)), None)
+        if not inside or swap is None:
+            continue
+        operations[index] = pikepdf.ContentStreamInstruction([pikepdf.String(swap)],
+                                                             pikepdf.Operator("Tj"))
+        if span is not None and marked_too:
+            tag, marked = operations[span].operands
+            marked.ActualText = pikepdf.String(str(marked.ActualText).replace(
+                character, codes[swap], 1))
+            operations[span] = pikepdf.ContentStreamInstruction([tag, marked],
+                                                                pikepdf.Operator("BDC"))
+        page.Contents = pdf.make_stream(pikepdf.unparse_content_stream(operations))
+        pdf.save(target)
+        return character, codes[swap]
+    raise LookupError(f"no glyph of {line!r} on page {page_number} has another of its kind")
 
 
 def set_subject(source, target, subject):
