@@ -35,6 +35,8 @@ constexpr double kMmPerDot = 25.4 / kDotsPerInch;
 constexpr int kDotThreshold = 64;
 constexpr int kCellDots = 6;
 constexpr int kDifferingDotsPerCell = 2;
+// Past this many differing areas on a page, the page's picture is named as one difference.
+constexpr std::size_t kMostAreasNamed = 5;
 // Pages are compared on this many cores at most.
 constexpr int kMostWorkers = 4;
 
@@ -289,6 +291,7 @@ void ComparePictures(int page, const poppler::page& printedPage, const poppler::
     }
   }
   std::vector<bool> seen(differing.size(), false);
+  std::vector<PageDifference> areas;
   for (std::size_t start = 0; start < differing.size(); ++start) {
     if (seen[start] || differing[start] < kDifferingDotsPerCell) {
       continue;
@@ -316,9 +319,27 @@ void ComparePictures(int page, const poppler::page& printedPage, const poppler::
       }
     }
     const double cellMm = kCellDots * kMmPerDot;
-    differences.push_back({page, DifferenceKind::Picture, left * cellMm, top * cellMm,
-                           (right - left) * cellMm, (bottom - top) * cellMm, "", ""});
+    areas.push_back({page, DifferenceKind::Picture, left * cellMm, top * cellMm,
+                     (right - left) * cellMm, (bottom - top) * cellMm, "", ""});
   }
+  if (areas.size() <= kMostAreasNamed) {
+    differences.insert(differences.end(), areas.begin(), areas.end());
+    return;
+  }
+  // A page that differs all over is one difference, over the area the differing places span.
+  PageDifference spanned = areas.front();
+  double right = spanned.leftMm + spanned.widthMm;
+  double bottom = spanned.topMm + spanned.heightMm;
+  for (const PageDifference& area : areas) {
+    spanned.leftMm = std::min(spanned.leftMm, area.leftMm);
+    spanned.topMm = std::min(spanned.topMm, area.topMm);
+    right = std::max(right, area.leftMm + area.widthMm);
+    bottom = std::max(bottom, area.topMm + area.heightMm);
+  }
+  spanned.widthMm = right - spanned.leftMm;
+  spanned.heightMm = bottom - spanned.topMm;
+  spanned.printed = "in " + std::to_string(areas.size()) + " places";
+  differences.push_back(std::move(spanned));
 }
 
 std::unique_ptr<poppler::document> Opened(std::string_view bytes, const char* which) {
