@@ -22,7 +22,7 @@ struct NamedPicture {
   const char* name;
 };
 
-constexpr std::array<NamedPicture, 7> kNamedPictures{{
+constexpr std::array<NamedPicture, 10> kNamedPictures{{
     {PictureId::PipeIcon, "pipe-icon"},
     {PictureId::HandPointer, "hand-pointer"},
     {PictureId::HandbookCover, "handbook-cover"},
@@ -30,6 +30,9 @@ constexpr std::array<NamedPicture, 7> kNamedPictures{{
     {PictureId::ColumnSketch, "column-sketch"},
     {PictureId::GyrationFormula, "gyration-formula"},
     {PictureId::PermissibleStressSheet, "permissible-stress-sheet"},
+    {PictureId::BoxColumnDrawing, "box-column-drawing"},
+    {PictureId::BoxColumnSketch, "box-column-sketch"},
+    {PictureId::BoxSectionFormula, "box-section-formula"},
 }};
 
 bool saveOnWhite(const QPixmap& pixmap, const QString& path) {
