@@ -35,7 +35,7 @@ def box_column_drawing():
     svg.rect(0, 0, 11886, 16000, "#FFFFFF")
 
     svg.comment("Left: the column over nearly the whole height, with its red length dimension L.")
-    tall = Box(cx=2700, top=1505, bottom=14409, width=1500, depth=1150, radius=230, wall=115,
+    tall = Box(cx=2700, top=1505, bottom=14409, width=1600, depth=1200, radius=240, wall=120,
                turn=math.radians(30), squash=0.3)
     tall.draw(svg, steel_body_shade, "#D6D6D6", steel_inside_shade, STEEL_OUTLINE, 26)
     top_y, bottom_y = tall.top_y, tall.bottom_y
@@ -47,8 +47,8 @@ def box_column_drawing():
 
     svg.comment("Upper right: a short piece of the column; its wall is the blue rim, B spans it "
                 "and A runs along its side; the outside corners have radius R = 2t.")
-    piece = Box(cx=7700, top=2900, bottom=5300, width=2400, depth=3000, radius=400, wall=200,
-                turn=0.0, squash=0.33)
+    piece = Box(cx=7700, top=2900, bottom=5300, width=2700, depth=3000, radius=400, wall=200,
+                turn=0.0, squash=0.4)
     piece.draw(svg, steel_body_shade, DRAWING_BLUE, steel_inside_shade, STEEL_OUTLINE, 26,
                rim_outline="#005F8F")
     left_x, right_x = piece.left_x, piece.right_x
