@@ -4,14 +4,12 @@ formulas, drawn in the style of the round pipe's (generate_pictures.py writes th
 
 import math
 
-from generate_pictures import (CAP_HEIGHT, DRAWING_BLUE, EXTENSION_GREY, SKETCH_BLUE,
+from generate_pictures import (CAP_HEIGHT, DRAWING_BLUE, DRAWING_RED, EXTENSION_GREY, SKETCH_BLUE,
                                SKETCH_OUTLINE, STEEL_OUTLINE, isometric_slab, output, pi_outline,
                                radical, sketch_body_shade, sketch_inside_shade, sketch_plate_bolts,
                                steel_body_shade, steel_inside_shade, superscript)
 from svgbuilder import (ARIAL_UNICODE, METRICS, NEAR_BLACK, Box, Svg, dimension_arrow,
                         rounded_rect_path, single_arrow, text_width)
-
-DRAWING_RED = "#DA251D"
 
 
 def centred_cell(svg, x, mid_y, run, size, **kwargs):

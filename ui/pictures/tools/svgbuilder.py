@@ -309,7 +309,8 @@ class Box:
             svg.polygon(corners, colour, colour, outline_width * 0.25)
         silhouette = ([self.project(*front[0][0], self.top)] +
                       [self.project(*s[0], self.bottom) for s in front] +
-                      [self.project(*front[-1][1], self.bottom), self.project(*front[-1][1], self.top)])
+                      [self.project(*front[-1][1], self.bottom),
+                       self.project(*front[-1][1], self.top)])
         svg.polyline(silhouette, outline, outline_width, join="round")
         self.draw_open_top(svg, rim_fill, inside_shade, outline, outline_width, rim_outline)
 
