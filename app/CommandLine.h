@@ -4,6 +4,7 @@
 #include "engine/ColumnAnswer.h"
 #include "project/Project.h"
 #include "report/CalculationSheet.h"
+#include "report/PrintRecord.h"
 
 #include <cstdint>
 #include <functional>
@@ -31,11 +32,18 @@ using PackageWriter = std::function<void(const project::Project& project,
                                          std::span<const engine::ColumnAnswer> answers,
                                          const std::string& date, const std::string& path)>;
 
+// Draws a document again as `record` says it was printed, with the same drawing as the document
+// itself, to a PDF file; throws std::exception saying what went wrong.
+using RecordedDocumentWriter =
+    std::function<void(const report::PrintRecord& record, const project::Project& project,
+                       std::span<const engine::ColumnAnswer> answers, const std::string& path)>;
+
 // The files a run may write; they need Qt, which the calculator's logic does without.
 struct FileWriters {
   SheetWriter sheet = {};
   ChartWriter chart = {};
   PackageWriter package = {};
+  RecordedDocumentWriter redraw = {};
   std::string today = {}; // the date a package is printed on, such as "2026-12-08"
 };
 

@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
   writers.sheet = [&application](const engine::ColumnAnswer& answer,
                                  const report::SheetHeader& header, const std::string& path) {
     WritePdf(application, path, [&](report::Printer& printer) {
-      printer.Describe(report::SheetDescription(header, answer.inputs));
+      printer.Describe(report::SheetDescription(answer, header, {}));
       report::PrintCalculationSheet(answer, header, {}, printer);
     });
   };
@@ -97,7 +97,8 @@ int main(int argc, char** argv) {
     });
   };
   writers.today = project::Today();
-  writers.chart = [&application](const engine::ColumnAnswer& answer, const std::string& path) {
+  const auto writeChart = [&application](const engine::ColumnAnswer& answer,
+                                         const std::string& path) {
     EnsureGuiApplication(application);
     std::vector<ui::ChartColumn> columns;
     if (const std::optional<ui::ChartColumn> point = ui::DesignPointOf(answer)) {
@@ -109,6 +110,27 @@ int main(int argc, char** argv) {
     if (!error.isEmpty()) {
       throw std::runtime_error(error.toStdString());
     }
+  };
+  writers.chart = writeChart;
+  writers.redraw = [&application, writeChart](
+                       const report::PrintRecord& record, const project::Project& project,
+                       std::span<const engine::ColumnAnswer> answers, const std::string& path) {
+    if (answers.empty()) {
+      throw std::invalid_argument("the project has no column to draw");
+    }
+    if (record.kind == report::DocumentKind::Chart) {
+      writeChart(answers.front(), path);
+      return;
+    }
+    WritePdf(application, path, [&](report::Printer& printer) {
+      if (record.kind == report::DocumentKind::Package) {
+        report::PrintProjectPackage(project, answers, record.date, record.format, printer);
+        return;
+      }
+      const report::SheetHeader header = report::ColumnSheetHeader(project, 0);
+      printer.Describe(report::SheetDescription(answers.front(), header, record.format));
+      report::PrintCalculationSheet(answers.front(), header, record.format, printer);
+    });
   };
   return static_cast<int>(app::RunCommandLine(arguments, std::cout, std::cerr, writers));
 }

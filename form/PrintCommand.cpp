@@ -31,7 +31,7 @@ report::SheetHeader SheetHeaderOf(const FormState& form) {
 }
 
 void PrintFormSheet(const FormState& form, report::Printer& printer) {
-  printer.Describe(report::SheetDescription(SheetHeaderOf(form), form.inputs(),
+  printer.Describe(report::SheetDescription(form.answer(), SheetHeaderOf(form), form.numberFormat(),
                                             form.session().project().header.licenceNumber));
   report::PrintCalculationSheet(form.answer(), SheetHeaderOf(form), form.numberFormat(), printer);
 }

@@ -4,6 +4,7 @@
 #include "engine/Version.h"
 #include "project/PdfAttachment.h"
 #include "project/ProjectFile.h"
+#include "project/Today.h"
 
 #include <utility>
 
@@ -53,25 +54,12 @@ DocumentDescription Described(std::string title, const std::string& project,
 
 } // namespace
 
-std::optional<DocumentKind> KindOfSubject(const std::string& subject) {
-  if (subject == kSheetSubject) {
-    return DocumentKind::Sheet;
-  }
-  if (subject == kPackageSubject) {
-    return DocumentKind::Package;
-  }
-  if (subject == kChartSubject) {
-    return DocumentKind::Chart;
-  }
-  return std::nullopt;
-}
-
 std::string WriterName() {
   return std::string(kProgramName) + " " + engine::kVersion;
 }
 
-std::string CarriedProjectBytes(const project::Project& project) {
-  return project::ProjectFileBytes(project, WriterName());
+std::string CarriedProjectBytes(const project::Project& project, const PrintRecord& record) {
+  return WithPrintRecord(project::ProjectFileBytes(project, WriterName()), record);
 }
 
 project::Project SheetProject(const SheetHeader& header, const engine::ColumnInputs& inputs,
@@ -84,23 +72,32 @@ project::Project SheetProject(const SheetHeader& header, const engine::ColumnInp
   return carried;
 }
 
-DocumentDescription SheetDescription(const SheetHeader& header, const engine::ColumnInputs& inputs,
+DocumentDescription SheetDescription(const engine::ColumnAnswer& answer, const SheetHeader& header,
+                                     const engine::NumberFormat& format,
                                      std::string licenceNumber) {
+  const project::Project carried = SheetProject(header, answer.inputs, std::move(licenceNumber));
+  const PrintRecord record{DocumentKind::Sheet, project::Today(), format,
+                           PagePlan(DocumentKind::Sheet, carried, {&answer, 1})};
   return Described(Joined(header.columnMark, header.project), header.project, header.engineer,
-                   kSheetSubject,
-                   CarriedProjectBytes(SheetProject(header, inputs, std::move(licenceNumber))));
+                   kSheetSubject, CarriedProjectBytes(carried, record));
 }
 
-DocumentDescription PackageDescription(const project::Project& project) {
+DocumentDescription PackageDescription(const project::Project& project,
+                                       std::span<const engine::ColumnAnswer> answers,
+                                       const std::string& date,
+                                       const engine::NumberFormat& format) {
+  const PrintRecord record{DocumentKind::Package, date, format,
+                           PagePlan(DocumentKind::Package, project, answers)};
   return Described(project.header.project, project.header.project, project.header.engineer,
-                   kPackageSubject, CarriedProjectBytes(project));
+                   kPackageSubject, CarriedProjectBytes(project, record));
 }
 
 DocumentDescription ChartDescription(const SheetHeader& header, const engine::ColumnInputs& inputs,
                                      std::string licenceNumber) {
-  return Described(Joined(header.columnMark, header.project), header.project, header.engineer,
-                   kChartSubject,
-                   CarriedProjectBytes(SheetProject(header, inputs, std::move(licenceNumber))));
+  const PrintRecord record{DocumentKind::Chart, project::Today(), {}, {{PageKind::Chart, 0}}};
+  return Described(
+      Joined(header.columnMark, header.project), header.project, header.engineer, kChartSubject,
+      CarriedProjectBytes(SheetProject(header, inputs, std::move(licenceNumber)), record));
 }
 
 } // namespace report

@@ -15,6 +15,9 @@ enum class PictureId {
   ColumnSketch,
   GyrationFormula,
   PermissibleStressSheet,
+  BoxColumnDrawing,
+  BoxColumnSketch,
+  BoxSectionFormula,
 };
 
 enum class PageOrientation { Portrait, Landscape };

@@ -298,7 +298,7 @@ void PrintProjectPackage(const project::Project& project,
   if (columns.size() != project.columns.size()) {
     throw std::invalid_argument("the answers are not of this project");
   }
-  printer.Describe(PackageDescription(project));
+  printer.Describe(PackageDescription(project, columns, date, format));
   int pages = 0;
   const auto pageDone = [&] {
     if (pagesDone && !pagesDone(++pages)) {

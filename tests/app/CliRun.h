@@ -40,6 +40,12 @@ inline Outcome RunCli(const std::vector<std::string>& arguments, app::FileWriter
       throw std::runtime_error("no package in this test");
     };
   }
+  if (!writers.redraw) {
+    writers.redraw = [](const report::PrintRecord&, const project::Project&,
+                        std::span<const engine::ColumnAnswer>, const std::string&) {
+      throw std::runtime_error("no drawing in this test");
+    };
+  }
   std::ostringstream out;
   std::ostringstream err;
   Outcome outcome{app::RunCommandLine(arguments, out, err, writers), out.str(), err.str(), nullptr};

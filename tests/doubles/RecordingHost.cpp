@@ -28,6 +28,12 @@ std::string PictureName(PictureId picture) {
     return "GyrationFormula";
   case PictureId::PermissibleStressSheet:
     return "PermissibleStressSheet";
+  case PictureId::BoxColumnDrawing:
+    return "BoxColumnDrawing";
+  case PictureId::BoxColumnSketch:
+    return "BoxColumnSketch";
+  case PictureId::BoxSectionFormula:
+    return "BoxSectionFormula";
   }
   return "?";
 }

@@ -27,7 +27,7 @@ struct ExpectedPicture {
   QRectF viewBox;
 };
 
-const std::array<ExpectedPicture, 7> kTable{{
+const std::array<ExpectedPicture, 10> kTable{{
     {PictureId::PipeIcon, "PipeIcon", 32 / 96.0, 32 / 96.0, {0, 0, 32, 32}},
     {PictureId::HandPointer, "HandPointer", 32 / 96.0, 32 / 96.0, {0, 0, 32, 32}},
     {PictureId::HandbookCover, "HandbookCover", 1890 / 1440.0, 2610 / 1440.0, {0, 0, 126, 174}},
@@ -39,6 +39,13 @@ const std::array<ExpectedPicture, 7> kTable{{
      3.460,
      2.448,
      {0, 0, 16000, 11316}},
+    {PictureId::BoxColumnDrawing,
+     "BoxColumnDrawing",
+     5235 / 1440.0,
+     7050 / 1440.0,
+     {0, 0, 11886, 16000}},
+    {PictureId::BoxColumnSketch, "BoxColumnSketch", 3.486, 8.939, {0, 0, 6241, 16000}},
+    {PictureId::BoxSectionFormula, "BoxSectionFormula", 2.8, 1.5, {0, 0, 11200, 6000}},
 }};
 
 void PrintTo(const ExpectedPicture& picture, std::ostream* out) {
@@ -112,16 +119,27 @@ struct FixedText {
 };
 
 // Texts whose exact wording, blanks included, and colour the pictures must keep.
-const std::array<FixedText, 30> kFixedTexts{{
+const std::array<FixedText, 41> kFixedTexts{{
     {PictureId::ColumnDrawing, "L", "#da251d"},
     {PictureId::ColumnDrawing, "T", "#0093dd"},
     {PictureId::ColumnDrawing, "D", nullptr},
     {PictureId::ColumnDrawing, "Steel ", nullptr},
     {PictureId::ColumnDrawing, "Base ", nullptr},
     {PictureId::ColumnDrawing, "Plate", nullptr},
+    {PictureId::BoxColumnDrawing, "L", "#da251d"},
+    {PictureId::BoxColumnDrawing, "t", "#0093dd"},
+    {PictureId::BoxColumnDrawing, "A", nullptr},
+    {PictureId::BoxColumnDrawing, "B", nullptr},
+    {PictureId::BoxColumnDrawing, "R = 2t", nullptr},
+    {PictureId::BoxColumnDrawing, "Plate", nullptr},
     {PictureId::ColumnSketch, "L", nullptr},
     {PictureId::ColumnSketch, "D", nullptr},
     {PictureId::ColumnSketch, "T", nullptr},
+    {PictureId::BoxColumnSketch, "A", nullptr},
+    {PictureId::BoxColumnSketch, "B", nullptr},
+    {PictureId::BoxColumnSketch, "t", nullptr},
+    {PictureId::BoxColumnSketch, "R = 2t", nullptr},
+    {PictureId::BoxSectionFormula, "r =", "#1f1a17"},
     {PictureId::GyrationFormula, "R =", "#1f1a17"},
     {PictureId::GyrationFormula, "R = Radius of gyration", "#1f1a17"},
     {PictureId::GyrationFormula, "D = Outside Diameter", "#1f1a17"},
@@ -227,8 +245,8 @@ TEST(ReportPictures, PrintAsVectorsWithSearchableText) {
     pdf.setResolution(1440);
     QPainter painter(&pdf);
     qreal y = 0;
-    for (const PictureId id :
-         {PictureId::ColumnSketch, PictureId::GyrationFormula, PictureId::PermissibleStressSheet}) {
+    for (const PictureId id : {PictureId::ColumnSketch, PictureId::GyrationFormula,
+                               PictureId::PermissibleStressSheet, PictureId::BoxSectionFormula}) {
       const QSizeF twips = pictures::naturalSizeInches(id) * 1440;
       pictures::drawPicture(painter, id, QRectF(QPointF(0, y), twips));
       y += id == PictureId::ColumnSketch ? 0 : twips.height();
@@ -238,7 +256,8 @@ TEST(ReportPictures, PrintAsVectorsWithSearchableText) {
   for (const char* expected :
        {"Radius of gyration", "Outside Diameter", "Inside Diameter", "Permissible stress",
         "Qac = 0.6", "modulus of elasticity of steel", "slenderness ratio of the member",
-        "a factor assumed as 1.4", "Where"}) {
+        "a factor assumed as 1.4", "Where", "Moment of inertia about the weak axis",
+        "Radius of gyration about the weak axis"}) {
     EXPECT_TRUE(text.contains(QLatin1String(expected))) << "not searchable: " << expected;
   }
 

@@ -24,8 +24,8 @@ struct PictureEntry {
 constexpr double kPixelsPerInch = 96.0;
 constexpr double kTwipsPerInch = 1440.0;
 
-// The window shows the column drawing at exactly 5235 x 7050 twips.
-constexpr std::array<PictureEntry, 7> kPictures{{
+// The window shows either column drawing at exactly 5235 x 7050 twips.
+constexpr std::array<PictureEntry, 10> kPictures{{
     {PictureId::PipeIcon, ":/pictures/svg/pipe-icon.svg", 32 / kPixelsPerInch, 32 / kPixelsPerInch},
     {PictureId::HandPointer, ":/pictures/svg/hand-pointer.svg", 32 / kPixelsPerInch,
      32 / kPixelsPerInch},
@@ -37,6 +37,10 @@ constexpr std::array<PictureEntry, 7> kPictures{{
     {PictureId::GyrationFormula, ":/pictures/svg/gyration-formula.svg", 1.333, 1.193},
     {PictureId::PermissibleStressSheet, ":/pictures/svg/permissible-stress-sheet.svg", 3.460,
      2.448},
+    {PictureId::BoxColumnDrawing, ":/pictures/svg/box-column-drawing.svg", 5235 / kTwipsPerInch,
+     7050 / kTwipsPerInch},
+    {PictureId::BoxColumnSketch, ":/pictures/svg/box-column-sketch.svg", 3.486, 8.939},
+    {PictureId::BoxSectionFormula, ":/pictures/svg/box-section-formula.svg", 2.8, 1.5},
 }};
 
 constexpr QPoint kHandPointerHotSpot{13, 2};

@@ -22,7 +22,7 @@ struct NamedPicture {
   const char* name;
 };
 
-constexpr std::array<NamedPicture, 7> kNamedPictures{{
+constexpr std::array<NamedPicture, 10> kNamedPictures{{
     {PictureId::PipeIcon, "pipe-icon"},
     {PictureId::HandPointer, "hand-pointer"},
     {PictureId::HandbookCover, "handbook-cover"},
@@ -30,6 +30,9 @@ constexpr std::array<NamedPicture, 7> kNamedPictures{{
     {PictureId::ColumnSketch, "column-sketch"},
     {PictureId::GyrationFormula, "gyration-formula"},
     {PictureId::PermissibleStressSheet, "permissible-stress-sheet"},
+    {PictureId::BoxColumnDrawing, "box-column-drawing"},
+    {PictureId::BoxColumnSketch, "box-column-sketch"},
+    {PictureId::BoxSectionFormula, "box-section-formula"},
 }};
 
 bool saveOnWhite(const QPixmap& pixmap, const QString& path) {
@@ -62,14 +65,23 @@ int renderAll(const QString& folder) {
   pdf.setResolution(1440);
   pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
   QPainter painter(&pdf);
-  const std::array<std::pair<PictureId, QPointF>, 3> placements{{
-      {PictureId::ColumnSketch, {2400, 3200}},
-      {PictureId::GyrationFormula, {5500, 7100}},
-      {PictureId::PermissibleStressSheet, {5700, 9300}},
+  // The pipe's sheet, then the box's with its own section pictures in the same places.
+  const std::array<std::array<std::pair<PictureId, QPointF>, 3>, 2> pages{{
+      {{{PictureId::ColumnSketch, {2400, 3200}},
+        {PictureId::GyrationFormula, {5500, 7100}},
+        {PictureId::PermissibleStressSheet, {5700, 9300}}}},
+      {{{PictureId::BoxColumnSketch, {2400, 3200}},
+        {PictureId::BoxSectionFormula, {5500, 7100}},
+        {PictureId::PermissibleStressSheet, {5700, 9300}}}},
   }};
-  for (const auto& [id, topLeft] : placements) {
-    const QSizeF inches = pictures::naturalSizeInches(id);
-    pictures::drawPicture(painter, id, QRectF(topLeft, inches * 1440));
+  for (const auto& placements : pages) {
+    if (&placements != &pages.front()) {
+      pdf.newPage();
+    }
+    for (const auto& [id, topLeft] : placements) {
+      const QSizeF inches = pictures::naturalSizeInches(id);
+      pictures::drawPicture(painter, id, QRectF(topLeft, inches * 1440));
+    }
   }
   return 0;
 }

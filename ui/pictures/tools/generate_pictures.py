@@ -505,6 +505,9 @@ def main():
     column_sketch()
     gyration_formula()
     permissible_stress_sheet()
+    # Imported here: the box pictures borrow this module's colours and glyphs.
+    import box_pictures
+    box_pictures.write_all()
 
 
 if __name__ == "__main__":

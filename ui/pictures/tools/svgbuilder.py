@@ -223,3 +223,103 @@ class Cylinder:
         svg.ellipse(cx, top, inner_rx, inner_ry, f"url(#{ident})")
         svg.ellipse(cx, top, inner_rx, inner_ry, "none", rim_outline or outline,
                     outline_width * 0.8)
+
+
+def rounded_rect_path(cx, cy, width, height, radius):
+    """Path data of a rectangle with round corners, centred on (cx, cy), drawn clockwise."""
+    w, h, r = width / 2, height / 2, radius
+    return (f"M{fmt(cx - w + r)},{fmt(cy - h)} H{fmt(cx + w - r)} "
+            f"A{fmt(r)},{fmt(r)} 0 0,1 {fmt(cx + w)},{fmt(cy - h + r)} V{fmt(cy + h - r)} "
+            f"A{fmt(r)},{fmt(r)} 0 0,1 {fmt(cx + w - r)},{fmt(cy + h)} H{fmt(cx - w + r)} "
+            f"A{fmt(r)},{fmt(r)} 0 0,1 {fmt(cx - w)},{fmt(cy + h - r)} V{fmt(cy - h + r)} "
+            f"A{fmt(r)},{fmt(r)} 0 0,1 {fmt(cx - w + r)},{fmt(cy - h)} Z")
+
+
+class Box:
+    """An upright hollow box section with round corners, seen slightly from above.
+
+    width and depth are the plan sizes of the outside, radius the outer corner radius and wall
+    the wall thickness (the inside corners have radius - wall). The plan is turned by turn
+    radians about the vertical and its depth foreshortened by squash; top and bottom are the y
+    of the centres of the end sections. The top end is open, as the Cylinder's.
+    """
+
+    def __init__(self, cx, top, bottom, width, depth, radius, wall, turn, squash):
+        self.cx, self.top, self.bottom = cx, top, bottom
+        self.width, self.depth, self.radius, self.wall = width, depth, radius, wall
+        self.turn, self.squash = turn, squash
+
+    def plan(self, inset=0.0, steps=12):
+        """Points of the outline inset by the given amount, as (x, z, normal angle), the angle
+        growing monotonically around the outline; z points towards the viewer."""
+        half_w, half_d = self.width / 2 - inset, self.depth / 2 - inset
+        r = self.radius - inset
+        cos_t, sin_t = math.cos(self.turn), math.sin(self.turn)
+        # The outline's leftmost and rightmost points are sampled exactly.
+        extremes = [(-self.turn) % (2 * math.pi), (math.pi - self.turn) % (2 * math.pi)]
+        result = []
+        for corner, (su, sv) in enumerate(((1, 1), (-1, 1), (-1, -1), (1, -1))):
+            start, end = corner * math.pi / 2, (corner + 1) * math.pi / 2
+            angles = sorted({start + (end - start) * i / steps for i in range(steps + 1)} |
+                            {a for a in extremes if start < a < end})
+            for angle in angles:
+                u = su * (half_w - r) + r * math.cos(angle)
+                v = sv * (half_d - r) + r * math.sin(angle)
+                result.append((u * cos_t - v * sin_t, u * sin_t + v * cos_t, angle + self.turn))
+        return result
+
+    def project(self, x, z, level):
+        return self.cx + x, level + z * self.squash
+
+    def outline_at(self, level, inset=0.0):
+        return [self.project(x, z, level) for x, z, _ in self.plan(inset)]
+
+    @property
+    def top_y(self):
+        return min(y for _, y in self.outline_at(self.top))
+
+    @property
+    def bottom_y(self):
+        return max(y for _, y in self.outline_at(self.bottom))
+
+    @property
+    def left_x(self):
+        return min(x for x, _ in self.outline_at(self.top))
+
+    @property
+    def right_x(self):
+        return max(x for x, _ in self.outline_at(self.top))
+
+    def draw(self, svg, body_shade, rim_fill, inside_shade, outline, outline_width,
+             rim_outline=None):
+        """body_shade(t) is the colour of a side facing left (t = 0) through front to right (1)."""
+        plan = self.plan()
+        segments = []
+        for (x0, z0, a0), (x1, z1, a1) in zip(plan, plan[1:] + plan[:1]):
+            facing = ((a0 + a1) / 2 if a1 >= a0 else (a0 + a1 + 2 * math.pi) / 2) % (2 * math.pi)
+            segments.append(((x0, z0), (x1, z1), facing, math.sin(facing) > 1e-9))
+        # The facing sides, from the rightmost point round the front to the leftmost one.
+        first = next(i for i, s in enumerate(segments) if s[3] and not segments[i - 1][3])
+        front = [s for s in segments[first:] + segments[:first] if s[3]]
+        for start, end, facing, _ in front:
+            corners = [self.project(*start, self.top), self.project(*end, self.top),
+                       self.project(*end, self.bottom), self.project(*start, self.bottom)]
+            colour = body_shade(1.0 - facing / math.pi)
+            # A hairline of the facet's own colour closes the seams between neighbours.
+            svg.polygon(corners, colour, colour, outline_width * 0.25)
+        silhouette = ([self.project(*front[0][0], self.top)] +
+                      [self.project(*s[0], self.bottom) for s in front] +
+                      [self.project(*front[-1][1], self.bottom),
+                       self.project(*front[-1][1], self.top)])
+        svg.polyline(silhouette, outline, outline_width, join="round")
+        self.draw_open_top(svg, rim_fill, inside_shade, outline, outline_width, rim_outline)
+
+    def draw_open_top(self, svg, rim_fill, inside_shade, outline, outline_width,
+                      rim_outline=None):
+        svg.polygon(self.outline_at(self.top), rim_fill, rim_outline or outline, outline_width)
+        inner = self.outline_at(self.top, self.wall)
+        xs = [x for x, _ in inner]
+        ident = svg.unique_id("inside")
+        svg.linear_gradient(ident, min(xs), self.top, max(xs), self.top,
+                            [(f"{k / 4:g}", inside_shade(k / 4)) for k in range(5)])
+        svg.polygon(inner, f"url(#{ident})", rim_outline or outline, outline_width * 0.8)
