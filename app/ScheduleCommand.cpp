@@ -12,6 +12,7 @@
 #include "project/ProjectCheck.h"
 #include "project/ProjectFile.h"
 #include "project/SaveFile.h"
+#include "project/ScheduleRow.h"
 
 #include <algorithm>
 #include <cctype>
@@ -145,18 +146,15 @@ void WriteScheduleText(const project::Project& schedule, const project::ProjectR
   for (std::size_t i = 0; i < schedule.columns.size(); ++i) {
     const engine::ColumnInputs& in = schedule.columns[i].inputs;
     const engine::ColumnAnswer& answer = results.columns[i];
-    const engine::DesignRecord& q = answer.record;
-    const std::string plate = answer.verdict != engine::Verdict::NotChecked
-                                  ? WholeText(q.plateSide) + " x " + WholeText(q.plateSide) +
-                                        " cm, " + WholeText(q.plateThicknessMm) + " mm"
-                                  : "-";
-    rows.push_back(
-        {schedule.columns[i].mark, engine::PipeSizeText(in.outsideDiameterMm, in.wallThicknessMm),
-         engine::PlainText(in.heightM), engine::PlainText(in.kFactor),
-         engine::PlainText(in.axialLoadKg),
-         WholeText(answer.checked(&engine::DesignRecord::maxAxialForce)),
-         answer.utilisation ? engine::PercentText(*answer.utilisation) : "-", VerdictText(answer),
-         plate, answer.warnings.empty() ? "-" : engine::WarningKeys(answer.warnings, ", ")});
+    const std::string plate =
+        answer.verdict != engine::Verdict::NotChecked ? project::BasePlateText(answer.record) : "-";
+    rows.push_back({schedule.columns[i].mark, project::SizeText(schedule.columns[i]),
+                    engine::PlainText(in.heightM), engine::PlainText(in.kFactor),
+                    engine::PlainText(in.axialLoadKg),
+                    WholeText(answer.checked(&engine::DesignRecord::maxAxialForce)),
+                    answer.utilisation ? engine::PercentText(*answer.utilisation) : "-",
+                    VerdictText(answer), plate,
+                    answer.warnings.empty() ? "-" : engine::WarningKeys(answer.warnings, ", ")});
   }
   WriteTable(out,
              {"mark", "D x T mm", "H m", "K", "P kg", "capacity kg", "utilisation %", "verdict",

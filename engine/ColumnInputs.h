@@ -26,4 +26,18 @@ struct ColumnInputs {
   friend bool operator==(const ColumnInputs&, const ColumnInputs&) = default;
 };
 
+// What a search of the standard sections depends on: the column without its section.
+struct DesignLoad {
+  double heightM = 0;
+  double kFactor = 0;
+  double axialLoadKg = 0;
+  Materials materials;
+
+  friend bool operator==(const DesignLoad&, const DesignLoad&) = default;
+};
+
+inline DesignLoad DesignLoadOf(const ColumnInputs& inputs) {
+  return {inputs.heightM, inputs.kFactor, inputs.axialLoadKg, inputs.materials};
+}
+
 } // namespace engine

@@ -37,9 +37,7 @@ void FormState::setMaterials(const engine::Materials& materials) {
 }
 
 const std::optional<engine::PipeCandidate>& FormState::lightestStandardPipe() {
-  engine::ColumnInputs key = inputs();
-  key.outsideDiameterMm = 0;
-  key.wallThicknessMm = 0;
+  const engine::DesignLoad key = engine::DesignLoadOf(inputs());
   if (lastSearched_ != key) {
     lastLightest_ = engine::LightestPassingPipe(*catalogue_, inputs());
     lastSearched_ = key;

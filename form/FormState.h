@@ -82,7 +82,7 @@ private:
   engine::NumberFormat numberFormat_;
   const engine::PipeCatalogue* catalogue_ = &engine::PipeCatalogue::Standard();
   std::optional<engine::StandardPipe> suggestion_;
-  std::optional<engine::ColumnInputs> lastSearched_; // its D and T do not matter
+  std::optional<engine::DesignLoad> lastSearched_;
   std::optional<engine::PipeCandidate> lastLightest_;
 };
 

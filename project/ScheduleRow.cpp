@@ -9,6 +9,18 @@
 
 namespace project {
 
+std::string SizeText(const ColumnEntry& entry) {
+  return engine::PipeSizeText(entry.inputs.outsideDiameterMm, entry.inputs.wallThicknessMm);
+}
+
+std::string BasePlateText(const engine::DesignRecord& record) {
+  const auto whole = [](const engine::OptionalWhole& value) {
+    return value ? std::to_string(*value) : std::string("-");
+  };
+  return whole(record.plateSide) + " x " + whole(record.plateSide) + " cm, " +
+         whole(record.plateThicknessMm) + " mm";
+}
+
 ScheduleRow ScheduleRowOf(const ColumnEntry& entry, const engine::ColumnAnswer& answer) {
   const engine::ColumnInputs& in = entry.inputs;
   const bool failing = answer.verdict != engine::Verdict::Passes;
@@ -35,9 +47,8 @@ ScheduleRow ScheduleRowOf(const ColumnEntry& entry, const engine::ColumnAnswer& 
     plateComparison = "BP " + std::to_string(*answer.record.plateThicknessMm) + " / " +
                       engine::AtLeastText(answer.crossCheck->plateThicknessRequiredMm, 1) + " mm";
   }
-  return {{entry.mark, engine::PipeSizeText(in.outsideDiameterMm, in.wallThicknessMm),
-           engine::PlainText(in.heightM), engine::PlainText(in.kFactor),
-           engine::PlainText(in.axialLoadKg),
+  return {{entry.mark, SizeText(entry), engine::PlainText(in.heightM),
+           engine::PlainText(in.kFactor), engine::PlainText(in.axialLoadKg),
            answer.utilisation ? engine::PercentText(*answer.utilisation) : "-", verdict},
           failing,
           warnings,

@@ -9,7 +9,8 @@
 
 namespace engine {
 struct ColumnAnswer;
-}
+struct DesignRecord;
+} // namespace engine
 
 namespace project {
 
@@ -18,8 +19,11 @@ enum class ScheduleField { Mark, Pipe, Height, KFactor, Load, Utilisation, Verdi
 
 inline constexpr std::size_t kScheduleFieldCount = 7;
 
+// The heading of the section's size in the lists of columns the window and the package print.
+inline constexpr std::string_view kSizeHeading = "D x T (mm)";
+
 inline constexpr std::array<std::string_view, kScheduleFieldCount> kScheduleHeadings = {
-    "Mark", "D x T (mm)", "H (m)", "K", "P (kg)", "Util. (%)", "Verdict"};
+    "Mark", kSizeHeading, "H (m)", "K", "P (kg)", "Util. (%)", "Verdict"};
 
 // The mark every list of columns puts on a column with warnings, so that it reads without colour.
 inline constexpr std::string_view kWarningMark = "(!)";
@@ -39,6 +43,13 @@ struct ScheduleRow {
     return texts[static_cast<std::size_t>(field)];
   }
 };
+
+// The column's section as every list of columns prints it: "114.3 x 3.2".
+std::string SizeText(const ColumnEntry& entry);
+
+// The method's base plate as every list of columns prints it: "15 x 15 cm, 4 mm", "-" for a figure
+// the check did not reach.
+std::string BasePlateText(const engine::DesignRecord& record);
 
 ScheduleRow ScheduleRowOf(const ColumnEntry& entry, const engine::ColumnAnswer& answer);
 

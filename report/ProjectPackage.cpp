@@ -48,7 +48,7 @@ struct TableColumn {
 // The base plate's text is the longest ("15 x 15 cm, 4 mm"): it gets the widest column.
 constexpr std::array<TableColumn, 9> kTable = {{
     {"Mark", kSummaryLeft},
-    {"D x T (mm)", 2100},
+    {project::kSizeHeading.data(), 2100},
     {"H (m)", 3500},
     {"K", 4100},
     {"P (kg)", 4700},
@@ -117,18 +117,16 @@ std::string Marked(std::string text, bool marked, std::string_view mark) {
 std::array<std::string, kTable.size()> Row(const project::ColumnEntry& entry,
                                            const engine::ColumnAnswer& answer) {
   const engine::ColumnInputs& in = entry.inputs;
-  const engine::DesignRecord& q = answer.record;
   const std::string verdict =
       Marked(Marked(std::string(engine::VerdictWord(answer.verdict)), HasMethodWarning(answer),
                     project::kWarningMark),
              answer.has(engine::WarningKind::CrossCheckColumn), kSecondOpinionMark);
   const std::string plate =
       answer.failure ? *answer.failure
-                     : Marked(Whole(q.plateSide) + " x " + Whole(q.plateSide) + " cm, " +
-                                  Whole(q.plateThicknessMm) + " mm",
+                     : Marked(project::BasePlateText(answer.record),
                               answer.has(engine::WarningKind::CrossCheckPlate), kSecondOpinionMark);
   return {WithControlsAsSpaces(entry.mark),
-          engine::PipeSizeText(in.outsideDiameterMm, in.wallThicknessMm),
+          project::SizeText(entry),
           engine::PlainText(in.heightM),
           engine::PlainText(in.kFactor),
           engine::PlainText(in.axialLoadKg),

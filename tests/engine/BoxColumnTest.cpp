@@ -3,6 +3,7 @@
 // method's steps and the second opinion against the published design examples.
 
 #include "engine/BoxCatalogue.h"
+#include "engine/BoxColumnAnswer.h"
 #include "engine/BoxColumnCheck.h"
 #include "engine/BoxCrossCheck.h"
 #include "engine/BoxDesign.h"
@@ -256,6 +257,35 @@ TEST(BoxDesign, FindsTheLightestSoundBoxAnExhaustiveSearchFinds) {
       EXPECT_EQ(found->sound, bestSound);
     }
   }
+}
+
+TEST(BoxColumnAnswer, WarnsAsForPipesWithTheBoxsWallInItsWords) {
+  const struct {
+    BoxColumnInputs inputs;
+    double concreteKgCm2;
+    engine::Verdict verdict;
+    std::string keys;
+  } cases[] = {
+      {Box(100, 100, 3.2, 4, 0.85, 8000), 210, engine::Verdict::Passes, "cross_check_plate"},
+      {Box(50, 50, 1.6, 10, 2, 100), 210, engine::Verdict::Fails, "slenderness"},
+      {Box(200, 200, 3.2, 4, 0.85, 30000), 210, engine::Verdict::Passes,
+       "local_buckling;cross_check_column;cross_check_plate"},
+      {Box(100, 100, 9, 4, 0.85, 1000), 210, engine::Verdict::Passes,
+       "plate_thinner_than_wall;cross_check_plate"},
+      {Box(100, 100, 3.2, 4, 0.85, 8000), 120, engine::Verdict::Passes,
+       "concrete_below_method;cross_check_plate"},
+  };
+  for (auto c : cases) {
+    c.inputs.materials.concreteStrengthKgCm2 = c.concreteKgCm2;
+    const engine::BoxColumnAnswer answer = engine::AnswerBoxColumn(c.inputs);
+    EXPECT_EQ(answer.verdict, c.verdict) << c.keys;
+    EXPECT_EQ(engine::WarningKeys(answer.warnings, ";"), c.keys);
+  }
+  const auto thin = engine::AnswerBoxColumn(Box(200, 200, 3.2, 4, 0.85, 30000)).warnings;
+  EXPECT_TRUE(thin.front().text.starts_with("คำเตือน: b/t = 59.5 เกิน 40.41"));
+  const auto stopped = engine::AnswerBoxColumn(Box(50, 50, 13, 4, 0.85, 8000));
+  EXPECT_EQ(stopped.failure, "ImpossibleBox");
+  EXPECT_EQ(stopped.verdict, engine::Verdict::NotChecked);
 }
 
 } // namespace box_column_test
