@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/InputRules.h"
 
+#include "engine/ColumnCheck.h"
+
 #include <cmath>
 
 namespace engine {
@@ -62,6 +64,13 @@ std::optional<std::string_view> RangeProblem(Input input, double value) {
     return rule.messageAbove;
   }
   return std::nullopt;
+}
+
+std::optional<std::string_view> PipeWallProblem(double outsideDiameterMm, double wallThicknessMm) {
+  if (IsPossiblePipe(outsideDiameterMm, wallThicknessMm)) {
+    return std::nullopt;
+  }
+  return kImpossiblePipeMessage;
 }
 
 } // namespace engine

@@ -37,6 +37,10 @@ inline constexpr std::string_view kImpossiblePipeMessage =
 
 const InputRule& RuleFor(Input input);
 
+// The message for a diameter and thickness that leave no pipe wall; none where they do. Wherever
+// a value comes from, this is the one wall rule.
+std::optional<std::string_view> PipeWallProblem(double outsideDiameterMm, double wallThicknessMm);
+
 // The message for a value the input's rule refuses (NaN reads as not a number); none for a value
 // it takes.
 std::optional<std::string_view> RangeProblem(Input input, double value);

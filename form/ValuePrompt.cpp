@@ -82,10 +82,10 @@ void AnswerInput(Input input, const std::string& answer, FormState& form,
     }
   }
   form.setInput(input, value);
-  if (!engine::IsPossiblePipe(form.input(Input::OutsideDiameter),
-                              form.input(Input::WallThickness))) {
+  if (const auto wall = engine::PipeWallProblem(form.input(Input::OutsideDiameter),
+                                                form.input(Input::WallThickness))) {
     form.setInput(input, previous);
-    refuse(kImpossiblePipeMessage);
+    refuse(*wall);
     return;
   }
   form.setCaption(CaptionOf(input), InputCaption(input, value));

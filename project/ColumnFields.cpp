@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "project/ColumnFields.h"
 
-#include "engine/ColumnCheck.h"
+#include "engine/InputRules.h"
 
 namespace project {
 
@@ -51,10 +51,11 @@ AcceptInputs(const InputValues& values,
   const auto& thickness = values[IndexOf(engine::Input::WallThickness)];
   // Judged only between two accepted values, as the prompts do; a refused one is reported above.
   if (diameter && thickness && !engine::RangeProblem(engine::Input::OutsideDiameter, *diameter) &&
-      !engine::RangeProblem(engine::Input::WallThickness, *thickness) &&
-      !engine::IsPossiblePipe(*diameter, *thickness)) {
-    report(FileKeyOf(engine::Input::WallThickness), engine::kImpossiblePipeMessage);
-    accepted = false;
+      !engine::RangeProblem(engine::Input::WallThickness, *thickness)) {
+    if (const auto wall = engine::PipeWallProblem(*diameter, *thickness)) {
+      report(FileKeyOf(engine::Input::WallThickness), *wall);
+      accepted = false;
+    }
   }
   if (!accepted) {
     return std::nullopt;
