@@ -230,6 +230,14 @@ CheckRun Check(const CheckRequest& request) {
     run.form.setMaterials(MaterialsOf(request));
   }
   run.form.setPrintCrossCheck(request.crossCheckPage);
+  if (request.pipe) {
+    for (const auto& [input, value] :
+         {std::pair{Input::OutsideDiameter, request.pipe->outsideDiameterMm},
+          std::pair{Input::WallThickness, request.pipe->wallThicknessMm}}) {
+      run.form.setInput(input, value);
+      run.form.setCaption(form::CaptionOf(input), form::InputCaption(input, value));
+    }
+  }
   bool anyInput = false;
   for (const InputOption& option : kInputOptions) {
     const std::optional<std::string>& answer = request.answers[IndexOf(option.input)];

@@ -29,6 +29,8 @@ struct CheckRequest {
   bool crossCheckPage = false; // the sheet goes on with the second opinion's page
   std::optional<double> concreteStrengthKgCm2;
   std::optional<double> yieldStressMpa; // of the steel grade named
+  // A standard pipe the check takes as its section, as a design found it: no answer to judge.
+  std::optional<engine::StandardPipe> pipe;
   bool json = false;
 };
 

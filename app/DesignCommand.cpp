@@ -211,14 +211,11 @@ ExitStatus RunDesign(const DesignRequest& request, std::ostream& out, std::ostre
     return ExitStatus::DoesNotCarry;
   }
 
-  // The pipe found is checked as if its D and T had been typed into their prompts.
+  // The pipe found is checked with the column's other inputs as they were given.
   const engine::StandardPipe pipe = column.lightest->pipe;
   const bool onlyWarned = !engine::IsSoundPipe(column.lightest->warnings);
   CheckRequest withPipe = request.check;
-  withPipe.answers[static_cast<std::size_t>(Input::OutsideDiameter)] =
-      engine::PlainText(pipe.outsideDiameterMm);
-  withPipe.answers[static_cast<std::size_t>(Input::WallThickness)] =
-      engine::PlainText(pipe.wallThicknessMm);
+  withPipe.pipe = pipe;
   return ReportCheck(Check(withPipe), withPipe, out, err, writeSheet,
                      {[&](Json& document) {
                         document["design"] = PipeJson(pipe);
