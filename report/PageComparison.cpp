@@ -26,6 +26,8 @@ constexpr double kMmPerPoint = 25.4 / 72.0;
 constexpr double kLineReach = 0.6;
 // How far a word may lie from its place across the line, in points: its glyphs' origins are kept.
 constexpr double kWordShiftPoints = 2.0;
+// Where lines of text turned a quarter are read, in points: beyond any page's own lines.
+constexpr double kTurnedTextOffset = 1.0e6;
 // The resolution both pictures are drawn at: a changed figure of the sheet's smallest type spans
 // several dots.
 constexpr double kDotsPerInch = 72.0;
@@ -41,13 +43,13 @@ constexpr std::size_t kMostAreasNamed = 5;
 constexpr int kMostWorkers = 4;
 
 // Thai marks that stack over or under a consonant; their order within a stack does not change
-// what is seen, and readers give it in the order the glyphs were drawn.
+// what is seen, and readers give it in the order the glyphs were drawn or placed.
 bool IsStackedThaiMark(char16_t c) {
   return c == 0x0E31 || (c >= 0x0E34 && c <= 0x0E3A) || (c >= 0x0E47 && c <= 0x0E4E);
 }
 
 // A line's text as it reads, whatever a reader makes of its words' spacing, its ligatures and the
-// order of its stacked marks.
+// order and place of its stacked marks.
 std::u16string Key(const poppler::ustring& text) {
   std::u16string key;
   for (const auto unit : text) {
@@ -78,15 +80,11 @@ std::u16string Key(const poppler::ustring& text) {
       key += c;
     }
   }
-  for (std::size_t i = 0; i < key.size();) {
-    std::size_t end = i;
-    while (end < key.size() && IsStackedThaiMark(key[end])) {
-      ++end;
-    }
-    std::sort(key.begin() + static_cast<std::ptrdiff_t>(i),
-              key.begin() + static_cast<std::ptrdiff_t>(end));
-    i = std::max(end, i + 1);
-  }
+  // Readers that go by the glyphs' places may give a mark after the letter that follows its own;
+  // the marks are held apart, in order, and where they stand is left to the picture.
+  const auto marks = std::stable_partition(key.begin(), key.end(),
+                                           [](char16_t c) { return !IsStackedThaiMark(c); });
+  std::sort(marks, key.end());
   return key;
 }
 
@@ -97,7 +95,8 @@ std::string Utf8(const poppler::ustring& text) {
 
 struct Word {
   poppler::ustring text;
-  poppler::rectf box;
+  poppler::rectf box;   // as read: lines run across it
+  poppler::rectf shown; // on the page
   double middle() const { return box.y() + box.height() / 2; }
 };
 
@@ -109,7 +108,16 @@ struct TextLine {
 std::vector<Word> WordsOf(const poppler::page& page) {
   std::vector<Word> words;
   for (const poppler::text_box& box : page.text_list()) {
-    words.push_back({box.text(), box.bbox()});
+    const poppler::rectf shown = box.bbox();
+    // Text turned a quarter reads along the page's height; its lines are gathered apart, beyond
+    // the page's own, so that none of its words is read on a line across the page.
+    if (box.rotation() == 1 || box.rotation() == 3) {
+      const double along = box.rotation() == 1 ? shown.y() : -shown.bottom();
+      const double across = kTurnedTextOffset + (box.rotation() == 1 ? -shown.right() : shown.x());
+      words.push_back({box.text(), {along, across, shown.height(), shown.width()}, shown});
+    } else {
+      words.push_back({box.text(), shown, shown});
+    }
   }
   return words;
 }
@@ -155,15 +163,15 @@ std::vector<TextLine> LinesOf(std::vector<Word> words) {
 PageDifference TextDifference(int page, const std::vector<Word>& printed,
                               const std::vector<Word>& expected) {
   const std::vector<Word>& placed = expected.empty() ? printed : expected;
-  double left = placed.front().box.left();
-  double top = placed.front().box.top();
-  double right = placed.front().box.right();
-  double bottom = placed.front().box.bottom();
+  double left = placed.front().shown.left();
+  double top = placed.front().shown.top();
+  double right = placed.front().shown.right();
+  double bottom = placed.front().shown.bottom();
   for (const Word& word : placed) {
-    left = std::min(left, word.box.left());
-    top = std::min(top, word.box.top());
-    right = std::max(right, word.box.right());
-    bottom = std::max(bottom, word.box.bottom());
+    left = std::min(left, word.shown.left());
+    top = std::min(top, word.shown.top());
+    right = std::max(right, word.shown.right());
+    bottom = std::max(bottom, word.shown.bottom());
   }
   return {page,
           DifferenceKind::Text,

@@ -25,13 +25,12 @@ def run(*command):
 
 def digit_maps(qdf):
     """Each font's glyph codes of the digits, as its text-extraction map gives them."""
-    for section in re.findall(rb"beginbfrange(.*?)endbfrange", qdf, re.S):
+    for cmap in re.findall(rb"begincmap(.*?)endcmap", qdf, re.S):
         codes = {}
-        for first, targets in re.findall(rb"<([0-9A-F]{4})> <[0-9A-F]{4}> \[([^\]]*)\]", section):
-            for offset, target in enumerate(re.findall(rb"<([0-9A-F]{4})>", targets)):
-                character = chr(int(target, 16))
-                if character.isdigit():
-                    codes[character] = b"%04X" % (int(first, 16) + offset)
+        for code, target in re.findall(rb"<([0-9A-F]{4})> <([0-9A-F]{4})>\n", cmap):
+            character = chr(int(target, 16))
+            if character.isdigit():
+                codes[character] = code
         yield codes
 
 

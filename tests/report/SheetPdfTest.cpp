@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -286,37 +287,57 @@ TEST(SheetPdfFile, ACalculatorRunWritesTheSheetWithItsHeader) {
 
 struct CMapCase {
   const char* name;
-  QByteArray before;
-  QByteArray after;
+  std::string before;
+  std::optional<std::string> after;
 };
 
-class ThaiTextLayer : public testing::TestWithParam<CMapCase> {};
+void PrintTo(const CMapCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
-TEST_P(ThaiTextLayer, MapsShiftedGlyphsToTheirCharacters) {
+std::string CharLines(unsigned first, unsigned last, unsigned target) {
+  std::string lines;
+  for (unsigned code = first; code <= last; ++code, ++target) {
+    lines += QStringLiteral("<%1> <%2>\n")
+                 .arg(code, 4, 16, QLatin1Char('0'))
+                 .arg(target, 4, 16, QLatin1Char('0'))
+                 .toUpper()
+                 .toStdString();
+  }
+  return lines;
+}
+
+class TextMap : public testing::TestWithParam<CMapCase> {};
+
+TEST_P(TextMap, ListsEachGlyphWithTheCharactersItShows) {
   const CMapCase& c = GetParam();
-  const QByteArray wrap1 = "stream\nbegincmap\n";
-  const QByteArray wrap2 = "endcmap\nendstream\n";
-  const QByteArray mapped = ui::MapThaiPresentationFormsToCharacters(wrap1 + c.before + wrap2);
-  EXPECT_EQ(mapped, wrap1 + c.after + wrap2);
+  const std::string head = "begincmap\n1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
+  const std::string tail = "endcmap\nCMapName currentdict /CMap defineresource pop\n";
+  const std::optional<std::string> mapped = ui::TextMapPerGlyph(head + c.before + tail);
+  EXPECT_EQ(mapped, c.after ? std::optional(head + *c.after + tail) : std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Pdf, ThaiTextLayer,
+    Pdf, TextMap,
     testing::Values(
-        CMapCase{"ArrayTargets", "1 beginbfrange\n<0001> <0004> [<0E2B> <F70B> <f70a> <F718> ]\n",
-                 "1 beginbfrange\n<0001> <0004> [<0E2B> <0E49> <0E48> <0E38> ]\n"},
-        CMapCase{"CharPairs", "2 beginbfchar\n<0003> <F70E>\n<0004> <F711>\nendbfchar\n",
-                 "2 beginbfchar\n<0003> <0E4C>\n<0004> <0E4D>\nendbfchar\n"},
-        CMapCase{"ConsecutiveRange", "1 beginbfrange\n<0010> <0014> <F70A>\nendbfrange\n",
-                 "1 beginbfrange\n<0010> <0014> <0E48>\nendbfrange\n"},
+        CMapCase{"ArrayTargets",
+                 "1 beginbfrange\n<0001> <0004> [<0E2B> <F70B> <f70a> <F718> ]\n"
+                 "endbfrange\n",
+                 "4 beginbfchar\n<0001> <0E2B>\n<0002> <0E49>\n<0003> <0E48>\n<0004> <0E38>\n"
+                 "endbfchar\n"},
         // F70E is followed by F70F (yo ying), which is not the character after 0E4C.
-        CMapCase{"RangeThatWouldBreak", "1 beginbfrange\n<0010> <0011> <F70E>\nendbfrange\n",
-                 "1 beginbfrange\n<0010> <0011> <F70E>\nendbfrange\n"},
-        CMapCase{"OtherCharactersAndCodeSpace",
-                 "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n"
-                 "1 beginbfchar\n<F70A> <0041>\nendbfchar\n<F70A>\n",
-                 "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n"
-                 "1 beginbfchar\n<F70A> <0041>\nendbfchar\n<F70A>\n"}),
+        CMapCase{"RangeOverShiftedForms", "1 beginbfrange\n<0010> <0011> <F70E>\nendbfrange\n",
+                 "2 beginbfchar\n<0010> <0E4C>\n<0011> <0E0D>\nendbfchar\n"},
+        CMapCase{"CharsAndRangeInOrder",
+                 "2 beginbfchar\n<0003> <F711>\n<0004> <FB03>\nendbfchar\n"
+                 "1 beginbfrange\n<0001> <0002> <0041>\nendbfrange\n",
+                 "4 beginbfchar\n<0001> <0041>\n<0002> <0042>\n<0003> <0E4D>\n"
+                 "<0004> <FB03>\nendbfchar\n"},
+        CMapCase{"BlocksOfAHundred", "1 beginbfrange\n<0000> <0064> <0041>\nendbfrange\n",
+                 "100 beginbfchar\n" + CharLines(0, 99, 0x41) + "endbfchar\n1 beginbfchar\n" +
+                     CharLines(100, 100, 0xA5) + "endbfchar\n"},
+        CMapCase{"ArrayShorterThanRange", "1 beginbfrange\n<0001> <0004> [<0E2B> ]\nendbfrange\n",
+                 std::nullopt}),
     [](const testing::TestParamInfo<CMapCase>& info) { return std::string(info.param.name); });
 
 // The sheet through the print system, on the virtual PDF printer that scripts/virtual-printer.sh
@@ -357,11 +378,6 @@ TEST(SheetOnPrinter, ComesOutOfThePrintSystemAsOneA4Page) {
   EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
       << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral("(A4)"))) << text.toStdString();
-}
-
-TEST(ThaiTextLayerOutsideMaps, LeavesPageContentAlone) {
-  const QByteArray content = "stream\n<F70A> Tj\nendstream\n";
-  EXPECT_EQ(ui::MapThaiPresentationFormsToCharacters(content), content);
 }
 
 } // namespace

@@ -13,7 +13,7 @@ namespace {
 struct ThaiFace {
   const char* family;
   // Shapes tone marks and vowels into glyphs with private-use codes, which the PDF's text layer
-  // maps back to Thai (MapThaiPresentationFormsToCharacters); other faces' shifted marks are lost.
+  // maps back to Thai (TextMapPerGlyph); other faces' shifted marks are lost.
   bool keepsDocumentText;
 };
 

@@ -117,11 +117,11 @@ QByteArray XmpPacket(const report::DocumentDescription& d, const QString& produc
 
 QByteArray FinishedPdf(const QByteArray& written, const report::DocumentDescription& description,
                        const std::vector<TypedPage>& typedPages) {
-  const QByteArray mapped = MapThaiPresentationFormsToCharacters(written);
   try {
     QPDF pdf;
     pdf.setSuppressWarnings(true);
-    pdf.processMemoryFile("written PDF", mapped.constData(), static_cast<size_t>(mapped.size()));
+    pdf.processMemoryFile("written PDF", written.constData(), static_cast<size_t>(written.size()));
+    WriteTextMapsPerGlyph(pdf);
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const std::string date = PdfDate(now);
     const QString producer = Producer();

@@ -19,7 +19,8 @@ QByteArray XmpPacket(const report::DocumentDescription& description, const QStri
 // The PDF Qt wrote, finished for its readers: the document information (with both dates) and the
 // XMP packet state the description's properties alike; the carried project is a standard embedded
 // file (its type, size, checksum and dates on the stream, related to the document as its source
-// and listed in the catalogue's associated files); and each page marks what its typed words say.
+// and listed in the catalogue's associated files); each page marks what its typed words say; and
+// each font's text map lists its glyphs one by one with the characters they show (TextMapPerGlyph).
 // Throws report::PrinterError when the written PDF cannot be read back.
 QByteArray FinishedPdf(const QByteArray& written, const report::DocumentDescription& description,
                        const std::vector<TypedPage>& typedPages);

@@ -1,15 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArray>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class QPDF;
 
 namespace ui {
 
-// Thai fonts that follow the legacy presentation-form convention shape tone marks and vowels into
-// shifted glyphs with private-use code points (U+F700..U+F71A), and Qt's PDF writer tells readers
-// that those glyphs stand for those private-use characters, so copied or extracted text loses its
-// tone marks. Rewrites the text-extraction maps (ToUnicode CMaps) of a finished PDF so the shifted
-// glyphs stand for the Thai characters they show. The file keeps its length and object offsets.
-QByteArray MapThaiPresentationFormsToCharacters(QByteArray pdf);
+// The text-extraction map (ToUnicode CMap) `cmap` written again with one "bfchar" line per glyph,
+// the form every reader takes alike (some misread Qt's ranges of arrays), each glyph standing for
+// the characters it shows: Thai fonts that follow the legacy presentation-form convention shape
+// tone marks and vowels into shifted glyphs with private-use codes (U+F700..U+F71A), which stand
+// for their Thai characters here. Nothing where `cmap`'s
+// mappings cannot be read.
+std::optional<std::string> TextMapPerGlyph(std::string_view cmap);
+
+// Writes every text-extraction map of the document so (TextMapPerGlyph).
+void WriteTextMapsPerGlyph(QPDF& pdf);
 
 } // namespace ui
