@@ -3,6 +3,8 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
 namespace ui {
 
@@ -25,6 +27,27 @@ void ClickableLabel::setCaption(const QString& text) {
   }
   resize(sizeHint());
   fitted_ = true;
+  const bool cut = width() > room();
+  if (cut || tipIsCaption_) {
+    setToolTip(cut ? text : QString());
+    tipIsCaption_ = cut;
+  }
+}
+
+int ClickableLabel::room() const {
+  return parentWidget() != nullptr ? parentWidget()->width() - x() : width();
+}
+
+void ClickableLabel::paintEvent(QPaintEvent* event) {
+  const int room = this->room();
+  if (room <= 0 || width() <= room) {
+    QLabel::paintEvent(event);
+    return;
+  }
+  QPainter painter(this);
+  const QRect shown(0, 0, room, height());
+  style()->drawItemText(&painter, shown, static_cast<int>(alignment()), palette(), isEnabled(),
+                        fontMetrics().elidedText(text(), Qt::ElideRight, room), foregroundRole());
 }
 
 void ClickableLabel::changeEvent(QEvent* event) {

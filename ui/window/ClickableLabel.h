@@ -4,11 +4,14 @@
 #include <QLabel>
 
 class QMouseEvent;
+class QPaintEvent;
 
 namespace ui {
 
 // A single-line caption that reports a click: the left button pressed and released over it.
 // Shows its text literally (never as markup) and sizes itself to it; the left and top edges stay.
+// A caption longer than the room to its parent's right edge ends in "…" there, whole in its
+// tooltip.
 class ClickableLabel : public QLabel {
   Q_OBJECT
 public:
@@ -22,12 +25,17 @@ signals:
 
 protected:
   void changeEvent(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
   bool pressed_ = false;
-  bool fitted_ = false; // the size follows the current caption in the current font
+  // The room from the left edge to the parent's right edge; the label's own width without a parent.
+  int room() const;
+
+  bool fitted_ = false;       // the size follows the current caption in the current font
+  bool tipIsCaption_ = false; // the tooltip was set to show a caption cut short
 };
 
 } // namespace ui
